@@ -1,0 +1,43 @@
+#pragma once
+
+// Every modal dialog the windows raise goes through this interface: the Qt layer shows real
+// message and input boxes, the command-line tool prints messages, and the tests script the
+// answers and record what was shown.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lumidex {
+
+inline constexpr std::string_view ProgramTitle = "Lumidex";
+
+enum class MessageIcon
+{
+    None,
+    Information,
+    Critical,
+    Exclamation,
+    Question
+};
+
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    // A message box with an OK button. An empty title means the program's own title.
+    virtual void message(std::string_view text, MessageIcon icon, std::string_view title) = 0;
+
+    // An input box; nullopt when cancelled. An empty answer given with OK is "" (the windows
+    // treat it like a cancel where that matters).
+    virtual std::optional<std::string> input(std::string_view prompt, std::string_view title,
+                                             std::string_view defaultText) = 0;
+};
+
+inline std::string_view titleOrDefault(std::string_view title)
+{
+    return title.empty() ? ProgramTitle : title;
+}
+
+} // namespace lumidex

@@ -1,0 +1,151 @@
+#include "app/help.h"
+
+#include "catalogue/catalogue.h"
+
+#include <map>
+
+namespace lumidex {
+namespace {
+
+std::string escapeHtml(std::string_view text)
+{
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string page(std::string_view title, std::string_view body)
+{
+    std::string html = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>";
+    html += escapeHtml(title);
+    html += "</title></head>\n<body>\n<h2>";
+    html += escapeHtml(title);
+    html += "</h2>\n";
+    html += body;
+    html += "<p><a href=\"";
+    html += HelpContentsFile;
+    html += "\">Contents</a></p>\n</body></html>\n";
+    return html;
+}
+
+constexpr std::string_view supportBody =
+    "<p>Varnel technical support helps installers and dealers with projector placement, "
+    "lens choice and screen sizing.</p>\n"
+    "<h3>Before you call</h3>\n"
+    "<ul>\n"
+    "<li>Note the projector model and lens shown in the installation window.</li>\n"
+    "<li>Note the screen size and aspect ratio, and the units you are working in.</li>\n"
+    "<li>Save the project, so that you can send it with your question.</li>\n"
+    "</ul>\n"
+    "<h3>How to reach us</h3>\n"
+    "<p>Call the technical support line of your Varnel dealer network on working days, or "
+    "write to your regional Varnel support office. Attach the saved project file (.lmx) and "
+    "the printed installation sheet to written questions.</p>\n";
+
+std::string modelBody(const std::vector<std::string> &sections)
+{
+    std::string body =
+        "<p>Choose this projector from the installation window's Projector menu. Lumidex then "
+        "computes the throw distance for the screen entered in the screen calculator and "
+        "draws the installation.</p>\n";
+    for (const std::string &s : sections)
+        body += s;
+    return body;
+}
+
+} // namespace
+
+std::string helpFolderPath(std::string_view programFolder)
+{
+    std::string path(programFolder);
+    if (path.empty() || path.back() != '/')
+        path += '/';
+    path += HelpFolderName;
+    return path;
+}
+
+std::string helpFileName(const HelpRequest &request)
+{
+    if (request.command == HelpCommand::Context)
+        return std::to_string(request.contextId) + ".html";
+    return std::string(HelpContentsFile);
+}
+
+std::vector<HelpTopic> helpTopics()
+{
+    // Several models may share a topic id (they share a picture); one page lists them all.
+    std::map<int, std::pair<std::string, std::vector<std::string>>> byId;
+    auto add = [&byId](int id, std::string_view caption, std::string section) {
+        auto &[title, sections] = byId[id];
+        title += title.empty() ? "" : ", ";
+        title += caption;
+        sections.push_back(std::move(section));
+    };
+    for (const SeriesEntry &s : crtSeries()) {
+        std::string section = "<h3>" + escapeHtml(s.caption) + "</h3>\n";
+        section += "<p>CRT projector series with a fixed lens. Lumidex computes the throw "
+                   "distance for the mounting position chosen in the Position menu. A throw "
+                   "distance can also be typed into the distance box: Lumidex then finds the "
+                   "screen width that it fills.</p>\n";
+        add(s.helpId, s.caption, std::move(section));
+    }
+    for (const ModelEntry &m : dataProjectors()) {
+        std::string section = "<h3>" + escapeHtml(m.caption) + "</h3>\n<p>Lenses:</p>\n<ul>\n";
+        for (const LensEntry &lens : m.lenses) {
+            section += "<li>" + escapeHtml(lens.caption) + " (" +
+                       (lens.kind == LensKind::Zoom ? "zoom lens: nearest and farthest distance"
+                                                    : "fixed lens: one distance") +
+                       ")</li>\n";
+        }
+        section += "</ul>\n";
+        if (!m.inputSignals.empty()) {
+            section += "<p>Input signals:</p>\n<ul>\n";
+            for (std::string_view signal : m.inputSignals)
+                section += "<li>" + escapeHtml(signal) + "</li>\n";
+            section += "</ul>\n";
+        }
+        add(m.helpId, m.caption, std::move(section));
+    }
+
+    std::vector<HelpTopic> topics;
+    topics.push_back({0, "Lumidex Help Contents", std::string(HelpContentsFile), {}});
+    topics.push_back({HelpTechnicalSupport, "Obtaining Technical Support",
+                      helpFileName(HelpRequest::topic(HelpTechnicalSupport)),
+                      page("Obtaining Technical Support", supportBody)});
+    for (auto &[id, entry] : byId) {
+        const std::string title = entry.first;
+        topics.push_back({id, title, helpFileName(HelpRequest::topic(id)),
+                          page(title, modelBody(entry.second))});
+    }
+
+    std::string contents =
+        "<p>Lumidex sizes projection screens and places Varnel projectors in front of "
+        "them. Enter the screen in the screen calculator, then choose &quot;Layout&quot; to "
+        "see where the projector stands.</p>\n<ul>\n";
+    for (std::size_t i = 1; i < topics.size(); ++i) {
+        contents += "<li><a href=\"" + topics[i].fileName + "\">" + escapeHtml(topics[i].title) +
+                    "</a></li>\n";
+    }
+    contents += "</ul>\n";
+    topics.front().html = page(topics.front().title, contents);
+    return topics;
+}
+
+} // namespace lumidex

@@ -1,0 +1,125 @@
+#pragma once
+
+// The projector catalogue: every CRT series, every data projector and its lenses, in the
+// order the installation window's Projector menu offers them. It is the one place where a
+// model is named; menus, formulas, limits, drawing, help and project files all read it.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace lumidex {
+
+enum class ProjectorKind : std::int16_t
+{
+    DataProjector = 1,
+    CrtSeries = 2
+};
+
+// Data projector models in menu order.
+enum class Model
+{
+    LX410,
+    LX420,
+    LX430,
+    LX460,
+    LX470,
+    LX440,
+    LX450,
+    LX480,
+    LX490,
+    LX510,
+    DX520,
+    LX530,
+    LX540,
+    LX550,
+};
+inline constexpr int ModelCount = 14;
+
+// CRT series in menu order (the `series` list).
+enum class Series
+{
+    CR7100,
+    CR7300,
+    CR7400,
+    CR7500,
+    CR7200
+};
+inline constexpr int SeriesCount = 5;
+
+// Which screen size the model's throw formulas take: the diagonal, or the diagonal of a
+// 4:3 picture as wide as the screen (1.25 x width).
+enum class SizeBasis
+{
+    Diagonal,
+    Width54
+};
+
+enum class LensKind
+{
+    Zoom,
+    Fixed
+};
+
+struct LensEntry
+{
+    std::string_view caption;
+    LensKind kind;
+};
+
+struct SeriesEntry
+{
+    Series series;
+    std::string_view caption;
+    std::string_view shortcut;
+    std::string_view pictureFamily;
+    int helpId;
+    double holeOffset; // lens front to standard installation hole, inches
+    std::int16_t projectorCode;
+};
+
+struct ModelEntry
+{
+    Model model;
+    std::string_view caption;  // submenu caption
+    std::string_view shortcut; // key of lens entry 0; empty when none
+    std::string_view pictureFamily;
+    SizeBasis sizeBasis;
+    std::span<const std::string_view> inputSignals; // empty when the model has no list
+    double holeOffset;
+    int helpId;
+    std::span<const LensEntry> lenses; // a single entry for a model without a lens submenu
+    bool hasLensSubmenu;
+    std::int16_t projectorCodeBase; // code of lens 0 in project files
+};
+
+std::span<const SeriesEntry> crtSeries();
+std::span<const ModelEntry> dataProjectors();
+const SeriesEntry &seriesEntry(Series series);
+const ModelEntry &modelEntry(Model model);
+
+// The current selection: exactly one CRT series or one data projector lens is checked.
+struct Selection
+{
+    ProjectorKind kind = ProjectorKind::CrtSeries;
+    Series series = Series::CR7300;
+    Model model = Model::LX410;
+    int lens = 0;
+
+    static Selection crt(Series s) { return {ProjectorKind::CrtSeries, s, Model::LX410, 0}; }
+    static Selection dataProjector(Model m, int lens)
+    {
+        return {ProjectorKind::DataProjector, Series::CR7300, m, lens};
+    }
+    bool isCrt() const { return kind == ProjectorKind::CrtSeries; }
+    bool isModel(Model m) const { return !isCrt() && model == m; }
+    bool operator==(const Selection &other) const;
+};
+
+const LensEntry &lensEntry(const Selection &selection);
+int helpIdOf(const Selection &selection);
+std::int16_t projectorCodeOf(const Selection &selection);
+std::optional<Selection> selectionFromProjectorCode(int code);
+
+} // namespace lumidex

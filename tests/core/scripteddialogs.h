@@ -1,0 +1,46 @@
+#pragma once
+
+// Dialogs answered from a script, recording everything shown.
+
+#include "app/dialogs.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lumidex::fakes {
+
+struct ShownMessage
+{
+    std::string text;
+    MessageIcon icon;
+    std::string title;
+};
+
+class ScriptedDialogs : public Dialogs
+{
+public:
+    void message(std::string_view text, MessageIcon icon, std::string_view title) override
+    {
+        messages.push_back({std::string(text), icon, std::string(titleOrDefault(title))});
+    }
+
+    std::optional<std::string> input(std::string_view prompt, std::string_view title,
+                                     std::string_view defaultText) override
+    {
+        prompts.push_back(std::string(title) + "|" + std::string(prompt) + "|" +
+                          std::string(defaultText));
+        if (answers.empty())
+            return std::nullopt;
+        std::optional<std::string> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::deque<std::optional<std::string>> answers;
+    std::vector<ShownMessage> messages;
+    std::vector<std::string> prompts;
+};
+
+} // namespace lumidex::fakes
