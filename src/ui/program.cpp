@@ -1,0 +1,102 @@
+#include "program.h"
+
+#include "app/version.h"
+#include "helpwindow.h"
+#include "installationwindow.h"
+#include "screencalculatorwindow.h"
+#include "splashwindow.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+Program::Program(const lumidex::StartOptions &options, QString programFolder,
+                 lumidex::Dialogs *dialogs, QObject *parent)
+    : QObject(parent),
+      m_helpFolder(QString::fromStdString(lumidex::helpFolderPath(programFolder.toStdString()))),
+      m_dialogs(dialogs ? *dialogs : m_qtDialogs), m_screen(m_state, m_dialogs, *this)
+{
+    // Start-up order: the start-up window, then the main window loaded but hidden, then the
+    // installation window (hidden until "&Layout").
+    m_splash = std::make_unique<SplashWindow>(m_startup);
+    m_splash->setWindowIcon(QIcon(QStringLiteral(":/lumidex/lumidex.svg")));
+    m_state.tipsEnabled = true;
+    m_state.inputSignal = -1;
+
+    m_screen.load(options);
+    m_main = std::make_unique<ScreenCalculatorWindow>(m_screen);
+    m_main->adjustSize();
+    centre(m_main.get());
+    m_installation = std::make_unique<InstallationWindow>();
+
+    connect(m_splash.get(), &SplashWindow::showMainWindowRequested, this, [this] {
+        m_main->show();
+        m_main->raise();
+        m_main->activateWindow();
+    });
+    connect(m_splash.get(), &SplashWindow::contactHelpRequested, this,
+            [this] { openHelp(lumidex::HelpRequest::topic(lumidex::HelpTechnicalSupport)); });
+    connect(m_splash.get(), &SplashWindow::closed, this, &Program::quitRequested);
+    connect(m_main.get(), &ScreenCalculatorWindow::exitRequested, this, &Program::quitRequested);
+    connect(m_main.get(), &ScreenCalculatorWindow::helpRequested, this, &Program::openHelp);
+    connect(m_main.get(), &ScreenCalculatorWindow::aboutRequested, this, &Program::showAbout);
+}
+
+Program::~Program() = default;
+
+void Program::centre(QWidget *window)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = window->frameSize().isValid() ? window->frameSize() : window->size();
+    const lumidex::Point p =
+        lumidex::centeredOrigin(area.width(), area.height(), size.width(), size.height());
+    window->move(area.left() + p.x, area.top() + p.y);
+}
+
+void Program::start()
+{
+    m_splash->adjustSize();
+    centre(m_splash.get());
+    m_splash->show();
+    m_splash->raise();
+    m_splash->activateWindow();
+}
+
+void Program::showInstallationWindow()
+{
+    if (!m_installation)
+        m_installation = std::make_unique<InstallationWindow>();
+    m_installation->recalc();
+    m_installation->show();
+    m_installation->raise();
+    m_installation->activateWindow();
+}
+
+void Program::openHelp(const lumidex::HelpRequest &request)
+{
+    if (!m_help)
+        m_help = std::make_unique<HelpWindow>(m_helpFolder);
+    m_help->showRequest(request);
+}
+
+void Program::bringToFront()
+{
+    QWidget *window = m_main->isVisible() ? static_cast<QWidget *>(m_main.get())
+                                          : static_cast<QWidget *>(m_splash.get());
+    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void Program::showAbout()
+{
+    QMessageBox::about(m_main.get(), tr("About Lumidex"),
+                       tr("<h3>Lumidex!</h3><p>%1</p><p>Screen size and projector placement for "
+                          "Varnel projectors.</p><p>Copyright \u00A9 Varnel. All rights "
+                          "reserved.</p>")
+                           .arg(QString::fromStdString(lumidex::versionLabel())));
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+// The running program: the shared installation state, the core window logic and the Qt
+// windows that show it. One object for the whole run, owned by main().
+
+#include "app/commandline.h"
+#include "app/help.h"
+#include "app/installationstate.h"
+#include "app/startup.h"
+#include "geometry/screenwindow.h"
+#include "qtdialogs.h"
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+class SplashWindow;
+class ScreenCalculatorWindow;
+class InstallationWindow;
+class HelpWindow;
+class QWidget;
+
+class Program : public QObject, public lumidex::ScreenWindowHost
+{
+    Q_OBJECT
+
+public:
+    Program(const lumidex::StartOptions &options, QString programFolder,
+            lumidex::Dialogs *dialogs = nullptr, QObject *parent = nullptr);
+    ~Program() override;
+
+    // Show the start-up window; the main window follows its "&Ok".
+    void start();
+
+    void showInstallationWindow() override;
+    void openHelp(const lumidex::HelpRequest &request);
+    void bringToFront();
+
+    lumidex::InstallationState &state() { return m_state; }
+    lumidex::ScreenWindow &screenWindow() { return m_screen; }
+    SplashWindow *splash() const { return m_splash.get(); }
+    ScreenCalculatorWindow *mainWindow() const { return m_main.get(); }
+    InstallationWindow *installationWindow() const { return m_installation.get(); }
+    HelpWindow *helpWindow() const { return m_help.get(); }
+
+signals:
+    void quitRequested();
+
+private:
+    void showAbout();
+    static void centre(QWidget *window);
+
+    QString m_helpFolder;
+    lumidex::InstallationState m_state;
+    QtDialogs m_qtDialogs;
+    lumidex::Dialogs &m_dialogs;
+    lumidex::StartupWindow m_startup;
+    lumidex::ScreenWindow m_screen;
+    std::unique_ptr<SplashWindow> m_splash;
+    std::unique_ptr<ScreenCalculatorWindow> m_main;
+    std::unique_ptr<InstallationWindow> m_installation;
+    std::unique_ptr<HelpWindow> m_help;
+};

@@ -1,0 +1,86 @@
+#pragma once
+
+// Small widgets of the screen calculator: the dimension entry field, a label that reports
+// double-clicks, the up/down spinner and the screen preview.
+
+#include "geometry/screenwindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+class QToolButton;
+
+// An entry field whose keys go through the screen calculator's key filter first.
+class DimensionEdit : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    DimensionEdit(lumidex::ScreenWindow &window, lumidex::Dimension dimension,
+                  QWidget *parent = nullptr);
+
+signals:
+    void shiftClicked();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    lumidex::ScreenWindow &m_window;
+    lumidex::Dimension m_dimension;
+};
+
+class ClickableLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+};
+
+// The up/down buttons beside a field.
+class Spinner : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Spinner(QWidget *parent = nullptr);
+    QToolButton *upButton() const { return m_up; }
+    QToolButton *downButton() const { return m_down; }
+
+signals:
+    void up();
+    void down();
+
+private:
+    QToolButton *m_up = nullptr;
+    QToolButton *m_down = nullptr;
+};
+
+// The preview of the screen's outline inside its frame, laid out in twips.
+class ScreenPreview : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ScreenPreview(QWidget *parent = nullptr);
+
+    void setOutline(std::optional<lumidex::TwipsRect> outline);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    std::optional<lumidex::TwipsRect> m_outline;
+};

@@ -1,0 +1,114 @@
+#include "helpwindow.h"
+#include "installationwindow.h"
+#include "program.h"
+#include "screencalculatorwindow.h"
+#include "scripteddialogs.h"
+#include "singleinstance.h"
+#include "splashwindow.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using lumidex::fakes::ScriptedDialogs;
+
+class ProgramTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUpShowsSplashThenMainWindowOnce()
+    {
+        ScriptedDialogs dialogs;
+        Program program({}, QCoreApplication::applicationDirPath(), &dialogs);
+        program.start();
+        QVERIFY(program.splash()->isVisible());
+        QVERIFY(!program.mainWindow()->isVisible());
+        QCOMPARE(program.splash()->findChild<QLabel *>("lblVersion")->text(),
+                 QStringLiteral("Version 3.21"));
+
+        QTest::mouseClick(program.splash()->findChild<QPushButton *>("start"), Qt::LeftButton);
+        QVERIFY(!program.splash()->isVisible());
+        QVERIFY(program.mainWindow()->isVisible());
+        QCOMPARE(program.mainWindow()->windowTitle(), QStringLiteral("Lumidex"));
+
+        // "&Ok" a second time does not show the main window again.
+        program.mainWindow()->hide();
+        program.start();
+        QTest::mouseClick(program.splash()->findChild<QPushButton *>("start"), Qt::LeftButton);
+        QVERIFY(!program.mainWindow()->isVisible());
+    }
+
+    void layoutShowsTheInstallationWindow()
+    {
+        ScriptedDialogs dialogs;
+        Program program({}, QCoreApplication::applicationDirPath(), &dialogs);
+        program.screenWindow().calc();
+        QVERIFY(program.installationWindow()->isVisible());
+        QCOMPARE(program.installationWindow()->windowTitle(),
+                 QStringLiteral("Installation Dimensions"));
+        QCOMPARE(dialogs.messages.size(), std::size_t(1));
+    }
+
+    void closingAWindowEndsTheProgram()
+    {
+        ScriptedDialogs dialogs;
+        Program program({}, QCoreApplication::applicationDirPath(), &dialogs);
+        QSignalSpy quit(&program, &Program::quitRequested);
+        program.start();
+        program.splash()->close();
+        QCOMPARE(quit.count(), 1);
+        program.mainWindow()->show();
+        program.mainWindow()->close();
+        QCOMPARE(quit.count(), 2);
+    }
+
+    void helpOpensTopicsByContextId()
+    {
+        ScriptedDialogs dialogs;
+        Program program({}, QCoreApplication::applicationDirPath(), &dialogs);
+        program.openHelp(lumidex::HelpRequest::topic(lumidex::HelpTechnicalSupport));
+        QVERIFY(program.helpWindow()->currentText().contains("Obtaining Technical Support"));
+        program.openHelp(lumidex::HelpRequest::topic(510));
+        QVERIFY(program.helpWindow()->currentText().contains("LX-460"));
+        program.openHelp(lumidex::HelpRequest::contents());
+        QVERIFY(program.helpWindow()->currentText().contains("Lumidex Help Contents"));
+    }
+
+    void missingHelpIsExplainedAndTheProgramCarriesOn()
+    {
+        QTemporaryDir empty;
+        HelpWindow help(empty.path() + QStringLiteral("/help"));
+        help.showRequest(lumidex::HelpRequest::topic(12));
+        QVERIFY(help.isVisible());
+        QVERIFY(help.currentText().contains("Help is not available"));
+        QVERIFY(help.currentText().contains("12.html"));
+    }
+
+    void secondCopyBringsTheFirstToTheFront()
+    {
+        const QString name =
+            QStringLiteral("lumidex-test-%1").arg(QCoreApplication::applicationPid());
+        SingleInstance first(name);
+        QVERIFY(first.claim());
+        QSignalSpy raised(&first, &SingleInstance::activationRequested);
+        SingleInstance second(name);
+        QVERIFY(!second.claim());
+        QVERIFY(raised.wait(3000));
+    }
+
+    void bringToFrontRestoresAMinimisedMainWindow()
+    {
+        ScriptedDialogs dialogs;
+        Program program({}, QCoreApplication::applicationDirPath(), &dialogs);
+        program.mainWindow()->showMinimized();
+        program.bringToFront();
+        QVERIFY(!program.mainWindow()->isMinimized());
+        QVERIFY(program.mainWindow()->isVisible());
+    }
+};
+
+QTEST_MAIN(ProgramTest)
+#include "program_test.moc"
