@@ -34,7 +34,12 @@ class CliDialogs : public Dialogs
 public:
     void message(std::string_view text, MessageIcon, std::string_view title) override
     {
-        std::cerr << titleOrDefault(title) << ": " << text << '\n';
+        std::string line(text);
+        for (char &c : line) {
+            if (c == '\r')
+                c = '\n'; // old messages break lines with a lone carriage return
+        }
+        std::cerr << titleOrDefault(title) << ": " << line << '\n';
     }
 
     std::optional<std::string> input(std::string_view, std::string_view, std::string_view) override

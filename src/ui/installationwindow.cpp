@@ -1,12 +1,16 @@
 #include "installationwindow.h"
 
-#include <QWidget>
+#include <QLabel>
 
 InstallationWindow::InstallationWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Throw"));
     setWindowTitle(QStringLiteral("Installation Dimensions"));
-    setCentralWidget(new QWidget(this));
+    auto *placeholder =
+        new QLabel(tr("The installation drawing for this screen appears here."), this);
+    placeholder->setAlignment(Qt::AlignCenter);
+    placeholder->setForegroundRole(QPalette::PlaceholderText);
+    setCentralWidget(placeholder);
     resize(720, 480);
 }
 

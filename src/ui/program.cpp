@@ -19,7 +19,6 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
     // Start-up order: the start-up window, then the main window loaded but hidden, then the
     // installation window (hidden until "&Layout").
     m_splash = std::make_unique<SplashWindow>(m_startup);
-    m_splash->setWindowIcon(QIcon(QStringLiteral(":/lumidex/lumidex.svg")));
     m_state.tipsEnabled = true;
     m_state.inputSignal = -1;
 
@@ -28,6 +27,7 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
     m_main->adjustSize();
     centre(m_main.get());
     m_installation = std::make_unique<InstallationWindow>();
+    centre(m_installation.get());
 
     connect(m_splash.get(), &SplashWindow::showMainWindowRequested, this, [this] {
         m_main->show();
@@ -67,8 +67,10 @@ void Program::start()
 
 void Program::showInstallationWindow()
 {
-    if (!m_installation)
+    if (!m_installation) {
         m_installation = std::make_unique<InstallationWindow>();
+        centre(m_installation.get());
+    }
     m_installation->recalc();
     m_installation->show();
     m_installation->raise();

@@ -29,11 +29,6 @@ ScreenCalculatorWindow::ScreenCalculatorWindow(ScreenWindow &window, QWidget *pa
 {
     setObjectName(QStringLiteral("Screens"));
     setWindowTitle(QStringLiteral("Lumidex"));
-    m_icon = QIcon(QStringLiteral(":/lumidex/lumidex.svg"));
-    setWindowIcon(m_icon);
-    m_iconFrames = {QIcon(QStringLiteral(":/lumidex/pj1.svg")),
-                    QIcon(QStringLiteral(":/lumidex/pj2.svg")),
-                    QIcon(QStringLiteral(":/lumidex/pj3.svg"))};
 
     // Order matters: the connections need every widget and action in place.
     createActions();
@@ -315,6 +310,12 @@ void ScreenCalculatorWindow::applyAlwaysOnTop()
 
 void ScreenCalculatorWindow::showNextIconFrame()
 {
+    // The animation pictures are loaded the first time the window is minimised.
+    if (m_iconFrames[0].isNull()) {
+        m_iconFrames = {QIcon(QStringLiteral(":/lumidex/pj1.svg")),
+                        QIcon(QStringLiteral(":/lumidex/pj2.svg")),
+                        QIcon(QStringLiteral(":/lumidex/pj3.svg"))};
+    }
     setWindowIcon(m_iconFrames[std::size_t(m_window.nextIconFrame())]);
 }
 
@@ -324,8 +325,10 @@ void ScreenCalculatorWindow::changeEvent(QEvent *event)
         if (isMinimized()) {
             m_iconTimer->start();
         } else {
-            m_iconTimer->stop();
-            setWindowIcon(m_icon);
+            if (m_iconTimer->isActive()) {
+                m_iconTimer->stop();
+                setWindowIcon(QIcon()); // back to the program's own icon
+            }
         }
     } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         m_window.activate();

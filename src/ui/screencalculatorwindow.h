@@ -93,7 +93,6 @@ private:
     QPushButton *m_calc = nullptr;
 
     QTimer *m_iconTimer = nullptr;
-    QIcon m_icon;
     std::array<QIcon, 3> m_iconFrames;
     bool m_onTop = false;
 };

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Lumidex developer entry point.
+#   ./dev.sh run [switches]   install what is missing, build, start the program
+#   ./dev.sh test             install what is missing, build, run every test
+#   ./dev.sh build            install what is missing and build
+#   ./dev.sh bench            build and run the benchmarks
+set -euo pipefail
+cd "$(dirname "$0")"
+
+BUILD_DIR=${LUMIDEX_BUILD_DIR:-build}
+PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgtest-dev
+          libbenchmark-dev)
+
+install_missing() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "dev.sh: installing ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+build() {
+    install_missing
+    if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
+        cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    fi
+    cmake --build "$BUILD_DIR" --parallel 2
+}
+
+command=${1:-run}
+[ $# -gt 0 ] && shift
+case "$command" in
+run)
+    build
+    exec "$BUILD_DIR/bin/lumidex" "$@"
+    ;;
+test)
+    build
+    ctest --test-dir "$BUILD_DIR" --output-on-failure --parallel 2
+    ;;
+build)
+    build
+    ;;
+bench)
+    build
+    "$BUILD_DIR/bin/lumidex_bench" "$@"
+    ;;
+*)
+    echo "usage: ./dev.sh run [switches] | test | build | bench" >&2
+    exit 2
+    ;;
+esac
