@@ -14,20 +14,18 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
                  lumidex::Dialogs *dialogs, QObject *parent)
     : QObject(parent),
       m_helpFolder(QString::fromStdString(lumidex::helpFolderPath(programFolder.toStdString()))),
-      m_dialogs(dialogs ? *dialogs : m_qtDialogs), m_screen(m_state, m_dialogs, *this)
+      m_session(dialogs ? *dialogs : m_qtDialogs, options)
 {
-    // Start-up order: the start-up window, then the main window loaded but hidden, then the
-    // installation window (hidden until "&Layout").
+    // Start-up order: the session (shared state, main window logic loaded), the start-up
+    // window, the main window hidden, the installation window hidden until "&Layout".
     m_splash = std::make_unique<SplashWindow>(m_startup);
-    m_state.tipsEnabled = true;
-    m_state.inputSignal = -1;
-
-    m_screen.load(options);
-    m_main = std::make_unique<ScreenCalculatorWindow>(m_screen);
+    m_main = std::make_unique<ScreenCalculatorWindow>(m_session.screenWindow());
     m_main->adjustSize();
     centre(m_main.get());
     m_installation = std::make_unique<InstallationWindow>();
     centre(m_installation.get());
+
+    m_session.setShowInstallationWindow([this] { showInstallationWindow(); });
 
     connect(m_splash.get(), &SplashWindow::showMainWindowRequested, this, [this] {
         m_main->show();

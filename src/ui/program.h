@@ -5,9 +5,8 @@
 
 #include "app/commandline.h"
 #include "app/help.h"
-#include "app/installationstate.h"
+#include "app/session.h"
 #include "app/startup.h"
-#include "geometry/screenwindow.h"
 #include "qtdialogs.h"
 
 #include <QObject>
@@ -20,7 +19,7 @@ class InstallationWindow;
 class HelpWindow;
 class QWidget;
 
-class Program : public QObject, public lumidex::ScreenWindowHost
+class Program : public QObject
 {
     Q_OBJECT
 
@@ -32,12 +31,12 @@ public:
     // Show the start-up window; the main window follows its "&Ok".
     void start();
 
-    void showInstallationWindow() override;
+    void showInstallationWindow();
     void openHelp(const lumidex::HelpRequest &request);
     void bringToFront();
 
-    lumidex::InstallationState &state() { return m_state; }
-    lumidex::ScreenWindow &screenWindow() { return m_screen; }
+    lumidex::InstallationState &state() { return m_session.state(); }
+    lumidex::ScreenWindow &screenWindow() { return m_session.screenWindow(); }
     SplashWindow *splash() const { return m_splash.get(); }
     ScreenCalculatorWindow *mainWindow() const { return m_main.get(); }
     InstallationWindow *installationWindow() const { return m_installation.get(); }
@@ -51,11 +50,9 @@ private:
     static void centre(QWidget *window);
 
     QString m_helpFolder;
-    lumidex::InstallationState m_state;
     QtDialogs m_qtDialogs;
-    lumidex::Dialogs &m_dialogs;
     lumidex::StartupWindow m_startup;
-    lumidex::ScreenWindow m_screen;
+    lumidex::Session m_session;
     std::unique_ptr<SplashWindow> m_splash;
     std::unique_ptr<ScreenCalculatorWindow> m_main;
     std::unique_ptr<InstallationWindow> m_installation;
