@@ -26,6 +26,7 @@ public:
     {
         return std::nullopt;
     }
+    int sxgaChoice() override { return 0; }
 };
 
 class NoHost : public lumidex::ScreenWindowHost

@@ -51,7 +51,10 @@ public:
         return answer;
     }
 
+    int sxgaChoice() override { return sxgaAnswer; }
+
     std::deque<std::string> answers;
+    int sxgaAnswer = 0;
 };
 
 class NoHost : public ScreenWindowHost

@@ -9,4 +9,5 @@ public:
     void message(std::string_view text, lumidex::MessageIcon icon, std::string_view title) override;
     std::optional<std::string> input(std::string_view prompt, std::string_view title,
                                      std::string_view defaultText) override;
+    int sxgaChoice() override;
 };

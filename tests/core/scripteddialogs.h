@@ -38,7 +38,15 @@ public:
         return answer;
     }
 
+    int sxgaChoice() override
+    {
+        ++sxgaShown;
+        return sxgaAnswer;
+    }
+
     std::deque<std::optional<std::string>> answers;
+    int sxgaAnswer = 0;
+    int sxgaShown = 0;
     std::vector<ShownMessage> messages;
     std::vector<std::string> prompts;
 };

@@ -33,6 +33,10 @@ public:
     // treat it like a cancel where that matters).
     virtual std::optional<std::string> input(std::string_view prompt, std::string_view title,
                                              std::string_view defaultText) = 0;
+
+    // The LX-530's screen configuration: 0 a 4:3 image on a 4:3 screen, 1 a 5:4 image on a
+    // 4:3 screen, -1 cancelled.
+    virtual int sxgaChoice() = 0;
 };
 
 inline std::string_view titleOrDefault(std::string_view title)

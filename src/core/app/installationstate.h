@@ -22,18 +22,40 @@ enum class ScreenUpdate : std::int16_t
     SnapAspect = 5,
 };
 
+enum class MountPosition : std::int16_t
+{
+    Top = 0,
+    Center = 1,
+    Bottom = 2,
+    Special = 3
+};
+
 struct InstallationState
 {
     ScreenState screen;
     Selection selection = Selection::crt(Series::CR7300);
     std::int16_t inputSignal = -1;
     std::int16_t sxgaAspectMode = 0;
+    bool restoringSelection = false; // a stored page re-applies its selection
 
     bool tipsEnabled = true;      // tooltips and explanatory notes
     bool expertMode = false;      // installer's tips suppressed
     bool layoutTipShown = false;  // the "WIDEST screen" tip was shown once
     bool customViaButton = false; // the custom ratio was reached by the aspect button
     ScreenUpdate screenUpdateCode = ScreenUpdate::None;
+
+    // Installation inputs and results of the last recalculation (distances in inches).
+    float enteredThrowDistance = 0.0f; // typed for a CRT series; 0 when none
+    MountPosition mountPosition = MountPosition::Top;
+    bool customAngleActive = false;
+    double throwAngle = 15.2; // degrees; negative above the screen centre
+    bool throwPointPending = false;
+    float throwNear = 0.0f;
+    float throwFar = 0.0f;
+    bool throwNearSet = false; // no zoom lens calculated yet
+    double throwDistance = 0.0;
+    std::int16_t drawingScale = 20; // twips per inch
+    std::int32_t projectorDrawX = 0;
 
     std::int16_t pageCount = 1;
     std::int16_t currentPage = 1;

@@ -2,7 +2,9 @@
 
 namespace lumidex {
 
-Session::Session(Dialogs &dialogs, const StartOptions &options) : m_screen(m_state, dialogs, *this)
+Session::Session(Dialogs &dialogs, const StartOptions &options)
+    : m_focus(BuildFocusTables()), m_screen(m_state, dialogs, *this),
+      m_throw(m_state, dialogs, *this, m_focus)
 {
     m_state.tipsEnabled = true;
     m_state.inputSignal = -1;
@@ -11,8 +13,22 @@ Session::Session(Dialogs &dialogs, const StartOptions &options) : m_screen(m_sta
 
 void Session::showInstallationWindow()
 {
+    m_throw.recalc();
     if (m_show)
         m_show();
+}
+
+void Session::pressUpdateScreen()
+{
+    m_screen.updateScreen();
+}
+
+void Session::pressAspectChange()
+{
+    m_screen.nextPreset();
+    // The screen calculator's own button does not hand back; recalculate here so that the
+    // installation never shows distances for the previous ratio.
+    m_throw.recalc();
 }
 
 } // namespace lumidex

@@ -7,28 +7,37 @@
 #include "app/commandline.h"
 #include "app/dialogs.h"
 #include "app/installationstate.h"
+#include "crt/focustables.h"
+#include "drawing/throwwindow.h"
 #include "geometry/screenwindow.h"
 
 #include <functional>
 
 namespace lumidex {
 
-class Session : public ScreenWindowHost
+class Session : public ScreenWindowHost, public ThrowWindowHost
 {
 public:
     Session(Dialogs &dialogs, const StartOptions &options);
 
     InstallationState &state() { return m_state; }
     ScreenWindow &screenWindow() { return m_screen; }
+    ThrowWindow &throwWindow() { return m_throw; }
+    const FocusTables &focusTables() const { return m_focus; }
 
     // The hand-off from the screen calculator: the installation window recalculates from
     // the shared state, then the program shows it.
     void showInstallationWindow() override;
     void setShowInstallationWindow(std::function<void()> show) { m_show = std::move(show); }
 
+    void pressUpdateScreen() override;
+    void pressAspectChange() override;
+
 private:
     InstallationState m_state;
+    FocusTables m_focus;
     ScreenWindow m_screen;
+    ThrowWindow m_throw;
     std::function<void()> m_show;
 };
 

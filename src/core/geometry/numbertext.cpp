@@ -110,6 +110,45 @@ double leadingNumber(std::string_view text)
     return value;
 }
 
+bool isNumeric(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return false;
+    const auto last = text.find_last_not_of(" \t");
+    std::string_view t = text.substr(first, last - first + 1);
+    std::size_t i = 0;
+    if (t[i] == '+' || t[i] == '-')
+        ++i;
+    bool digits = false;
+    while (i < t.size() && isDigit(t[i])) {
+        ++i;
+        digits = true;
+    }
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        while (i < t.size() && isDigit(t[i])) {
+            ++i;
+            digits = true;
+        }
+    }
+    if (!digits)
+        return false;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+            ++i;
+        bool expDigits = false;
+        while (i < t.size() && isDigit(t[i])) {
+            ++i;
+            expDigits = true;
+        }
+        if (!expDigits)
+            return false;
+    }
+    return i == t.size() && std::isfinite(leadingNumber(t));
+}
+
 double roundHalfEven(double value)
 {
     // nearbyint rounds in the current mode, which is round-to-nearest-even unless changed.

@@ -14,6 +14,9 @@ namespace lumidex {
 // for a double reads as infinity, so callers that store it must check it.
 double leadingNumber(std::string_view text);
 
+// True when the whole text (blanks around it aside) is one number: "14", "-2.5", "1e3".
+bool isNumeric(std::string_view text);
+
 // Round to the nearest whole number, halves to the even neighbour (80.5 gives 80).
 double roundHalfEven(double value);
 

@@ -1,0 +1,119 @@
+#pragma once
+
+// The installation window ("Throw") as plain state: the projector selection menus, the
+// position and throw distance point menus, the size, distance and aspect fields, and the
+// recalculation that turns the shared screen and selection into distances. The Qt window
+// shows this state; the command-line tool and the tests drive it directly.
+
+#include "app/dialogs.h"
+#include "app/installationstate.h"
+#include "catalogue/limits.h"
+#include "crt/focustables.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace lumidex {
+
+// What the installation window needs from the screen calculator.
+class ThrowWindowHost
+{
+public:
+    virtual ~ThrowWindowHost() = default;
+    // The screen calculator's hidden update button: it recomputes by the shared update code
+    // and hands back, which recalculates this window.
+    virtual void pressUpdateScreen() = 0;
+    // The screen calculator's aspect button: its next aspect preset.
+    virtual void pressAspectChange() = 0;
+};
+
+enum class NoteColour
+{
+    Black,
+    Red,
+    Blue
+};
+
+class ThrowWindow
+{
+public:
+    static constexpr char KeyBackspace = 8;
+    static constexpr char KeyEnter = 13;
+    static constexpr int PositionCount = 4;
+
+    ThrowWindow(InstallationState &state, Dialogs &dialogs, ThrowWindowHost &host,
+                const FocusTables &focus);
+
+    // --- user actions ---
+    void selectSeries(Series series);
+    void selectLens(Model model, int lens);
+    void selectPosition(int index);
+    void selectThrowPoint(int index);
+    void selectUnits(Unit unit);
+    void cycleUnits();
+    void chooseInputSignal(int listIndex);
+    // A key typed into a size field (height, width, diagonal) or the throw distance box.
+    // Returns true when the key goes into the field's text.
+    bool sizeKeyPress(Dimension field, char key);
+    void setSizeText(Dimension field, std::string text);
+    bool distanceKeyPress(char key);
+    void setDistanceText(std::string text);
+    void aspectDoubleClick();
+    void throwAngleClick();
+    // The hidden recalc button: recalculate and rewrite the fields from the shared state.
+    void recalc();
+
+    // --- what the window shows ---
+    const std::string &sizeText(Dimension d) const { return m_sizeTexts[index(d)]; }
+    bool sizeEnabled(Dimension d) const { return m_sizeEnabled[index(d)]; }
+    const std::string &distanceText() const { return m_distanceText; }
+    bool distanceEnabled() const { return m_distanceEnabled; }
+    const std::string &aspectText() const { return m_aspectText; }
+    const std::string &unitsCaption() const { return m_unitsCaption; }
+    bool positionEnabled(int i) const { return m_positionEnabled[static_cast<std::size_t>(i)]; }
+    int checkedPosition() const { return m_checkedPosition; }
+    int checkedThrowPoint() const { return m_checkedThrowPoint; }
+    Unit checkedUnit() const { return m_state.screen.displayUnits; }
+    bool inputSignalVisible() const { return !m_signals.empty(); }
+    const std::vector<std::string> &inputSignals() const { return m_signals; }
+    int inputSignalIndex() const { return m_state.inputSignal - 1; }
+    const std::string &notes() const { return m_notes; }
+    NoteColour notesColour() const { return m_notesColour; }
+    const std::string &farDistanceText() const { return m_farText; }
+
+    const InstallationState &state() const { return m_state; }
+
+private:
+    static std::size_t index(Dimension d) { return static_cast<std::size_t>(d); }
+    void recalculate();
+    bool checkCapabilities();
+    void calculateThrow();
+    void fitDrawing(double distance);
+    void applyThrowPoint();
+    void rewriteFields();
+    void setNotes(std::string text, NoteColour colour);
+    void enablePositions(std::initializer_list<int> entries);
+    void requestScreenUpdate(ScreenUpdate code);
+
+    InstallationState &m_state;
+    Dialogs &m_dialogs;
+    ThrowWindowHost &m_host;
+    const FocusTables &m_focus;
+
+    std::array<std::string, 3> m_sizeTexts{"60", "80", "100"};
+    std::array<bool, 3> m_sizeEnabled{true, true, true};
+    std::string m_distanceText;
+    bool m_distanceEnabled = true;
+    std::string m_aspectText = "1.33";
+    std::string m_unitsCaption = "Unit = in.";
+    std::array<bool, PositionCount> m_positionEnabled{true, true, true, true};
+    int m_checkedPosition = 0;
+    int m_checkedThrowPoint = 0;
+    std::vector<std::string> m_signals;
+    std::string m_notes;
+    NoteColour m_notesColour = NoteColour::Black;
+    std::string m_farText;
+};
+
+} // namespace lumidex
