@@ -1,15 +1,82 @@
 #pragma once
 
-#include <QMainWindow>
+#include "app/help.h"
+#include "drawing/throwwindow.h"
 
-// The installation window. It is created once and shown by the screen calculator's "&Layout".
+#include <QMainWindow>
+#include <array>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class DrawingView;
+class ClickableLabel;
+class KeyFilteredEdit;
+
+// The installation window ("Throw", "Installation Dimensions"): shows the installation
+// window's state and forwards the installer's actions. Rules and arithmetic live in
+// lumidex::ThrowWindow.
 class InstallationWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit InstallationWindow(QWidget *parent = nullptr);
+    explicit InstallationWindow(lumidex::ThrowWindow &window, QWidget *parent = nullptr);
 
-    // Recalculate from the shared installation state.
-    void recalc();
+    void refresh();
+
+    DrawingView *drawingView() const { return m_drawing; }
+    KeyFilteredEdit *sizeField(lumidex::Dimension d) const { return m_size[std::size_t(d)]; }
+    QAction *lensAction(lumidex::Model model, int lens) const;
+    QAction *seriesAction(lumidex::Series series) const;
+    QAction *positionAction(int i) const { return m_position[std::size_t(i)]; }
+
+signals:
+    void helpRequested(const lumidex::HelpRequest &request);
+    void aboutRequested();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createCentralWidget();
+    void createConnections();
+
+    lumidex::ThrowWindow &m_window;
+
+    struct FileActions
+    {
+        QAction *newProject = nullptr;
+        QAction *open = nullptr;
+        QAction *save = nullptr;
+        QAction *saveAs = nullptr;
+        QAction *print = nullptr;
+        QAction *exit = nullptr;
+    } m_file;
+    std::array<QAction *, 3> m_units{};
+    QAction *m_tips = nullptr;
+    std::array<QAction *, 2> m_throwPoint{};
+    std::array<QAction *, lumidex::SeriesCount> m_series{};
+    std::vector<std::vector<QAction *>> m_lenses; // by model, then lens
+    std::array<QAction *, 4> m_position{};
+    QAction *m_helpContents = nullptr;
+    QAction *m_about = nullptr;
+
+    QGroupBox *m_frame = nullptr;
+    DrawingView *m_drawing = nullptr;
+    QLabel *m_lensLabel = nullptr;
+    QLabel *m_inputCaption = nullptr;
+    QComboBox *m_inputSignal = nullptr;
+    ClickableLabel *m_throwAngle = nullptr;
+    QLabel *m_throwAngleCaption = nullptr;
+    QLabel *m_aspectMode = nullptr;
+    std::array<KeyFilteredEdit *, 3> m_size{};
+    ClickableLabel *m_aspect = nullptr;
+    ClickableLabel *m_measurement = nullptr;
+    QLineEdit *m_notes = nullptr;
 };

@@ -22,7 +22,8 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
     m_main = std::make_unique<ScreenCalculatorWindow>(m_session.screenWindow());
     m_main->adjustSize();
     centre(m_main.get());
-    m_installation = std::make_unique<InstallationWindow>();
+    m_installation = std::make_unique<InstallationWindow>(m_session.throwWindow());
+    m_installation->adjustSize();
     centre(m_installation.get());
 
     m_session.setShowInstallationWindow([this] { showInstallationWindow(); });
@@ -38,6 +39,8 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
     connect(m_main.get(), &ScreenCalculatorWindow::exitRequested, this, &Program::quitRequested);
     connect(m_main.get(), &ScreenCalculatorWindow::helpRequested, this, &Program::openHelp);
     connect(m_main.get(), &ScreenCalculatorWindow::aboutRequested, this, &Program::showAbout);
+    connect(m_installation.get(), &InstallationWindow::helpRequested, this, &Program::openHelp);
+    connect(m_installation.get(), &InstallationWindow::aboutRequested, this, &Program::showAbout);
 }
 
 Program::~Program() = default;
@@ -65,11 +68,7 @@ void Program::start()
 
 void Program::showInstallationWindow()
 {
-    if (!m_installation) {
-        m_installation = std::make_unique<InstallationWindow>();
-        centre(m_installation.get());
-    }
-    m_installation->recalc();
+    m_installation->refresh();
     m_installation->show();
     m_installation->raise();
     m_installation->activateWindow();

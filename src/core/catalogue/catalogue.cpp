@@ -150,6 +150,31 @@ const LensEntry &lensEntry(const Selection &selection)
     return lenses[static_cast<std::size_t>(selection.lens)];
 }
 
+std::string frameTitleOf(const Selection &s)
+{
+    if (s.isCrt()) {
+        return s.series == Series::CR7500 ? "CR-75xx/CR-7600/7620M/J"
+                                          : std::string(seriesEntry(s.series).caption);
+    }
+    // Pair names are shortened on the drawing: "LX-550/LX-560" reads " LX-550/560".
+    std::string caption(modelEntry(s.model).caption);
+    if (const auto slash = caption.find("/LX-"); slash != std::string::npos)
+        caption.erase(slash + 1, 3);
+    return " " + caption;
+}
+
+std::string lensLabelOf(const Selection &s)
+{
+    if (s.isCrt())
+        return {};
+    const std::string_view caption = lensEntry(s).caption;
+    const auto open = caption.find("(LN-");
+    if (open == std::string_view::npos)
+        return "Standard Zoom Lens";
+    const auto close = caption.find(')', open);
+    return std::string(caption.substr(open + 1, close - open - 1));
+}
+
 int helpIdOf(const Selection &selection)
 {
     return selection.isCrt() ? seriesEntry(selection.series).helpId

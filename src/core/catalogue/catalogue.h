@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace lumidex {
@@ -118,6 +119,10 @@ struct Selection
 };
 
 const LensEntry &lensEntry(const Selection &selection);
+// The drawing frame's title: the series name, or the model name after a blank.
+std::string frameTitleOf(const Selection &selection);
+// The lens label: "Standard Zoom Lens", or the optional lens's own name ("LN-101").
+std::string lensLabelOf(const Selection &selection);
 int helpIdOf(const Selection &selection);
 std::int16_t projectorCodeOf(const Selection &selection);
 std::optional<Selection> selectionFromProjectorCode(int code);

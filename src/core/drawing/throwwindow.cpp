@@ -1,6 +1,8 @@
 #include "drawing/throwwindow.h"
 
 #include "catalogue/throwformulas.h"
+#include "drawing/pictures.h"
+#include "drawing/placement.h"
 #include "geometry/numbertext.h"
 
 #include <algorithm>
@@ -18,35 +20,6 @@ constexpr std::int16_t DefaultScale = 20;
 constexpr std::string_view AnglePrompt =
     "Please enter the projector angle in degrees off center axis:\r\r\r\r\r\r"
     "(Use negative number for angles above center of screen)";
-
-// The leftmost x at which a model's picture still fits in the drawing.
-int pictureMinimumX(Model m)
-{
-    switch (m) {
-    case Model::LX440:
-    case Model::LX450:
-        return 510;
-    case Model::DX520:
-        return 540;
-    case Model::LX460:
-    case Model::LX470:
-    case Model::LX480:
-    case Model::LX490:
-        return 239;
-    case Model::LX510:
-    case Model::LX530:
-        return 506;
-    case Model::LX550:
-        return 360;
-    case Model::LX540:
-        return 335;
-    case Model::LX410:
-    case Model::LX420:
-    case Model::LX430:
-        break;
-    }
-    return 330;
-}
 
 std::int16_t nearestScale(double value)
 {
@@ -370,10 +343,24 @@ void ThrowWindow::throwAngleClick()
     selectPosition(3);
 }
 
+void ThrowWindow::toggleTooltips()
+{
+    m_state.tipsEnabled = !m_state.tipsEnabled;
+    notify();
+}
+
+std::string ThrowWindow::throwAngleText() const
+{
+    if (!m_state.selection.isCrt())
+        return {};
+    return formatSingle(static_cast<float>(m_state.throwAngle));
+}
+
 void ThrowWindow::recalc()
 {
     recalculate();
     rewriteFields();
+    notify();
 }
 
 void ThrowWindow::rewriteFields()
@@ -429,25 +416,59 @@ void ThrowWindow::recalculate()
     if (!checkCapabilities())
         return; // the corrected screen comes back through the screen calculator
     m_state.drawingScale = DefaultScale;
+    m_drawing = Drawing::layout();
     if (m_state.customAngleActive)
         setNotes(" NOTE: Projector Tilt shown may not be correct.", NoteColour::Red);
-    calculateThrow();
-    applyThrowPoint();
 
     const bool data = !m_state.selection.isCrt();
-    m_distanceText =
-        data ? formatLength(m_state.throwDistance, m_state.screen.displayUnits) : std::string{};
-    const bool zoom = data && lensEntry(m_state.selection).kind == LensKind::Zoom;
-    m_farText = zoom ? formatLength(m_state.throwFar, m_state.screen.displayUnits) : std::string{};
-    if (zoom)
-        setNotes("Projector can be positioned anywhere along the line indicated.",
-                 NoteColour::Blue);
+    double frontDistance = 0; // the distance that places the pictures (lens front)
+    if (data) {
+        const ThrowResult r = calculateThrow();
+        frontDistance = r.zoom ? r.throwFar : r.throwDistance;
+        fitDrawing(frontDistance, true);
+    }
+    const double holeOffset = applyThrowPoint();
+
+    // Vertical placement; a drawing too tall for the frame is drawn at half the scale.
+    const PictureGeometry &picture = pictureOf(m_state.selection);
+    const int lensOffset = data ? lensOffsetInches(m_state.selection, m_state.screen.diagonal,
+                                                   m_state.screen.aspect, m_state.inputSignal)
+                                : 0;
+    VerticalPlacement v;
+    for (;;) {
+        v = placeVertically(data ? m_state.mountPosition : MountPosition::Center, picture,
+                            m_state.screen.height, m_state.drawingScale, lensOffset);
+        if (!data)
+            v.screenBottom = Drawing::FloorY,
+            v.screenTop = Drawing::FloorY - m_state.screen.height * m_state.drawingScale;
+        const bool fits = data ? v.fits : v.screenTop >= Drawing::TopLimitY;
+        if (fits || m_state.drawingScale <= 1)
+            break;
+        m_state.drawingScale = std::max<std::int16_t>(nearestScale(m_state.drawingScale * 0.5), 1);
+        if (data)
+            fitDrawing(frontDistance, false);
+    }
+    drawScreen(v);
+    if (data)
+        drawDataProjector(v, picture, holeOffset);
+    else
+        hideProjector();
+    drawRulers();
+
+    const Unit units = m_state.screen.displayUnits;
+    m_distanceText = data ? formatLength(m_state.throwDistance, units) : std::string{};
+    m_drawing.hdimbox.caption = m_distanceText;
+    m_frameTitle = frameTitleOf(m_state.selection);
+    m_lensLabel = lensLabelOf(m_state.selection);
+    m_aspectModeCaption.clear();
+    if (m_state.selection.isModel(Model::LX530))
+        m_aspectModeCaption =
+            m_state.sxgaAspectMode == 0 ? "4:3 on 4:3 screen" : "5:4 on 4:3 screen";
+    notify();
 }
 
-void ThrowWindow::calculateThrow()
+ThrowResult ThrowWindow::calculateThrow()
 {
-    if (m_state.selection.isCrt())
-        return; // CRT series are calculated from their lens tables
     const ScreenState &s = m_state.screen;
     const ThrowResult r =
         computeThrow(m_state.selection,
@@ -458,10 +479,18 @@ void ThrowWindow::calculateThrow()
         m_state.throwNearSet = true;
     }
     m_state.throwDistance = r.throwDistance;
-    fitDrawing(r.zoom ? r.throwFar : r.throwDistance);
+    return r;
 }
 
-void ThrowWindow::fitDrawing(double distance)
+int ThrowWindow::drawX(double distance) const
+{
+    const double x = roundHalfEven(ScreenPlaneX - m_state.drawingScale * distance);
+    if (std::isnan(x))
+        return 0;
+    return static_cast<int>(std::clamp(x, -1e9, 1e9));
+}
+
+void ThrowWindow::fitDrawing(double distance, bool mayGrow)
 {
     // Scale the drawing so that the projector stands inside it: smaller while it falls off
     // the left edge, larger while it huddles against the screen. The scale never goes below
@@ -469,15 +498,13 @@ void ThrowWindow::fitDrawing(double distance)
     const int minimumX = pictureMinimumX(m_state.selection.model);
     for (;;) {
         const double x = roundHalfEven(ScreenPlaneX - m_state.drawingScale * distance);
-        const double clamped = std::clamp(x, double(std::numeric_limits<std::int32_t>::min()),
-                                          double(std::numeric_limits<std::int32_t>::max()));
-        m_state.projectorDrawX = std::isnan(clamped) ? 0 : static_cast<std::int32_t>(clamped);
+        m_state.projectorDrawX = drawX(distance);
         if (x < minimumX) {
             const std::int16_t smaller = nearestScale(m_state.drawingScale / 1.5);
             if (smaller >= m_state.drawingScale)
                 return;
             m_state.drawingScale = std::max<std::int16_t>(smaller, 1);
-        } else if (x >= 4620 && m_state.drawingScale < 40) {
+        } else if (mayGrow && x >= 4620 && m_state.drawingScale < 40) {
             m_state.drawingScale = nearestScale(m_state.drawingScale * 1.5);
         } else {
             return;
@@ -485,21 +512,210 @@ void ThrowWindow::fitDrawing(double distance)
     }
 }
 
-void ThrowWindow::applyThrowPoint()
+void ThrowWindow::drawScreen(const VerticalPlacement &v)
+{
+    Drawing &d = m_drawing;
+    const int scale = m_state.drawingScale;
+    const int top = static_cast<int>(roundHalfEven(std::clamp(v.screenTop, -1e9, 1e9)));
+    const int bottom = static_cast<int>(roundHalfEven(std::clamp(v.screenBottom, -1e9, 1e9)));
+    d.screen_pic.y1 = top;
+    d.screen_pic.y2 = bottom;
+    d.line_Vsize.y1 = top;
+    d.line_Vsize.y2 = bottom;
+    centreOn(d.lblVsize, d.line_Vsize);
+    d.lblVsize.caption = formatLength(m_state.screen.height, m_state.screen.displayUnits);
+
+    m_screenCentreY = static_cast<int>(roundHalfEven((top + bottom) / 2.0));
+    d.line_Hcent.y1 = m_screenCentreY;
+    d.line_Hcent.y2 = Drawing::FloorY;
+    d.lblHcent.caption = formatLength(double(Drawing::FloorY - m_screenCentreY) / scale,
+                                      m_state.screen.displayUnits);
+    centreOn(d.lblHcent, d.line_Hcent);
+    d.line_TD.y2 = m_screenCentreY;
+}
+
+void ThrowWindow::centreOn(DrawLabel &label, const DrawLine &line)
+{
+    label.left = line.x1 - label.width / 2;
+    label.top = (line.y1 + line.y2) / 2 - label.height / 2;
+}
+
+void ThrowWindow::placeHeightLabel(DrawLabel &label, const DrawLine &line)
+{
+    // Beside its line, never below the floor line, whatever the line's length.
+    centreOn(label, line);
+    if (label.top + label.height > Drawing::FloorY)
+        label.top = Drawing::FloorY - label.height;
+    label.caption =
+        formatLength(double(line.y2 - line.y1) / m_state.drawingScale, m_state.screen.displayUnits);
+}
+
+void ThrowWindow::hideProjector()
+{
+    Drawing &d = m_drawing;
+    for (DrawLine *l : {&d.line_TD, &d.lineNear, &d.lineFar, &d.line_flr_proj, &d.line_flr_ceiling,
+                        &d.lineCeiling, &d.lineHoriz_flr_proj, &d.lineHoriz_flr_ceiling,
+                        &d.lineFlr_HTD, &d.line_back_proj, &d.Line4[20], &d.Line4[24]})
+        l->visible = false;
+    for (DrawLabel *l :
+         {&d.lblflr_proj, &d.lblflr_ceiling, &d.txtHTDFar, &d.Label1[14], &d.Label1[15]})
+        l->visible = false;
+    d.hdimbox.left = 8280 - 1380 - d.hdimbox.width / 2;
+    m_farText.clear();
+}
+
+void ThrowWindow::drawDataProjector(const VerticalPlacement &v, const PictureGeometry &picture,
+                                    double holeOffset)
+{
+    Drawing &d = m_drawing;
+    const Selection &s = m_state.selection;
+    const bool zoom = lensEntry(s).kind == LensKind::Zoom;
+    const int mount = static_cast<int>(m_state.mountPosition);
+    const int lensAxis = static_cast<int>(roundHalfEven(v.lensAxis));
+    const int pictureTop = static_cast<int>(roundHalfEven(v.pictureTop));
+
+    // Lens-front positions; with the installation hole chosen the dimension lines start at
+    // the hole, the model's own offset behind the lens front.
+    const double nearFront = zoom ? m_state.throwNear : m_state.throwDistance - holeOffset;
+    const double farFront = zoom ? m_state.throwFar - holeOffset : nearFront;
+    const int nearX = drawX(nearFront);
+    const int nearStart = drawX(nearFront + holeOffset);
+    const int farX = drawX(farFront);
+    const int farStart = drawX(farFront + holeOffset);
+
+    // Pictures: the near (or only) position, and a ghost at the farthest position.
+    int nearEntry = 0;
+    const std::string_view family = picture.family;
+    if (family == "imgLX460" || family == "imgLX510" || family == "imgLX550")
+        nearEntry = mount == 1 ? 1 : 0;
+    else if (family == "imgLX540")
+        nearEntry = mount == 0 ? 0 : 1;
+    else if (family == "Image2")
+        nearEntry = (!zoom && mount != 0) ? 1 : 0;
+    else if (family == "imgLX450")
+        nearEntry = s.lens == 2 ? 1 : 0;
+    d.nearPicture = {family,     nearEntry,     nearX - picture.width,
+                     pictureTop, picture.width, picture.height,
+                     v.inverted, false,         true};
+    d.farPicture = {family,        holeOffset > 0 ? 3 : 2, farX - picture.width, pictureTop,
+                    picture.width, picture.height,         v.inverted,           true,
+                    zoom};
+
+    // Common dimension pass.
+    d.line_TD = {nearX,
+                 lensAxis,
+                 Drawing::ScreenPlaneX,
+                 m_screenCentreY,
+                 DrawColour::DarkGrey,
+                 LineStyle::DashDot,
+                 true};
+    d.lineNear.x1 = nearStart;
+    d.Line4[20].x1 = d.Line4[20].x2 = nearStart;
+    d.hdimbox.left = Drawing::ScreenPlaneX - (Drawing::ScreenPlaneX - nearStart) / 2 - 308;
+
+    // Height dimensions stand beside the projector, on the side with room.
+    const int side =
+        nearX + 700 > d.screen_pic.x1 - 250 ? nearX - picture.width - 700 : nearX + 700;
+    d.line_flr_proj = {side,           pictureTop, side, Drawing::FloorY, DrawColour::Grey,
+                       LineStyle::Dot, true};
+    placeHeightLabel(d.lblflr_proj, d.line_flr_proj);
+    d.lineFlr_HTD = {std::min(side, nearX - picture.width),
+                     pictureTop,
+                     std::max(side, nearX),
+                     pictureTop,
+                     DrawColour::Grey,
+                     LineStyle::Dot,
+                     true};
+    d.lineHoriz_flr_proj.visible = false;
+    d.line_flr_ceiling.visible = false;
+    d.lblflr_ceiling.visible = false;
+    d.lineCeiling = {0,          pictureTop,       Drawing::ScreenPlaneX,
+                     pictureTop, DrawColour::Grey, LineStyle::Dash,
+                     v.inverted};
+
+    // Extension line from the near picture down to its dimension line.
+    d.lineHoriz_flr_ceiling = {nearStart,
+                               pictureTop + picture.height + 40,
+                               nearStart,
+                               d.lineNear.y1 - 40,
+                               DrawColour::Grey,
+                               LineStyle::Dot,
+                               true};
+
+    // The farthest position of a zoom lens.
+    d.lineFar.visible = zoom;
+    d.lineFar.x1 = farStart;
+    d.Line4[24] = {farStart, 4800, farStart, 5130, DrawColour::Black, LineStyle::Solid, zoom};
+    d.Label1[14].left = nearStart + 40;
+    d.Label1[15].left = farStart + 40;
+    d.Label1[14].visible = d.Label1[15].visible = zoom;
+    m_farText = zoom ? formatLength(m_state.throwFar, m_state.screen.displayUnits) : std::string{};
+    d.txtHTDFar.caption = m_farText;
+    d.txtHTDFar.visible = zoom;
+    d.txtHTDFar.left = farStart + (nearStart - farStart) / 2 - d.txtHTDFar.width / 2;
+    d.txtHTDFar.top = d.lineFar.y1 - d.txtHTDFar.height - 20;
+    d.line_back_proj = {farStart,          pictureTop + picture.height + 40,
+                        farStart,          d.lineFar.y1 - 40,
+                        DrawColour::Grey,  LineStyle::Dot,
+                        zoom && mount == 0};
+
+    d.imgArrow = {ArrowPicture.family,
+                  0,
+                  Drawing::ScreenPlaneX - ArrowPicture.width,
+                  d.lineNear.y1 - ArrowPicture.height / 2,
+                  ArrowPicture.width,
+                  ArrowPicture.height,
+                  false,
+                  false,
+                  true};
+
+    if (zoom) {
+        setNotes("Projector can be positioned anywhere along the line indicated.",
+                 NoteColour::Blue);
+    }
+}
+
+void ThrowWindow::drawRulers()
+{
+    // The ticks never move; their numbers follow the scale and the units.
+    const double across = 60.0 * 20 / m_state.drawingScale;
+    const double up = 30.0 * 20 / m_state.drawingScale;
+    for (int k = 1; k <= 13; ++k) {
+        if (k == 7)
+            continue;
+        const double inches = k < 7 ? k * across : (k - 7) * up;
+        std::string caption;
+        switch (m_state.screen.displayUnits) {
+        case Unit::Inches:
+            caption = formatNumber(inches, "0");
+            break;
+        case Unit::Feet:
+            caption = formatNumber(inches / 12, "0");
+            break;
+        case Unit::Millimetres:
+            caption = std::to_string(static_cast<long long>(inches * 25.4));
+            break;
+        }
+        m_drawing.Label1[static_cast<std::size_t>(k)].caption = caption;
+    }
+}
+
+double ThrowWindow::applyThrowPoint()
 {
     if (!m_state.throwPointPending) {
         m_checkedThrowPoint = 0; // every other recalculation measures from the lens front
-        return;
+        return 0;
     }
     m_state.throwPointPending = false;
     if (m_checkedThrowPoint != 1)
-        return;
+        return 0;
     const Selection &s = m_state.selection;
     const double offset =
         s.isCrt() ? seriesEntry(s.series).holeOffset : modelEntry(s.model).holeOffset;
     m_state.throwDistance += offset;
     if (!s.isCrt() && lensEntry(s).kind == LensKind::Zoom)
         m_state.throwFar = static_cast<float>(m_state.throwFar + offset);
+    return offset;
 }
 
 } // namespace lumidex

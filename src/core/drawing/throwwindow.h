@@ -8,9 +8,14 @@
 #include "app/dialogs.h"
 #include "app/installationstate.h"
 #include "catalogue/limits.h"
+#include "catalogue/throwformulas.h"
 #include "crt/focustables.h"
+#include "drawing/drawing.h"
+#include "drawing/pictures.h"
+#include "drawing/placement.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,6 +66,7 @@ public:
     void setDistanceText(std::string text);
     void aspectDoubleClick();
     void throwAngleClick();
+    void toggleTooltips();
     // The hidden recalc button: recalculate and rewrite the fields from the shared state.
     void recalc();
 
@@ -81,16 +87,39 @@ public:
     const std::string &notes() const { return m_notes; }
     NoteColour notesColour() const { return m_notesColour; }
     const std::string &farDistanceText() const { return m_farText; }
+    // The throw angle caption (CRT series); empty when no angle is shown.
+    std::string throwAngleText() const;
+    const Drawing &drawing() const { return m_drawing; }
+    const std::string &frameTitle() const { return m_frameTitle; }
+    const std::string &lensLabel() const { return m_lensLabel; }
+    // LX-530 only: how its screen is set up; empty otherwise.
+    const std::string &aspectModeCaption() const { return m_aspectModeCaption; }
 
     const InstallationState &state() const { return m_state; }
 
+    // Called after every recalculation and every change of what the window shows.
+    void setChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
+
 private:
+    void notify()
+    {
+        if (m_changed)
+            m_changed();
+    }
     static std::size_t index(Dimension d) { return static_cast<std::size_t>(d); }
     void recalculate();
     bool checkCapabilities();
-    void calculateThrow();
-    void fitDrawing(double distance);
-    void applyThrowPoint();
+    ThrowResult calculateThrow();
+    void fitDrawing(double distance, bool mayGrow);
+    double applyThrowPoint();
+    int drawX(double distance) const;
+    void drawScreen(const VerticalPlacement &v);
+    void drawDataProjector(const VerticalPlacement &v, const PictureGeometry &picture,
+                           double holeOffset);
+    void hideProjector();
+    void drawRulers();
+    static void centreOn(DrawLabel &label, const DrawLine &line);
+    void placeHeightLabel(DrawLabel &label, const DrawLine &line);
     void rewriteFields();
     void setNotes(std::string text, NoteColour colour);
     void enablePositions(std::initializer_list<int> entries);
@@ -114,6 +143,12 @@ private:
     std::string m_notes;
     NoteColour m_notesColour = NoteColour::Black;
     std::string m_farText;
+    Drawing m_drawing = Drawing::layout();
+    int m_screenCentreY = 0;
+    std::string m_frameTitle;
+    std::string m_lensLabel;
+    std::string m_aspectModeCaption;
+    std::function<void()> m_changed;
 };
 
 } // namespace lumidex

@@ -1,0 +1,102 @@
+#pragma once
+
+// The installation drawing as data: every line, label and picture of the side elevation with
+// its geometry in twips (x grows towards the screen, y grows downwards), its colour, style
+// and visibility. The recalculation writes it; the window, the printed sheet and the
+// command-line tool only read it.
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace lumidex {
+
+enum class DrawColour
+{
+    Black,
+    Red,
+    DarkGrey,
+    Grey,
+    Blue
+};
+enum class LineStyle
+{
+    Solid,
+    Dash,
+    Dot,
+    DashDot
+};
+
+struct DrawLine
+{
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+    DrawColour colour = DrawColour::Black;
+    LineStyle style = LineStyle::Solid;
+    bool visible = true;
+    bool thick = false;
+
+    int length() const; // vertical or horizontal extent, whichever is larger
+};
+
+// Labels are sized for one line of the drawing's small text; the placement rules (centring,
+// keeping above the floor line) read these sizes.
+inline constexpr int LabelHeight = 195;
+inline constexpr int LabelWidth = 615;
+
+struct DrawLabel
+{
+    std::string caption;
+    int left = 0;
+    int top = 0;
+    int width = LabelWidth;
+    int height = LabelHeight;
+    DrawColour colour = DrawColour::Black;
+    bool visible = true;
+    bool field = false; // a value field (boxed) rather than a plain label
+};
+
+struct DrawPicture
+{
+    std::string_view family; // empty when no picture is placed
+    int entry = 0;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool inverted = false; // hung from the ceiling
+    bool ghost = false;    // the farthest position of a zoom lens
+    bool visible = false;
+};
+
+struct Drawing
+{
+    // Fixed frame of reference.
+    static constexpr int ScreenPlaneX = 8280;
+    static constexpr int FloorY = 4680;
+    static constexpr int TopLimitY = 600; // nothing is drawn above this
+    static constexpr int Width = 9300;
+    static constexpr int Height = 5500;
+
+    DrawLine screen_pic, line_Vsize, line_Hcent, line_TD, lineNear, lineFar, line_flr_proj,
+        line_flr_ceiling, lineCeiling, lineHoriz_flr_proj, lineHoriz_flr_ceiling, lineFlr_HTD,
+        line_back_proj, Line1, Line2, Line3;
+    std::array<DrawLine, 25> Line4;
+    DrawLabel lblVsize, lblHcent, lblflr_proj, lblflr_ceiling, txtHTDFar, hdimbox;
+    std::array<DrawLabel, 16> Label1;
+    DrawPicture nearPicture, farPicture, imgArrow, imgArrow_V;
+    std::array<DrawPicture, 3> crtPictures;
+
+    // The window's layout state, before any recalculation.
+    static Drawing layout();
+
+    // Every element with its name, in painting order.
+    void forEachLine(const std::function<void(std::string_view, const DrawLine &)> &f) const;
+    void forEachLabel(const std::function<void(std::string_view, const DrawLabel &)> &f) const;
+    void forEachPicture(const std::function<void(std::string_view, const DrawPicture &)> &f) const;
+};
+
+} // namespace lumidex

@@ -1,0 +1,135 @@
+#include "drawingrenderer.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QSvgRenderer>
+
+using lumidex::DrawColour;
+using lumidex::Drawing;
+using lumidex::LineStyle;
+
+namespace {
+
+QColor toQt(DrawColour colour)
+{
+    switch (colour) {
+    case DrawColour::Red:
+        return {255, 0, 0};
+    case DrawColour::DarkGrey:
+        return {64, 64, 64};
+    case DrawColour::Grey:
+        return {128, 128, 128};
+    case DrawColour::Blue:
+        return {0, 0, 255};
+    case DrawColour::Black:
+        break;
+    }
+    return {0, 0, 0};
+}
+
+Qt::PenStyle toQt(LineStyle style)
+{
+    switch (style) {
+    case LineStyle::Dash:
+        return Qt::DashLine;
+    case LineStyle::Dot:
+        return Qt::DotLine;
+    case LineStyle::DashDot:
+        return Qt::DashDotLine;
+    case LineStyle::Solid:
+        break;
+    }
+    return Qt::SolidLine;
+}
+
+} // namespace
+
+DrawingRenderer::DrawingRenderer() = default;
+DrawingRenderer::~DrawingRenderer() = default;
+
+QRectF DrawingRenderer::drawingArea()
+{
+    return {-60, 400, Drawing::Width, Drawing::Height - 100};
+}
+
+QTransform DrawingRenderer::twipsToTarget(const QRectF &target)
+{
+    const QRectF area = drawingArea();
+    const double scale = std::min(target.width() / area.width(), target.height() / area.height());
+    const double dx = target.left() + (target.width() - area.width() * scale) / 2;
+    const double dy = target.top() + (target.height() - area.height() * scale) / 2;
+    QTransform t;
+    t.translate(dx, dy);
+    t.scale(scale, scale);
+    t.translate(-area.left(), -area.top());
+    return t;
+}
+
+QSvgRenderer *DrawingRenderer::picture(std::string_view family)
+{
+    const QString name = QString::fromLatin1(family.data(), qsizetype(family.size()));
+    auto it = m_pictures.find(name);
+    if (it == m_pictures.end()) {
+        it = m_pictures.insert(name, std::make_shared<QSvgRenderer>(
+                                         QStringLiteral(":/lumidex/pictures/%1.svg").arg(name)));
+    }
+    return it.value()->isValid() ? it.value().get() : nullptr;
+}
+
+void DrawingRenderer::render(QPainter &painter, const Drawing &drawing, const QRectF &target)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setTransform(twipsToTarget(target), true);
+    const double twipsPerPixel = 1.0 / painter.transform().m11();
+
+    drawing.forEachLine([&](std::string_view, const lumidex::DrawLine &l) {
+        if (!l.visible)
+            return;
+        QPen pen(toQt(l.colour), l.thick ? 4 * twipsPerPixel : 0, toQt(l.style));
+        pen.setCosmetic(!l.thick);
+        painter.setPen(pen);
+        painter.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
+    });
+
+    drawing.forEachPicture([&](std::string_view, const lumidex::DrawPicture &p) {
+        if (!p.visible || p.family.empty())
+            return;
+        QSvgRenderer *svg = picture(p.family);
+        if (!svg)
+            return;
+        painter.save();
+        painter.setOpacity(p.ghost ? 0.35 : 1.0);
+        QRectF box(p.left, p.top, p.width, p.height);
+        if (p.inverted) {
+            // Hung from the ceiling: the same projector upside down.
+            painter.translate(0, box.top() + box.bottom());
+            painter.scale(1, -1);
+        }
+        svg->render(&painter, box);
+        painter.restore();
+    });
+
+    QFont font = painter.font();
+    font.setPixelSize(std::max(1, int(150))); // twips: about 7.5 points at 20 twips per point
+    painter.setFont(font);
+    drawing.forEachLabel([&](std::string_view, const lumidex::DrawLabel &l) {
+        if (!l.visible || l.caption.empty())
+            return;
+        const QRectF box(l.left, l.top, l.width, l.height);
+        if (l.field) {
+            painter.setPen(QPen(Qt::black, 0));
+            painter.setBrush(Qt::white);
+            painter.drawRect(box);
+        } else {
+            // Value labels sit on their dimension line and interrupt it.
+            const QFontMetricsF fm(font);
+            const double w = fm.horizontalAdvance(QString::fromStdString(l.caption)) + 40;
+            painter.fillRect(QRectF(box.center().x() - w / 2, box.top(), w, box.height()),
+                             Qt::white);
+        }
+        painter.setPen(toQt(l.colour));
+        painter.drawText(box, Qt::AlignCenter, QString::fromStdString(l.caption));
+    });
+    painter.restore();
+}

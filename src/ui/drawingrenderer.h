@@ -1,0 +1,33 @@
+#pragma once
+
+#include "drawing/drawing.h"
+
+#include <QHash>
+#include <QRectF>
+#include <QString>
+#include <QTransform>
+#include <memory>
+
+class QPainter;
+class QSvgRenderer;
+
+// Paints the installation drawing: one paint path for the window, and later the printed
+// sheet. The drawing's twips are mapped onto `target` with the painter's window and
+// viewport, keeping the drawing's proportions; lines stay thin at any size.
+class DrawingRenderer
+{
+public:
+    DrawingRenderer();
+    ~DrawingRenderer();
+
+    void render(QPainter &painter, const lumidex::Drawing &drawing, const QRectF &target);
+
+    // The drawing area (twips) shown inside a target of the given size, and the mapping of a
+    // twips point into it, for placing child widgets and finding clicked pictures.
+    static QRectF drawingArea();
+    static QTransform twipsToTarget(const QRectF &target);
+
+private:
+    QSvgRenderer *picture(std::string_view family);
+    QHash<QString, std::shared_ptr<QSvgRenderer>> m_pictures;
+};

@@ -1,0 +1,92 @@
+#include "drawingview.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegularExpressionValidator>
+
+DrawingView::DrawingView(lumidex::ThrowWindow &window, QWidget *parent)
+    : QWidget(parent), m_window(window)
+{
+    setObjectName(QStringLiteral("drawing"));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+
+    m_distance = new QLineEdit(this);
+    m_distance->setObjectName(QStringLiteral("hdimbox"));
+    m_distance->setAlignment(Qt::AlignCenter);
+    m_distance->setToolTip(tr("Enter new throw distance"));
+    m_distance->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9./]*")), this));
+    m_distance->installEventFilter(this);
+    connect(m_distance, &QLineEdit::textEdited, this,
+            [this](const QString &text) { m_window.setDistanceText(text.toStdString()); });
+}
+
+bool DrawingView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_distance && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            m_window.distanceKeyPress(lumidex::ThrowWindow::KeyEnter);
+            return true;
+        }
+        const QString text = key->text();
+        if (key->key() == Qt::Key_Backspace)
+            return !m_window.distanceKeyPress(lumidex::ThrowWindow::KeyBackspace);
+        if (text.size() == 1 && text.at(0).isPrint() && text.at(0).unicode() < 128)
+            return !m_window.distanceKeyPress(static_cast<char>(text.at(0).unicode()));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DrawingView::refresh()
+{
+    const QString text = QString::fromStdString(m_window.distanceText());
+    if (m_distance->text() != text)
+        m_distance->setText(text);
+    // A distance is typed only for a CRT series; for the others the box just shows it.
+    m_distance->setReadOnly(!m_window.distanceEnabled());
+    m_distance->setFocusPolicy(m_window.distanceEnabled() ? Qt::StrongFocus : Qt::NoFocus);
+    placeDistanceBox();
+    update();
+}
+
+void DrawingView::placeDistanceBox()
+{
+    const lumidex::DrawLabel &box = m_window.drawing().hdimbox;
+    const QRectF r = DrawingRenderer::twipsToTarget(rect()).mapRect(
+        QRectF(box.left, box.top, box.width, box.height));
+    const int h = m_distance->sizeHint().height();
+    const int w = std::max(56, int(r.width()));
+    m_distance->setGeometry(int(r.center().x()) - w / 2, int(r.center().y()) - h / 2, w, h);
+}
+
+void DrawingView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeDistanceBox();
+}
+
+void DrawingView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    lumidex::Drawing drawing = m_window.drawing();
+    drawing.hdimbox.visible = false; // the real field stands there
+    m_renderer.render(painter, drawing, rect());
+}
+
+void DrawingView::mousePressEvent(QMouseEvent *event)
+{
+    // A click on the projector opens its help topic.
+    const QTransform toWidget = DrawingRenderer::twipsToTarget(rect());
+    const lumidex::DrawPicture &p = m_window.drawing().nearPicture;
+    const QRectF r = toWidget.mapRect(QRectF(p.left, p.top, p.width, p.height));
+    if (p.visible && r.contains(event->position()))
+        emit pictureClicked(lumidex::helpIdOf(m_window.state().selection));
+    QWidget::mousePressEvent(event);
+}
