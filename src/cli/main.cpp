@@ -1,12 +1,13 @@
 // lumidex-cli: runs the program's own window logic headless and prints JSON, for scripts,
 // batch sheets and acceptance checks. Each command performs a user's steps in order.
 
-#include "app/commandline.h"
 #include "app/dialogs.h"
+#include "app/session.h"
 #include "geometry/numbertext.h"
-#include "geometry/screenwindow.h"
 #include "json.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <deque>
 #include <iostream>
@@ -21,25 +22,36 @@ using namespace lumidex;
 constexpr std::string_view Usage =
     "usage: lumidex-cli screen [--width X | --height X | --diagonal X] [--aspect R]\n"
     "                          [--units in|ft|mm]\n"
+    "       lumidex-cli throw --projector NAME [--lens K] [--sxga 0|1] [--signal N]\n"
+    "                         [--width X | --height X | --diagonal X] [--aspect R]\n"
+    "                         [--units in|ft|mm] [--position top|center|bottom | --angle A]\n"
+    "                         [--point lens|hole] [--distance V]\n"
     "\n"
     "  screen   complete a screen from one dimension and an aspect ratio, as the screen\n"
     "           calculator does, and print it as JSON (dimensions in inches).\n"
-    "           --aspect   a preset (4:3, 5:3, 16:9, 37:20, 2:1, 7:3, 1.85, 2, 2.35)\n"
-    "                      or any positive ratio such as 1.5, taken as a custom ratio\n"
-    "           --units    the units the dimension is typed in (default in)\n";
+    "  throw    place a projector for that screen, as the installation window does, and\n"
+    "           print distances (inches), the drawing's texts and the messages shown.\n"
+    "           --projector  a menu name: LX-460, LX-510, DX-520, CR-7300, CR-75xx, ...\n"
+    "           --lens       the lens's place in the model's menu, from 0\n"
+    "           --signal     the input signal's place in its list, from 1\n"
+    "\n"
+    "  --aspect   a preset (4:3, 5:3, 16:9, 37:20, 2:1, 7:3, 1.85, 2, 2.35)\n"
+    "             or any positive ratio such as 1.5, taken as a custom ratio\n"
+    "  --units    the units values are typed in (default in)\n";
 
-// Messages go to stderr as "title: text"; the custom-ratio prompt is answered from a queue.
+struct UsageError
+{
+    std::string text;
+};
+
+// Messages are kept in the order shown; the custom-ratio and angle prompts are answered from
+// a queue.
 class CliDialogs : public Dialogs
 {
 public:
     void message(std::string_view text, MessageIcon, std::string_view title) override
     {
-        std::string line(text);
-        for (char &c : line) {
-            if (c == '\r')
-                c = '\n'; // old messages break lines with a lone carriage return
-        }
-        std::cerr << titleOrDefault(title) << ": " << line << '\n';
+        messages.emplace_back(std::string(titleOrDefault(title)), std::string(text));
     }
 
     std::optional<std::string> input(std::string_view, std::string_view, std::string_view) override
@@ -55,62 +67,105 @@ public:
 
     std::deque<std::string> answers;
     int sxgaAnswer = 0;
+    std::vector<std::pair<std::string, std::string>> messages;
 };
 
-class NoHost : public ScreenWindowHost
-{
-public:
-    void showInstallationWindow() override {}
-};
-
-struct UsageError
-{
-    std::string text;
-};
-
-struct ScreenArgs
+struct Options
 {
     std::optional<std::pair<Dimension, std::string>> dimension;
     std::optional<std::string> aspect;
     Unit units = Unit::Inches;
+    std::optional<std::string> projector;
+    std::optional<int> lens;
+    int sxga = 0;
+    std::optional<int> signal;
+    std::optional<int> position;
+    std::optional<std::string> angle;
+    std::optional<int> point;
+    std::optional<std::string> distance;
 };
 
-ScreenArgs parseScreenArgs(const std::vector<std::string> &args)
+bool typedNumber(const std::string &value)
 {
-    ScreenArgs parsed;
+    return !value.empty() && value.find_first_not_of("0123456789./") == std::string::npos;
+}
+
+int integerOption(const std::string &name, const std::string &value, int min, int max)
+{
+    if (value.empty() || value.find_first_not_of("0123456789") != std::string::npos ||
+        value.size() > 4)
+        throw UsageError{name + " takes a whole number"};
+    const int v = std::stoi(value);
+    if (v < min || v > max)
+        throw UsageError{name + " is out of range"};
+    return v;
+}
+
+Options parseOptions(const std::vector<std::string> &args, bool throwCommand)
+{
+    Options o;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &name = args[i];
         if (i + 1 >= args.size())
             throw UsageError{"missing value after " + name};
         const std::string &value = args[++i];
         if (name == "--width" || name == "--height" || name == "--diagonal") {
-            if (parsed.dimension)
+            if (o.dimension)
                 throw UsageError{"give only one of --width, --height, --diagonal"};
-            if (value.empty() || value.find_first_not_of("0123456789./") != std::string::npos)
+            if (!typedNumber(value))
                 throw UsageError{name + " takes digits, \".\" and \"/\" only, as the field does"};
             const Dimension d = name == "--width"    ? Dimension::Width
                                 : name == "--height" ? Dimension::Height
                                                      : Dimension::Diagonal;
-            parsed.dimension = {d, value};
+            o.dimension = {d, value};
         } else if (name == "--aspect") {
             const double ratio = leadingNumber(value);
             if (!(ratio > 0) || !std::isfinite(static_cast<float>(ratio)))
                 throw UsageError{"--aspect must be a preset or a positive ratio"};
-            parsed.aspect = value;
+            o.aspect = value;
         } else if (name == "--units") {
             if (value == "in")
-                parsed.units = Unit::Inches;
+                o.units = Unit::Inches;
             else if (value == "ft")
-                parsed.units = Unit::Feet;
+                o.units = Unit::Feet;
             else if (value == "mm")
-                parsed.units = Unit::Millimetres;
+                o.units = Unit::Millimetres;
             else
                 throw UsageError{"--units must be in, ft or mm"};
+        } else if (throwCommand && name == "--projector") {
+            o.projector = value;
+        } else if (throwCommand && name == "--lens") {
+            o.lens = integerOption(name, value, 0, 99);
+        } else if (throwCommand && name == "--sxga") {
+            o.sxga = integerOption(name, value, 0, 1);
+        } else if (throwCommand && name == "--signal") {
+            o.signal = integerOption(name, value, 1, 99);
+        } else if (throwCommand && name == "--position") {
+            if (value == "top")
+                o.position = 0;
+            else if (value == "center" || value == "centre")
+                o.position = 1;
+            else if (value == "bottom")
+                o.position = 2;
+            else
+                throw UsageError{"--position must be top, center or bottom"};
+        } else if (throwCommand && name == "--angle") {
+            o.angle = value;
+        } else if (throwCommand && name == "--point") {
+            if (value != "lens" && value != "hole")
+                throw UsageError{"--point must be lens or hole"};
+            o.point = value == "hole" ? 1 : 0;
+        } else if (throwCommand && name == "--distance") {
+            if (!typedNumber(value))
+                throw UsageError{"--distance takes digits, \".\" and \"/\" only"};
+            o.distance = value;
         } else {
             throw UsageError{"unknown option " + name};
         }
     }
-    return parsed;
+    if (o.position && o.angle)
+        throw UsageError{"give --position or --angle, not both"};
+    return o;
 }
 
 // A preset named by its video caption or its stored ratio; nullopt for a custom ratio.
@@ -127,28 +182,19 @@ std::optional<int> presetNamed(const std::string &text)
     return std::nullopt;
 }
 
-int runScreen(const std::vector<std::string> &args)
+void applyScreen(Session &session, CliDialogs &dialogs, const Options &o, bool layout)
 {
-    const ScreenArgs parsed = parseScreenArgs(args);
-
-    InstallationState state;
-    CliDialogs dialogs;
-    NoHost host;
-    ScreenWindow window(state, dialogs, host);
-    StartOptions options;
-    options.units = parsed.units;
-    window.load(options);
-
-    if (parsed.aspect) {
-        if (const auto preset = presetNamed(*parsed.aspect)) {
+    ScreenWindow &window = session.screenWindow();
+    if (o.aspect) {
+        if (const auto preset = presetNamed(*o.aspect)) {
             window.selectPreset(*preset);
         } else {
-            dialogs.answers.push_back(*parsed.aspect);
+            dialogs.answers.push_back(*o.aspect);
             window.selectPreset(CustomPreset);
         }
     }
-    if (parsed.dimension) {
-        const auto &[d, text] = *parsed.dimension;
+    if (o.dimension) {
+        const auto &[d, text] = *o.dimension;
         window.setFieldText(d, "");
         std::string typed;
         for (char c : text) {
@@ -159,8 +205,62 @@ int runScreen(const std::vector<std::string> &args)
         }
         window.keyPress(d, ScreenWindow::KeyEnter);
     }
+    if (layout)
+        window.calc();
+}
 
-    const ScreenState &s = state.screen;
+std::string upper(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return s;
+}
+
+// A menu caption matches its whole text or its first name ("LX-510" for "LX-510/LX-515").
+bool captionNames(std::string_view caption, const std::string &name)
+{
+    const std::string full = upper(std::string(caption));
+    const std::string first = full.substr(0, full.find_first_of("/ "));
+    return upper(name) == full || upper(name) == first;
+}
+
+std::string messagesJson(const CliDialogs &dialogs)
+{
+    std::string out = "[";
+    for (const auto &[title, text] : dialogs.messages) {
+        if (out.size() > 1)
+            out += ",";
+        cli::JsonObject m;
+        m.addString("title", title).addString("text", text);
+        out += m.str();
+    }
+    return out + "]";
+}
+
+cli::JsonObject screenJson(const ScreenState &s)
+{
+    cli::JsonObject o;
+    o.addFloat("width", s.width)
+        .addFloat("height", s.height)
+        .addFloat("diagonal", s.diagonal)
+        .addFloat("aspect", s.aspect);
+    return o;
+}
+
+int runScreen(const std::vector<std::string> &args)
+{
+    const Options o = parseOptions(args, false);
+    CliDialogs dialogs;
+    Session session(dialogs, StartOptions{o.units, false, true, {}});
+    dialogs.messages.clear();
+    applyScreen(session, dialogs, o, false);
+    for (const auto &[title, text] : dialogs.messages) {
+        std::string line = text;
+        std::replace(line.begin(), line.end(), '\r', '\n'); // old messages break lines with CR
+        std::cerr << title << ": " << line << '\n';
+    }
+
+    const ScreenWindow &window = session.screenWindow();
     auto colour = [&](Dimension d) {
         return window.field(d).colour == TextColour::Red ? "red" : "black";
     };
@@ -172,14 +272,105 @@ int runScreen(const std::vector<std::string> &args)
     colours.addString("diag", colour(Dimension::Diagonal))
         .addString("Wid", colour(Dimension::Width))
         .addString("hite", colour(Dimension::Height));
-    cli::JsonObject out;
-    out.addFloat("width", s.width)
-        .addFloat("height", s.height)
-        .addFloat("diagonal", s.diagonal)
-        .addFloat("aspect", s.aspect)
-        .add("fields", fields.str())
+    cli::JsonObject out = screenJson(session.state().screen);
+    out.add("fields", fields.str())
         .addString("caption", window.aspectCaption())
         .add("colors", colours.str());
+    std::cout << out.str() << '\n';
+    return 0;
+}
+
+int runThrow(const std::vector<std::string> &args)
+{
+    const Options o = parseOptions(args, true);
+    if (!o.projector)
+        throw UsageError{"throw needs --projector"};
+
+    CliDialogs dialogs;
+    dialogs.sxgaAnswer = o.sxga;
+    Session session(dialogs, StartOptions{o.units, false, true, {}});
+    ThrowWindow &window = session.throwWindow();
+    InstallationState &state = session.state();
+
+    // The projector, as chosen from the Projector menu.
+    std::optional<Selection> chosen;
+    for (const SeriesEntry &s : crtSeries()) {
+        if (captionNames(s.caption, *o.projector))
+            chosen = Selection::crt(s.series);
+    }
+    for (const ModelEntry &m : dataProjectors()) {
+        if (captionNames(m.caption, *o.projector))
+            chosen = Selection::dataProjector(m.model, o.lens.value_or(0));
+    }
+    if (!chosen)
+        throw UsageError{"no projector named " + *o.projector};
+    if (chosen->isCrt() || !modelEntry(chosen->model).hasLensSubmenu) {
+        if (o.lens)
+            throw UsageError{"--lens is not offered for " + *o.projector};
+    } else if (static_cast<std::size_t>(chosen->lens) >= modelEntry(chosen->model).lenses.size()) {
+        throw UsageError{"--lens is out of range for " + *o.projector};
+    }
+    if (o.distance && !chosen->isCrt())
+        throw UsageError{"--distance is for CRT series only"};
+
+    if (chosen->isCrt())
+        window.selectSeries(chosen->series);
+    else
+        window.selectLens(chosen->model, chosen->lens);
+    if (o.signal) {
+        if (static_cast<std::size_t>(*o.signal) > window.inputSignals().size())
+            throw UsageError{"--signal is not offered for " + *o.projector};
+        window.chooseInputSignal(*o.signal - 1);
+    }
+    applyScreen(session, dialogs, o, true);
+    if (o.position) {
+        if (!window.positionEnabled(*o.position))
+            throw UsageError{"that --position is not offered for this projector and lens"};
+        window.selectPosition(*o.position);
+    } else if (o.angle) {
+        if (!window.positionEnabled(3))
+            throw UsageError{"--angle is not offered for this projector and lens"};
+        dialogs.answers.push_back(*o.angle);
+        window.selectPosition(3);
+    }
+    if (o.point)
+        window.selectThrowPoint(*o.point);
+    if (o.distance) {
+        window.setDistanceText(*o.distance);
+        window.distanceKeyPress(ThrowWindow::KeyEnter);
+    }
+
+    const Selection &s = state.selection;
+    const Drawing &d = window.drawing();
+    auto floatOrNull = [&](bool set, float v) { return set ? formatRoundTrip(v) : "null"; };
+    cli::JsonObject texts;
+    texts.addString("hdimbox", window.distanceText())
+        .addString("txtHTDFar", d.txtHTDFar.visible ? d.txtHTDFar.caption : "")
+        .addString("lblflr_proj", d.lblflr_proj.visible ? d.lblflr_proj.caption : "")
+        .addString("lblflr_ceiling", d.lblflr_ceiling.visible ? d.lblflr_ceiling.caption : "")
+        .addString("lblHcent", d.lblHcent.visible ? d.lblHcent.caption : "")
+        .addString("lblVsize", d.lblVsize.caption)
+        .addString("lblTA", window.throwAngleText())
+        .addString("lblLens", window.lensLabel())
+        .addString("notes", window.notes())
+        .addString("title", window.frameTitle());
+    cli::JsonObject out;
+    out.add("screen", screenJson(state.screen).str())
+        .addString("projector",
+                   s.isCrt() ? seriesEntry(s.series).caption : modelEntry(s.model).caption)
+        .add("lens",
+             s.isCrt() || !modelEntry(s.model).hasLensSubmenu ? "null" : std::to_string(s.lens))
+        .add("zoom", !s.isCrt() && lensEntry(s).kind == LensKind::Zoom ? "true" : "false")
+        .add("throwNear", floatOrNull(state.throwNearSet, state.throwNear))
+        .add("throwFar", floatOrNull(state.throwNearSet, state.throwFar))
+        .add("throwDistance", formatRoundTrip(static_cast<float>(state.throwDistance)))
+        .add("throwAngle", formatRoundTrip(static_cast<float>(state.throwAngle)))
+        .add("drawingScale", std::to_string(state.drawingScale))
+        .add("projectorDrawX", std::to_string(state.projectorDrawX))
+        .add("ringSettings", "null")
+        .add("focusParameter", "null")
+        .add("texts", texts.str())
+        .add("messages", messagesJson(dialogs));
     std::cout << out.str() << '\n';
     return 0;
 }
@@ -208,6 +399,8 @@ int main(int argc, char *argv[])
     try {
         if (command == "screen")
             return runScreen(args);
+        if (command == "throw")
+            return runThrow(args);
         std::cerr << "lumidex-cli: unknown command " << command << "\n" << Usage;
         return 2;
     } catch (const UsageError &e) {

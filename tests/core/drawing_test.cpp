@@ -1,0 +1,219 @@
+#include "app/session.h"
+#include "scripteddialogs.h"
+
+#include <climits>
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace lumidex;
+using lumidex::fakes::ScriptedDialogs;
+
+namespace {
+
+class DrawingTest : public ::testing::Test
+{
+protected:
+    DrawingTest() { session.screenWindow().calc(); }
+
+    void screenWidth(const char *inches)
+    {
+        session.screenWindow().setFieldText(Dimension::Width, inches);
+        session.screenWindow().keyPress(Dimension::Width, ScreenWindow::KeyEnter);
+        session.screenWindow().calc();
+    }
+
+    ThrowWindow &window() { return session.throwWindow(); }
+    const Drawing &drawing() { return session.throwWindow().drawing(); }
+    InstallationState &state() { return session.state(); }
+
+    ScriptedDialogs dialogs;
+    Session session{dialogs, StartOptions{.units = Unit::Inches,
+                                          .tipsOff = false,
+                                          .expertMode = true,
+                                          .projectFile = {}}};
+};
+
+// Every coordinate of the drawing is a sane number, whatever the installation.
+void expectSane(const Drawing &d)
+{
+    auto sane = [](int v) { return v > -100000000 && v < 100000000; };
+    d.forEachLine([&](std::string_view name, const DrawLine &l) {
+        EXPECT_TRUE(sane(l.x1) && sane(l.y1) && sane(l.x2) && sane(l.y2)) << name;
+    });
+    d.forEachLabel([&](std::string_view name, const DrawLabel &l) {
+        EXPECT_TRUE(sane(l.left) && sane(l.top)) << name;
+    });
+}
+
+TEST_F(DrawingTest, ZoomLensDrawsBothPositionsWithTheirValues)
+{
+    window().selectLens(Model::LX460, 0);
+    const Drawing &d = drawing();
+    const int scale = state().drawingScale;
+    EXPECT_EQ(d.lineNear.x1, std::lround(8280 - scale * state().throwNear));
+    EXPECT_EQ(d.lineFar.x1, std::lround(8280 - scale * state().throwFar));
+    EXPECT_TRUE(d.lineFar.visible);
+    EXPECT_TRUE(d.Label1[14].visible);
+    EXPECT_TRUE(d.Label1[15].visible);
+    EXPECT_EQ(d.Label1[14].left, d.lineNear.x1 + 40);
+    EXPECT_EQ(d.txtHTDFar.caption, "191");
+    EXPECT_EQ(d.hdimbox.caption, "151");
+    EXPECT_TRUE(d.farPicture.visible);
+    EXPECT_TRUE(d.farPicture.ghost);
+    // The near picture's lens front stands at the near position.
+    EXPECT_EQ(d.nearPicture.left + d.nearPicture.width, d.lineNear.x1);
+    expectSane(d);
+}
+
+TEST_F(DrawingTest, FixedLensHasNoRangeTagsOrNote)
+{
+    window().selectLens(Model::LX460, 3);
+    const Drawing &d = drawing();
+    EXPECT_FALSE(d.lineFar.visible);
+    EXPECT_FALSE(d.Label1[14].visible);
+    EXPECT_FALSE(d.Label1[15].visible);
+    EXPECT_FALSE(d.farPicture.visible);
+    EXPECT_EQ(window().notes(), "");
+}
+
+TEST_F(DrawingTest, InstallationHoleMovesOnlyTheFarPosition)
+{
+    window().selectLens(Model::LX540, 0);
+    const Drawing front = drawing();
+    window().selectThrowPoint(1);
+    const Drawing &hole = drawing();
+    EXPECT_EQ(front.farPicture.entry, 2);
+    EXPECT_EQ(hole.farPicture.entry, 3);
+    EXPECT_NEAR(front.lineFar.x1 - hole.lineFar.x1, 8.2 * state().drawingScale, 1.0);
+    EXPECT_EQ(hole.nearPicture.left, front.nearPicture.left);
+}
+
+TEST_F(DrawingTest, ScreenStandsOnTheFloorLineAtScale)
+{
+    window().selectLens(Model::LX460, 0);
+    const Drawing &d = drawing();
+    const int scale = state().drawingScale;
+    EXPECT_EQ(d.screen_pic.y2, Drawing::FloorY);
+    EXPECT_EQ(d.screen_pic.y2 - d.screen_pic.y1, 60 * scale);
+    EXPECT_EQ(d.lblVsize.caption, "60");
+    EXPECT_EQ(d.lblHcent.caption, "30");
+    EXPECT_EQ(d.line_Vsize.y1, d.screen_pic.y1);
+}
+
+struct PositionCase
+{
+    const char *name;
+    int position;
+    bool inverted;
+};
+
+class MountPositions : public DrawingTest, public ::testing::WithParamInterface<PositionCase>
+{};
+
+TEST_P(MountPositions, PlaceTheProjectorAndKeepLabelsAboveTheFloor)
+{
+    window().selectLens(Model::LX460, 0);
+    window().selectPosition(GetParam().position);
+    const Drawing &d = drawing();
+    EXPECT_EQ(d.nearPicture.inverted, GetParam().inverted);
+    EXPECT_LE(d.nearPicture.top + d.nearPicture.height, Drawing::FloorY);
+    EXPECT_LE(d.lblflr_proj.top + d.lblflr_proj.height, Drawing::FloorY);
+    EXPECT_EQ(d.lineCeiling.visible, GetParam().inverted);
+    EXPECT_EQ(d.line_back_proj.visible, GetParam().position == 0);
+    expectSane(d);
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, MountPositions,
+                         testing::Values(PositionCase{"ceiling", 0, true},
+                                         PositionCase{"centre", 1, false},
+                                         PositionCase{"floor", 2, false}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+struct RulerCase
+{
+    const char *name;
+    int lens;
+    Unit units;
+    const char *width;
+    int scale;
+    std::array<const char *, 3> across; // Label1 1, 2, 6
+    std::array<const char *, 2> up;     // Label1 8, 13
+};
+
+class Rulers : public DrawingTest, public ::testing::WithParamInterface<RulerCase>
+{};
+
+TEST_P(Rulers, FollowScaleAndUnits)
+{
+    const RulerCase &c = GetParam();
+    window().selectLens(Model::LX460, c.lens);
+    window().selectUnits(c.units);
+    screenWidth(c.width);
+    ASSERT_EQ(state().drawingScale, c.scale);
+    const Drawing &d = drawing();
+    EXPECT_EQ(d.Label1[1].caption, c.across[0]);
+    EXPECT_EQ(d.Label1[2].caption, c.across[1]);
+    EXPECT_EQ(d.Label1[6].caption, c.across[2]);
+    EXPECT_EQ(d.Label1[8].caption, c.up[0]);
+    EXPECT_EQ(d.Label1[13].caption, c.up[1]);
+    EXPECT_EQ(d.Label1[0].caption, "0");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scales, Rulers,
+    testing::Values(
+        RulerCase{"inchesDefault", 0, Unit::Inches, "80", 20, {"60", "120", "360"}, {"30", "180"}},
+        // A short throw lens close to its screen is drawn larger.
+        RulerCase{"inchesEnlarged", 2, Unit::Inches, "80", 45, {"27", "53", "160"}, {"13", "80"}},
+        RulerCase{"feet", 0, Unit::Feet, "6.7", 20, {"5", "10", "30"}, {"3", "15"}},
+        RulerCase{"millimetresTruncated",
+                  0,
+                  Unit::Millimetres,
+                  "2032",
+                  20,
+                  {"1524", "3048", "9144"},
+                  {"762", "4572"}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(DrawingTest, VeryLongThrowShrinksTheScaleButNeverBelowOne)
+{
+    window().selectLens(Model::DX520, 1);
+    screenWidth("25000");
+    ASSERT_FLOAT_EQ(state().screen.width, 25000.0f);
+    EXPECT_EQ(state().drawingScale, 1);
+    expectSane(drawing());
+}
+
+TEST_F(DrawingTest, TallScreenHalvesTheScaleUntilItFits)
+{
+    window().selectLens(Model::LX550, 0);
+    screenWidth("400");
+    EXPECT_LT(state().drawingScale, 20);
+    EXPECT_GE(drawing().screen_pic.y1, Drawing::TopLimitY);
+    EXPECT_GE(drawing().nearPicture.top, Drawing::TopLimitY);
+}
+
+TEST_F(DrawingTest, CrtSeriesShowsTheScreenWithoutAProjectorYet)
+{
+    window().selectSeries(Series::CR7100);
+    const Drawing &d = drawing();
+    EXPECT_TRUE(d.screen_pic.visible);
+    EXPECT_FALSE(d.lineNear.visible);
+    EXPECT_FALSE(d.nearPicture.visible);
+    EXPECT_EQ(window().frameTitle(), "CR-7100");
+    EXPECT_EQ(window().distanceText(), "");
+}
+
+TEST(FrameTexts, TitleAndLensLabelComeFromTheCatalogue)
+{
+    EXPECT_EQ(frameTitleOf(Selection::dataProjector(Model::LX550, 0)), " LX-550/560");
+    EXPECT_EQ(frameTitleOf(Selection::dataProjector(Model::LX460, 1)), " LX-460");
+    EXPECT_EQ(frameTitleOf(Selection::crt(Series::CR7500)), "CR-75xx/CR-7600/7620M/J");
+    EXPECT_EQ(frameTitleOf(Selection::crt(Series::CR7400)), "CR-7400/CR-7400H");
+    EXPECT_EQ(lensLabelOf(Selection::dataProjector(Model::LX460, 0)), "Standard Zoom Lens");
+    EXPECT_EQ(lensLabelOf(Selection::dataProjector(Model::LX440, 1)), "LN-104");
+    EXPECT_EQ(lensLabelOf(Selection::dataProjector(Model::LX450, 0)), "LN-106");
+    EXPECT_EQ(lensLabelOf(Selection::dataProjector(Model::DX520, 0)), "LN-107");
+}
+
+} // namespace
