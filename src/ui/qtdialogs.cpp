@@ -1,9 +1,10 @@
 #include "qtdialogs.h"
 
+#include "sxgadialog.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPushButton>
 
 namespace {
 
@@ -56,21 +57,8 @@ std::optional<std::string> QtDialogs::input(std::string_view prompt, std::string
 
 int QtDialogs::sxgaChoice()
 {
-    // A plain choice until the installation window brings its own configuration dialog.
-    QMessageBox box(QMessageBox::Question, QStringLiteral("5:4 and 4:3 Aspect Ratio Support"),
-                    QStringLiteral("Please select the installation configuration you are using "
-                                   "with the LX-530 by clicking on the appropriate button. For "
-                                   "more information, please refer to your Operation Manual."),
-                    QMessageBox::NoButton, QApplication::activeWindow());
-    QPushButton *fiveFour =
-        box.addButton(QStringLiteral("4:3 screen for 5:4 image"), QMessageBox::AcceptRole);
-    QPushButton *fourThree =
-        box.addButton(QStringLiteral("4:3 screen for 4:3 image"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("&Cancel"), QMessageBox::RejectRole);
-    box.exec();
-    if (box.clickedButton() == fourThree)
-        return 0;
-    if (box.clickedButton() == fiveFour)
-        return 1;
-    return -1;
+    SxgaDialog dialog(QApplication::activeWindow());
+    const int result = dialog.exec();
+    // Closing the window counts as cancelling.
+    return result == 0 || result == 1 ? result : -1;
 }

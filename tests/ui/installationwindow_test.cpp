@@ -1,0 +1,185 @@
+#include "app/session.h"
+#include "drawingview.h"
+#include "installationwindow.h"
+#include "keyfilterededit.h"
+#include "scripteddialogs.h"
+#include "sxgadialog.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using lumidex::Dimension;
+using lumidex::Model;
+using lumidex::Series;
+using lumidex::fakes::ScriptedDialogs;
+
+namespace {
+
+QStringList menuTexts(QMenu *menu)
+{
+    QStringList texts;
+    for (QAction *a : menu->actions())
+        texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return texts;
+}
+
+QMenu *topMenu(QMainWindow *window, const QString &title)
+{
+    for (QAction *a : window->menuBar()->actions()) {
+        if (a->text() == title)
+            return a->menu();
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class InstallationWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_session = std::make_unique<lumidex::Session>(
+            *m_dialogs, lumidex::StartOptions{lumidex::Unit::Inches, false, true, {}});
+        m_window = std::make_unique<InstallationWindow>(m_session->throwWindow());
+        m_session->screenWindow().calc(); // "&Layout"
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_session.reset();
+    }
+
+    void menusOfferTheWholeCatalogue()
+    {
+        QStringList top;
+        for (QAction *a : m_window->menuBar()->actions())
+            top << a->text();
+        QCOMPARE(top, (QStringList{"&File", "&Options", "&Projector", "Po&sition", "&Help"}));
+        QCOMPARE(menuTexts(topMenu(m_window.get(), "&File")),
+                 (QStringList{"&New Project", "&Open Project", "&Save Project", "Save &As Project",
+                              "-", "&Print", "-", "E&xit"}));
+        QCOMPARE(
+            menuTexts(topMenu(m_window.get(), "Po&sition")),
+            (QStringList{"&Top of Screen", "&Center of Screen", "&Bottom of Screen", "&Special"}));
+        const QStringList projector = menuTexts(topMenu(m_window.get(), "&Projector"));
+        QCOMPARE(projector.size(), 5 + 1 + 14);
+        QCOMPARE(projector.mid(0, 5), (QStringList{"CR-7100", "CR-7300", "CR-7400/CR-7400H",
+                                                   "CR-75xx Series/CR-7600/7620J-M", "CR-7200"}));
+        QCOMPARE(projector.last(), QStringLiteral("LX-550/LX-560"));
+        QCOMPARE(m_window->seriesAction(Series::CR7100)->shortcut(), QKeySequence("F2"));
+        QCOMPARE(m_window->lensAction(Model::LX410, 0)->shortcut(), QKeySequence("F7"));
+        QCOMPARE(m_window->lensAction(Model::LX460, 0)->shortcut(), QKeySequence("F11"));
+        QCOMPARE(m_window->lensAction(Model::LX530, 0)->shortcut(), QKeySequence("Ctrl+F7"));
+        QCOMPARE(m_window->lensAction(Model::DX520, 0)->text(),
+                 QStringLiteral("Optional Zoom Lens (LN-107) "));
+        QCOMPARE(m_window->lensAction(Model::LX540, 0)->text(), QStringLiteral("LX-540"));
+    }
+
+    void choosingALensChecksOnlyItAndShowsDistances()
+    {
+        m_window->lensAction(Model::LX460, 0)->trigger();
+        int checked = 0;
+        for (const lumidex::SeriesEntry &s : lumidex::crtSeries())
+            checked += m_window->seriesAction(s.series)->isChecked();
+        for (const lumidex::ModelEntry &m : lumidex::dataProjectors()) {
+            for (std::size_t k = 0; k < m.lenses.size(); ++k)
+                checked += m_window->lensAction(m.model, int(k))->isChecked();
+        }
+        QCOMPARE(checked, 1);
+        QVERIFY(m_window->lensAction(Model::LX460, 0)->isChecked());
+        QCOMPARE(m_window->findChild<QGroupBox *>("fraThrow1")->title(), QStringLiteral(" LX-460"));
+        QCOMPARE(m_window->drawingView()->distanceBox()->text(), QStringLiteral("151"));
+        QVERIFY(m_window->drawingView()->distanceBox()->isReadOnly());
+        QCOMPARE(m_window->findChild<QLabel *>("lblLens")->text(),
+                 QStringLiteral("Standard Zoom Lens"));
+        QVERIFY(m_window->positionAction(1)->isEnabled());
+        QVERIFY(!m_window->positionAction(3)->isEnabled());
+    }
+
+    void inputSignalListFollowsTheModel()
+    {
+        m_window->lensAction(Model::LX450, 0)->trigger();
+        auto *signal = m_window->findChild<QComboBox *>("cmbInputSignal");
+        QVERIFY(signal->isVisible());
+        QCOMPARE(signal->count(), 2);
+        const QString standard = m_window->drawingView()->distanceBox()->text();
+        signal->setCurrentIndex(1);
+        emit signal->activated(1);
+        QVERIFY(m_window->drawingView()->distanceBox()->text() != standard);
+        m_window->lensAction(Model::LX460, 0)->trigger();
+        QVERIFY(!signal->isVisible());
+    }
+
+    void sizeFieldHandsTheScreenToTheCalculator()
+    {
+        m_window->lensAction(Model::LX460, 0)->trigger();
+        KeyFilteredEdit *width = m_window->sizeField(Dimension::Width);
+        width->setFocus();
+        width->selectAll();
+        QTest::keyClicks(width, "1x20");
+        QCOMPARE(width->text(), QStringLiteral("120"));
+        QVERIFY(!m_window->sizeField(Dimension::Height)->isEnabled());
+        QTest::keyClick(width, Qt::Key_Return);
+        QCOMPARE(m_session->screenWindow().field(Dimension::Height).text, std::string("90"));
+        QCOMPARE(m_window->sizeField(Dimension::Diagonal)->text(), QStringLiteral("150"));
+        QVERIFY(m_window->sizeField(Dimension::Height)->isEnabled());
+    }
+
+    void crtSeriesTakesATypedDistance()
+    {
+        m_window->seriesAction(Series::CR7100)->trigger();
+        QLineEdit *box = m_window->drawingView()->distanceBox();
+        QVERIFY(!box->isReadOnly());
+        QVERIFY(m_window->positionAction(3)->isEnabled());
+        m_window->seriesAction(Series::CR7500)->trigger();
+        QVERIFY(!m_window->positionAction(3)->isEnabled());
+    }
+
+    void drawingPaintsAtAnySize()
+    {
+        m_window->lensAction(Model::LX550, 1)->trigger();
+        for (const QSize size : {QSize(300, 180), QSize(1900, 1000)}) {
+            m_window->drawingView()->resize(size);
+            const QImage image = m_window->drawingView()->grab().toImage();
+            QCOMPARE(image.size(), size);
+        }
+    }
+
+    void sxgaDialogReturnsTheChoiceOrCancel()
+    {
+        for (const auto &[button, expected] :
+             {std::pair{"cmdAspectMode0", 0}, std::pair{"cmdAspectMode1", 1},
+              std::pair{"cmdCancel", -1}}) {
+            SxgaDialog dialog;
+            QTimer::singleShot(0, &dialog, [&dialog, name = button] {
+                dialog.findChild<QPushButton *>(QString::fromLatin1(name))->click();
+            });
+            QCOMPARE(dialog.exec(), expected);
+        }
+        SxgaDialog closed;
+        QTimer::singleShot(0, &closed, [&closed] { closed.reject(); });
+        QCOMPARE(closed.exec(), -1);
+    }
+
+private:
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<lumidex::Session> m_session;
+    std::unique_ptr<InstallationWindow> m_window;
+};
+
+QTEST_MAIN(InstallationWindowTest)
+#include "installationwindow_test.moc"
