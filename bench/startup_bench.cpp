@@ -11,6 +11,7 @@
 #include "splashwindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
@@ -80,14 +81,3 @@ void ScreenRecompute(benchmark::State &state)
 BENCHMARK(ScreenRecompute);
 
 } // namespace
-
-int main(int argc, char *argv[])
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
