@@ -390,7 +390,11 @@ void InstallationWindow::refresh()
     }
     m_aspect->setText(QString::fromStdString(m_window.aspectText()));
     m_measurement->setText(QString::fromStdString(m_window.unitsCaption()));
-    m_notes->setText(QString::fromStdString(m_window.notes()));
+    const QString notes = QString::fromStdString(m_window.notes());
+    if (m_notes->text() != notes) {
+        m_notes->setText(notes);
+        m_notes->setCursorPosition(0); // show the start of a long note
+    }
     QPalette p = m_notes->palette();
     switch (m_window.notesColour()) {
     case lumidex::NoteColour::Red:
