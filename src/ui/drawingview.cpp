@@ -11,6 +11,9 @@ DrawingView::DrawingView(lumidex::ThrowWindow &window, QWidget *parent)
 {
     setObjectName(QStringLiteral("drawing"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // The drawing takes the focus first, so that the menus' shortcuts (Ctrl+C for the centre
+    // position among them) work when the window opens.
+    setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);

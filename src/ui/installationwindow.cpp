@@ -3,18 +3,16 @@
 #include "drawingview.h"
 #include "keyfilterededit.h"
 #include "screenwidgets.h"
+#include "sheetview.h"
 
 #include <QActionGroup>
 #include <QComboBox>
 #include <QDate>
 #include <QEvent>
-#include <QFormLayout>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QVBoxLayout>
+#include <QPushButton>
+#include <QScrollBar>
 
 using lumidex::Dimension;
 using lumidex::Model;
@@ -153,115 +151,120 @@ void InstallationWindow::createMenus()
 
 void InstallationWindow::createCentralWidget()
 {
-    auto *central = new QWidget(this);
+    m_sheet = new SheetView(this);
 
-    m_frame = new QGroupBox(central);
-    m_frame->setObjectName(QStringLiteral("fraThrow1"));
-    m_drawing = new DrawingView(m_window, m_frame);
-    m_lensLabel = new QLabel(m_frame);
-    m_lensLabel->setObjectName(QStringLiteral("lblLens"));
-    m_inputCaption = new QLabel(tr("Input:"), m_frame);
-    m_inputSignal = new QComboBox(m_frame);
+    m_drawing = new DrawingView(m_window, m_sheet);
+    m_sheet->place(m_drawing, "drawing");
+
+    auto staticLabel = [this](std::string_view name) {
+        const lumidex::SheetItem *item = lumidex::sheetItem(name);
+        auto *label = new QLabel(qt(item->caption), m_sheet);
+        m_sheet->place(label, name);
+        return label;
+    };
+    auto valueLabel = [this](std::string_view name) {
+        auto *label = new ClickableLabel(m_sheet);
+        label->setObjectName(qt(name));
+        label->setFrameShape(QFrame::Box);
+        label->setAlignment(Qt::AlignCenter);
+        label->setAutoFillBackground(true);
+        QPalette p = label->palette();
+        p.setColor(QPalette::Window, Qt::white);
+        label->setPalette(p);
+        m_sheet->place(label, name);
+        return label;
+    };
+    auto textField = [this](std::string_view name, const QString &text) {
+        auto *edit = new QLineEdit(text, m_sheet);
+        edit->setObjectName(qt(name));
+        m_sheet->place(edit, name);
+        return edit;
+    };
+
+    // Drawing frame: lens, input signal, throw angle, LX-530 screen set-up.
+    staticLabel("Label2(2)");
+    m_lensLabel = valueLabel("lblLens");
+    m_inputCaption = staticLabel("Label2(0)");
+    m_inputSignal = new QComboBox(m_sheet);
     m_inputSignal->setObjectName(QStringLiteral("cmbInputSignal"));
-    m_throwAngleCaption = new QLabel(tr("Throw Angle:"), m_frame);
-    m_throwAngle = new ClickableLabel(m_frame);
-    m_throwAngle->setObjectName(QStringLiteral("lblTA"));
-    m_aspectMode = new QLabel(m_frame);
-    m_aspectMode->setObjectName(QStringLiteral("lblAspectRatio"));
+    m_sheet->place(m_inputSignal, "cmbInputSignal");
+    m_throwAngleCaption = staticLabel("Label2(1)");
+    m_throwAngle = valueLabel("lblTA");
+    m_aspectMode = valueLabel("lblAspectRatio");
 
-    auto *info = new QHBoxLayout;
-    info->addWidget(new QLabel(tr("Lens:"), m_frame));
-    info->addWidget(m_lensLabel);
-    info->addSpacing(16);
-    info->addWidget(m_inputCaption);
-    info->addWidget(m_inputSignal);
-    info->addSpacing(16);
-    info->addWidget(m_throwAngleCaption);
-    info->addWidget(m_throwAngle);
-    info->addSpacing(16);
-    info->addWidget(m_aspectMode);
-    info->addStretch();
-    auto *frameLayout = new QVBoxLayout(m_frame);
-    frameLayout->addWidget(m_drawing, 1);
-    frameLayout->addLayout(info);
+    // File information.
+    textField("Text1(10)", QStringLiteral("                   Enter title here"));
+    textField("Text1(9)", QDate::currentDate().toString(Qt::ISODate));
+    staticLabel("Label3");
+    textField("Text1(8)", QStringLiteral(" Author"));
 
-    // Title block: file information, screen details, approvals and notes, measure.
-    auto *fileInfo = new QGroupBox(tr("File Information"), central);
-    auto *title = new QLineEdit(QStringLiteral("                   Enter title here"), fileInfo);
-    auto *date = new QLineEdit(QDate::currentDate().toString(Qt::ISODate), fileInfo);
-    auto *author = new QLineEdit(QStringLiteral(" Author"), fileInfo);
-    auto *fileForm = new QFormLayout(fileInfo);
-    fileForm->addRow(title);
-    fileForm->addRow(date);
-    fileForm->addRow(tr("By:"), author);
-
-    auto *screen = new QGroupBox(tr("Screen Details"), central);
-    auto *screenForm = new QFormLayout(screen);
-    const std::array<std::pair<Dimension, QString>, 3> sizes{
-        {{Dimension::Height, tr("Height:")},
-         {Dimension::Width, tr("Width:")},
-         {Dimension::Diagonal, tr("Diagonal:")}}};
+    // Screen details: the size fields feed the screen calculator.
+    const std::array<std::pair<Dimension, std::string_view>, 3> sizes{
+        {{Dimension::Height, "Text1(16)"},
+         {Dimension::Width, "Text1(13)"},
+         {Dimension::Diagonal, "Text1(14)"}}};
     const std::array<QString, 3> tips{tr("Enter new vertical screen size"),
                                       tr("Enter new horizontal screen size"),
                                       tr("Enter new diagonal screen size.")};
-    for (const auto &[d, caption] : sizes) {
+    for (std::string_view label : {"Label2(14)", "Label2(15)", "Label2(16)", "Label2(17)"})
+        staticLabel(label);
+    for (const auto &[d, name] : sizes) {
         auto *edit = new KeyFilteredEdit(
             [this, d = d](char key) {
                 const bool goesIn = m_window.sizeKeyPress(d, key);
                 refresh();
                 return goesIn;
             },
-            screen);
+            m_sheet);
+        edit->setObjectName(qt(name));
         edit->setToolTip(tips[std::size_t(d)]);
         edit->setAlignment(Qt::AlignRight);
         connect(edit, &QLineEdit::textEdited, this, [this, d = d](const QString &text) {
             m_window.setSizeText(d, text.toStdString());
         });
         m_size[std::size_t(d)] = edit;
-        screenForm->addRow(caption, edit);
+        m_sheet->place(edit, name);
     }
-    m_aspect = new ClickableLabel(screen);
-    m_aspect->setObjectName(QStringLiteral("txtAspect"));
-    m_aspect->setFrameShape(QFrame::StyledPanel);
+    m_aspect = valueLabel("txtAspect");
     m_aspect->setToolTip(tr("Double click to cycle through aspect ratios."));
-    screenForm->addRow(tr("Aspect:"), m_aspect);
 
-    auto *approvals = new QGroupBox(central);
-    auto *approvalForm = new QGridLayout(approvals);
-    approvalForm->addWidget(new QLabel(tr("Approved by:"), approvals), 0, 0);
-    auto *approved = new QLineEdit(approvals);
-    approved->setMaxLength(24);
-    auto *approved2 = new QLineEdit(approvals);
-    approved2->setMaxLength(24);
-    approvalForm->addWidget(approved, 0, 1);
-    approvalForm->addWidget(approved2, 0, 2);
-    approvalForm->addWidget(new QLabel(tr("Notes:"), approvals), 1, 0);
-    m_notes = new QLineEdit(approvals);
-    m_notes->setObjectName(QStringLiteral("notes"));
-    approvalForm->addWidget(m_notes, 1, 1, 1, 2);
+    // Approvals and notes.
+    staticLabel("Label2(12)");
+    textField("Text1(17)", {})->setMaxLength(24);
+    textField("Text1(18)", {})->setMaxLength(24);
+    staticLabel("Label2(13)");
+    m_notes = textField("Text1(19)", {});
 
-    auto *measure = new QGroupBox(central);
-    auto *measureForm = new QFormLayout(measure);
-    m_measurement = new ClickableLabel(measure);
-    m_measurement->setObjectName(QStringLiteral("lblMeasurement"));
-    m_measurement->setFrameShape(QFrame::StyledPanel);
+    // Measure and revision.
+    staticLabel("Label2(3)");
+    m_measurement = valueLabel("lblMeasurement");
     m_measurement->setToolTip(tr("Double click to cycle through measurement units."));
-    auto *revision = new QLineEdit(measure);
+    staticLabel("Label2(4)");
+    QLineEdit *revision = textField("Text1(21)", {});
     revision->setMaxLength(10);
     revision->setToolTip(tr("Enter new revision number."));
-    measureForm->addRow(tr("Measure:"), m_measurement);
-    measureForm->addRow(tr("Revision:"), revision);
 
-    auto *titleBlock = new QHBoxLayout;
-    titleBlock->addWidget(fileInfo, 3);
-    titleBlock->addWidget(screen, 2);
-    titleBlock->addWidget(approvals, 4);
-    titleBlock->addWidget(measure, 1);
+    // Pages: one page until projects can hold several.
+    for (std::string_view name : {"txtPageNum(0)", "txtPageNum(1)"}) {
+        QLineEdit *page = textField(name, QStringLiteral("1"));
+        page->setReadOnly(true);
+        page->setAlignment(Qt::AlignCenter);
+    }
+    staticLabel("Label2(7)");
+    for (std::string_view name : {"cmdPage(0)", "cmdPage(1)"}) {
+        auto *button = new QPushButton(qt(lumidex::sheetItem(name)->caption), m_sheet);
+        button->setEnabled(false);
+        m_sheet->place(button, name);
+    }
+    auto *scroll = new QScrollBar(Qt::Horizontal, m_sheet);
+    scroll->setRange(1, 99);
+    scroll->setEnabled(false);
+    scroll->setToolTip(tr("Click right button to create/scroll through pages, left to scroll "
+                          "backwards."));
+    m_sheet->place(scroll, "HScroll1");
 
-    auto *layout = new QVBoxLayout(central);
-    layout->addWidget(m_frame, 1);
-    layout->addLayout(titleBlock);
-    setCentralWidget(central);
+    setCentralWidget(m_sheet);
+    m_drawing->setFocus();
 }
 
 void InstallationWindow::createConnections()
@@ -356,7 +359,7 @@ void InstallationWindow::refresh()
     for (int i = 0; i < 2; ++i)
         m_throwPoint[std::size_t(i)]->setChecked(m_window.checkedThrowPoint() == i);
 
-    m_frame->setTitle(QString::fromStdString(m_window.frameTitle()));
+    m_sheet->setPanelCaption(1, QString::fromStdString(m_window.frameTitle()));
     m_lensLabel->setText(QString::fromStdString(m_window.lensLabel()));
     const bool signals_ = m_window.inputSignalVisible();
     m_inputCaption->setVisible(signals_);

@@ -9,12 +9,12 @@
 
 class QAction;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class DrawingView;
 class ClickableLabel;
 class KeyFilteredEdit;
+class SheetView;
 
 // The installation window ("Throw", "Installation Dimensions"): shows the installation
 // window's state and forwards the installer's actions. Rules and arithmetic live in
@@ -29,6 +29,7 @@ public:
     void refresh();
 
     DrawingView *drawingView() const { return m_drawing; }
+    SheetView *sheet() const { return m_sheet; }
     KeyFilteredEdit *sizeField(lumidex::Dimension d) const { return m_size[std::size_t(d)]; }
     QAction *lensAction(lumidex::Model model, int lens) const;
     QAction *seriesAction(lumidex::Series series) const;
@@ -67,14 +68,14 @@ private:
     QAction *m_helpContents = nullptr;
     QAction *m_about = nullptr;
 
-    QGroupBox *m_frame = nullptr;
+    SheetView *m_sheet = nullptr;
     DrawingView *m_drawing = nullptr;
-    QLabel *m_lensLabel = nullptr;
+    ClickableLabel *m_lensLabel = nullptr;
     QLabel *m_inputCaption = nullptr;
     QComboBox *m_inputSignal = nullptr;
     ClickableLabel *m_throwAngle = nullptr;
     QLabel *m_throwAngleCaption = nullptr;
-    QLabel *m_aspectMode = nullptr;
+    ClickableLabel *m_aspectMode = nullptr;
     std::array<KeyFilteredEdit *, 3> m_size{};
     ClickableLabel *m_aspect = nullptr;
     ClickableLabel *m_measurement = nullptr;

@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -101,7 +100,7 @@ private slots:
         }
         QCOMPARE(checked, 1);
         QVERIFY(m_window->lensAction(Model::LX460, 0)->isChecked());
-        QCOMPARE(m_window->findChild<QGroupBox *>("fraThrow1")->title(), QStringLiteral(" LX-460"));
+        QCOMPARE(m_window->findChild<QLabel *>("lblLens")->text(), QStringLiteral("Standard Zoom Lens"));
         QCOMPARE(m_window->drawingView()->distanceBox()->text(), QStringLiteral("151"));
         QVERIFY(m_window->drawingView()->distanceBox()->isReadOnly());
         QCOMPARE(m_window->findChild<QLabel *>("lblLens")->text(),
