@@ -23,6 +23,7 @@ public:
         return std::nullopt;
     }
     int sxgaChoice() override { return 0; }
+    void showTips(lumidex::TipsWindow &) override {}
 };
 
 // Arguments: -1 - series index for CRT series, otherwise the model's lens 0.

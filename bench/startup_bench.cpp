@@ -28,6 +28,7 @@ public:
         return std::nullopt;
     }
     int sxgaChoice() override { return 0; }
+    void showTips(lumidex::TipsWindow &) override {}
 };
 
 class NoHost : public lumidex::ScreenWindowHost

@@ -64,6 +64,8 @@ public:
     }
 
     int sxgaChoice() override { return sxgaAnswer; }
+    // The command-line tool runs as in expert mode: the tips window is never shown.
+    void showTips(TipsWindow &) override {}
 
     std::deque<std::string> answers;
     int sxgaAnswer = 0;

@@ -182,7 +182,7 @@ void InstallationWindow::createCentralWidget()
     };
 
     // Drawing frame: lens, input signal, throw angle, LX-530 screen set-up.
-    staticLabel("Label2(2)");
+    m_lensCaption = staticLabel("Label2(2)");
     m_lensLabel = valueLabel("lblLens");
     m_inputCaption = staticLabel("Label2(0)");
     m_inputSignal = new QComboBox(m_sheet);
@@ -361,6 +361,8 @@ void InstallationWindow::refresh()
 
     m_sheet->setPanelCaption(1, QString::fromStdString(m_window.frameTitle()));
     m_lensLabel->setText(QString::fromStdString(m_window.lensLabel()));
+    m_lensLabel->setVisible(!m_window.lensLabel().empty());
+    m_lensCaption->setVisible(!m_window.lensLabel().empty());
     const bool signals_ = m_window.inputSignalVisible();
     m_inputCaption->setVisible(signals_);
     m_inputSignal->setVisible(signals_);

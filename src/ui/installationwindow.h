@@ -70,6 +70,7 @@ private:
 
     SheetView *m_sheet = nullptr;
     DrawingView *m_drawing = nullptr;
+    QLabel *m_lensCaption = nullptr;
     ClickableLabel *m_lensLabel = nullptr;
     QLabel *m_inputCaption = nullptr;
     QComboBox *m_inputSignal = nullptr;

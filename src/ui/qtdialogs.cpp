@@ -1,6 +1,7 @@
 #include "qtdialogs.h"
 
 #include "sxgadialog.h"
+#include "tipsdialog.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -61,4 +62,10 @@ int QtDialogs::sxgaChoice()
     const int result = dialog.exec();
     // Closing the window counts as cancelling.
     return result == 0 || result == 1 ? result : -1;
+}
+
+void QtDialogs::showTips(lumidex::TipsWindow &tips)
+{
+    TipsDialog dialog(tips, QApplication::activeWindow());
+    dialog.exec();
 }

@@ -10,4 +10,5 @@ public:
     std::optional<std::string> input(std::string_view prompt, std::string_view title,
                                      std::string_view defaultText) override;
     int sxgaChoice() override;
+    void showTips(lumidex::TipsWindow &tips) override;
 };

@@ -193,15 +193,19 @@ TEST_F(DrawingTest, TallScreenHalvesTheScaleUntilItFits)
     EXPECT_GE(drawing().nearPicture.top, Drawing::TopLimitY);
 }
 
-TEST_F(DrawingTest, CrtSeriesShowsTheScreenWithoutAProjectorYet)
+TEST_F(DrawingTest, FloorMountedCrtShowsOnlyTheCeilingSideHeight)
 {
     window().selectSeries(Series::CR7100);
+    window().selectPosition(2);
     const Drawing &d = drawing();
-    EXPECT_TRUE(d.screen_pic.visible);
-    EXPECT_FALSE(d.lineNear.visible);
-    EXPECT_FALSE(d.nearPicture.visible);
-    EXPECT_EQ(window().frameTitle(), "CR-7100");
-    EXPECT_EQ(window().distanceText(), "");
+    EXPECT_TRUE(d.nearPicture.visible);
+    EXPECT_FALSE(d.nearPicture.inverted);
+    EXPECT_TRUE(d.line_flr_ceiling.visible);
+    EXPECT_TRUE(d.lblflr_ceiling.visible);
+    EXPECT_FALSE(d.line_flr_proj.visible);
+    EXPECT_FALSE(d.lineCeiling.visible);
+    EXPECT_EQ(d.lineNear.x1, state().projectorDrawX);
+    expectSane(d);
 }
 
 TEST(FrameTexts, TitleAndLensLabelComeFromTheCatalogue)

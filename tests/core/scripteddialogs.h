@@ -3,6 +3,7 @@
 // Dialogs answered from a script, recording everything shown.
 
 #include "app/dialogs.h"
+#include "crt/tipswindow.h"
 
 #include <deque>
 #include <optional>
@@ -44,7 +45,20 @@ public:
         return sxgaAnswer;
     }
 
+    // The installer reads every step, then the window closes.
+    void showTips(TipsWindow &tips) override
+    {
+        tipsShown.push_back(tips.warningVisible() ? tips.warning() : tips.text());
+        for (int guard = 0; !tips.closed() && guard < 10; ++guard) {
+            tips.advance();
+            if (tips.ringsVisible())
+                tipsRings = tips.ringLabels();
+        }
+    }
+
     std::deque<std::optional<std::string>> answers;
+    std::vector<std::string> tipsShown;
+    std::array<std::string, 6> tipsRings;
     int sxgaAnswer = 0;
     int sxgaShown = 0;
     std::vector<ShownMessage> messages;

@@ -10,6 +10,8 @@
 
 namespace lumidex {
 
+class TipsWindow;
+
 inline constexpr std::string_view ProgramTitle = "Lumidex";
 
 enum class MessageIcon
@@ -37,6 +39,9 @@ public:
     // The LX-530's screen configuration: 0 a 4:3 image on a 4:3 screen, 1 a 5:4 image on a
     // 4:3 screen, -1 cancelled.
     virtual int sxgaChoice() = 0;
+
+    // The installer's tips window, modal, until the installer has stepped through it.
+    virtual void showTips(TipsWindow &tips) = 0;
 };
 
 inline std::string_view titleOrDefault(std::string_view title)

@@ -7,9 +7,13 @@
 #include "catalogue/catalogue.h"
 #include "geometry/screenmodel.h"
 
+#include <array>
 #include <cstdint>
 
 namespace lumidex {
+
+// Degrees to radians, with the program's own value of pi.
+inline constexpr double DegToRad = 3.141592654 / 180;
 
 // How the installation window asks the screen calculator to recompute.
 enum class ScreenUpdate : std::int16_t
@@ -56,6 +60,9 @@ struct InstallationState
     double throwDistance = 0.0;
     std::int16_t drawingScale = 20; // twips per inch
     std::int32_t projectorDrawX = 0;
+    std::array<int, 4> ringSettings{}; // CR-7100/CR-7200 lens rings, tenths of a degree
+    float focusParameter = 0.0f;
+    bool ringsSet = false; // a CR-7100/CR-7200 screen size calculation gave ring settings
 
     std::int16_t pageCount = 1;
     std::int16_t currentPage = 1;

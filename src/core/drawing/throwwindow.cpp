@@ -1,6 +1,9 @@
 #include "drawing/throwwindow.h"
 
 #include "catalogue/throwformulas.h"
+#include "crt/crtmodel.h"
+#include "crt/focusthrow.h"
+#include "crt/tipswindow.h"
 #include "drawing/pictures.h"
 #include "drawing/placement.h"
 #include "geometry/numbertext.h"
@@ -232,6 +235,10 @@ void ThrowWindow::selectPosition(int index)
             return;
         }
         reached = *mapping.position;
+        if (mapping.withTips && !m_state.expertMode) {
+            TipsWindow tips(m_state.selection.series, m_state.screen.width, m_state.ringSettings);
+            m_dialogs.showTips(tips);
+        }
         m_state.customAngleActive = true;
     }
     m_state.mountPosition = reached;
@@ -415,6 +422,8 @@ void ThrowWindow::recalculate()
 {
     if (!checkCapabilities())
         return; // the corrected screen comes back through the screen calculator
+    const Drawing previousDrawing = m_drawing;
+    const std::int16_t previousScale = m_state.drawingScale;
     m_state.drawingScale = DefaultScale;
     m_drawing = Drawing::layout();
     if (m_state.customAngleActive)
@@ -422,41 +431,64 @@ void ThrowWindow::recalculate()
 
     const bool data = !m_state.selection.isCrt();
     double frontDistance = 0; // the distance that places the pictures (lens front)
+    bool showTips = false;
     if (data) {
         const ThrowResult r = calculateThrow();
         frontDistance = r.zoom ? r.throwFar : r.throwDistance;
         fitDrawing(frontDistance, true);
+    } else {
+        const CrtOutcome outcome = calculateCrt();
+        if (outcome == CrtOutcome::Unchanged) {
+            m_drawing = previousDrawing;
+            m_state.drawingScale = previousScale;
+            notify();
+            return;
+        }
+        if (outcome == CrtOutcome::ScreenChanged)
+            return; // the new screen comes back through the screen calculator
+        showTips = outcome == CrtOutcome::ShowTips;
+        frontDistance = m_state.throwDistance;
+        fitDrawing(frontDistance, false);
     }
     const double holeOffset = applyThrowPoint();
 
     // Vertical placement; a drawing too tall for the frame is drawn at half the scale.
     const PictureGeometry &picture = pictureOf(m_state.selection);
-    const int lensOffset = data ? lensOffsetInches(m_state.selection, m_state.screen.diagonal,
-                                                   m_state.screen.aspect, m_state.inputSignal)
-                                : 0;
+    MountPosition position = m_state.mountPosition;
+    int lensOffset = 0;
+    if (data) {
+        lensOffset = lensOffsetInches(m_state.selection, m_state.screen.diagonal,
+                                      m_state.screen.aspect, m_state.inputSignal);
+    } else {
+        // A CRT throws at its angle: the lens stands that far above or below the centre.
+        const double angle = m_state.throwAngle;
+        if (m_state.customAngleActive)
+            position = angle < 0   ? MountPosition::Top
+                       : angle > 0 ? MountPosition::Bottom
+                                   : MountPosition::Center;
+        const double rise = std::tan(std::abs(angle) * DegToRad) * m_state.throwDistance;
+        lensOffset = std::isfinite(rise) ? static_cast<int>(roundHalfEven(std::min(rise, 1e6))) : 0;
+    }
     VerticalPlacement v;
     for (;;) {
-        v = placeVertically(data ? m_state.mountPosition : MountPosition::Center, picture,
-                            m_state.screen.height, m_state.drawingScale, lensOffset);
-        if (!data)
-            v.screenBottom = Drawing::FloorY,
-            v.screenTop = Drawing::FloorY - m_state.screen.height * m_state.drawingScale;
-        const bool fits = data ? v.fits : v.screenTop >= Drawing::TopLimitY;
-        if (fits || m_state.drawingScale <= 1)
+        v = placeVertically(position, picture, m_state.screen.height, m_state.drawingScale,
+                            lensOffset);
+        if (v.fits || m_state.drawingScale <= 1)
             break;
         m_state.drawingScale = std::max<std::int16_t>(nearestScale(m_state.drawingScale * 0.5), 1);
-        if (data)
-            fitDrawing(frontDistance, false);
+        fitDrawing(frontDistance, false);
     }
     drawScreen(v);
     if (data)
         drawDataProjector(v, picture, holeOffset);
     else
-        hideProjector();
+        drawCrtProjector(v, picture);
     drawRulers();
 
     const Unit units = m_state.screen.displayUnits;
-    m_distanceText = data ? formatLength(m_state.throwDistance, units) : std::string{};
+    m_distanceText = formatLength(
+        m_state.selection.isCrt() && m_focusRounded ? *m_focusRounded : m_state.throwDistance,
+        units);
     m_drawing.hdimbox.caption = m_distanceText;
     m_frameTitle = frameTitleOf(m_state.selection);
     m_lensLabel = lensLabelOf(m_state.selection);
@@ -465,6 +497,124 @@ void ThrowWindow::recalculate()
         m_aspectModeCaption =
             m_state.sxgaAspectMode == 0 ? "4:3 on 4:3 screen" : "5:4 on 4:3 screen";
     notify();
+
+    if (showTips && !m_state.expertMode) {
+        TipsWindow tips(m_state.selection.series, m_state.screen.width, m_state.ringSettings);
+        m_dialogs.showTips(tips);
+    }
+}
+
+void ThrowWindow::refuseScreen()
+{
+    m_dialogs.message(OutOfRangeMessage, MessageIcon::Critical, {});
+    m_state.screen.height = 60.0f;
+    m_state.screen.width = 80.0f;
+    m_state.screen.diagonal = 100.0f;
+    m_state.enteredThrowDistance = 0.0f;
+    requestScreenUpdate(ScreenUpdate::FromDiagonal);
+}
+
+void ThrowWindow::takeWidth(float width)
+{
+    // The width that fills the typed distance goes to the screen calculator, which completes
+    // the screen and recalculates this window from it.
+    m_state.screen.width = width;
+    m_state.enteredThrowDistance = 0.0f;
+    requestScreenUpdate(ScreenUpdate::FromWidth);
+}
+
+ThrowWindow::CrtOutcome ThrowWindow::calculateCrt()
+{
+    m_focusRounded.reset();
+    const Series series = m_state.selection.series;
+    const float width = m_state.screen.width;
+    const float typed = m_state.enteredThrowDistance;
+    switch (series) {
+    case Series::CR7300:
+    case Series::CR7400: {
+        const int n = series == Series::CR7300 ? 1 : 2;
+        const FocusRecord &record = m_focus.record(n);
+        const FocusAngleInput angle{m_checkedPosition == 3, m_state.throwAngle,
+                                    m_state.mountPosition == MountPosition::Center};
+        if (typed > 0) {
+            const FocusWidthResult w = FocusWidthFromDistance(record, n, typed, angle);
+            m_state.throwDistance = typed;
+            if (!(w.width > 0) || !std::isfinite(w.width)) {
+                refuseScreen();
+                return CrtOutcome::ScreenChanged;
+            }
+            takeWidth(w.width);
+            return CrtOutcome::ScreenChanged;
+        }
+        const FocusThrowResult r = FocusThrowDistance(record, width, angle);
+        for (int i = 0; i < r.dataOutOfRangeCount; ++i)
+            m_dialogs.message(DataOutOfRangeMessage, MessageIcon::None, {});
+        m_state.throwAngle = r.throwAngle;
+        if (r.focusAngleOutOfRange) {
+            m_dialogs.message("Focus Angle out of range.  \rScreen size will now be reset.",
+                              MessageIcon::None, {});
+            m_sizeTexts[index(Dimension::Diagonal)] = "100";
+            m_state.screen.diagonal =
+                static_cast<float>(toInches("100", m_state.screen.displayUnits));
+            requestScreenUpdate(ScreenUpdate::FromDiagonal);
+            return CrtOutcome::ScreenChanged;
+        }
+        m_state.throwDistance = r.distanceInches;
+        m_focusRounded = r.roundedDistance;
+        return CrtOutcome::Calculated;
+    }
+    case Series::CR7100:
+    case Series::CR7200: {
+        const Crt7100Angle a = crt7100Angle(series, static_cast<int>(m_state.mountPosition),
+                                            m_state.customAngleActive, m_state.throwAngle);
+        if (a.refused) {
+            m_dialogs.message(a.message, MessageIcon::None, {});
+            return CrtOutcome::Unchanged;
+        }
+        m_state.throwAngle = a.throwAngle;
+        if (typed > 0) {
+            const Crt7100Reverse r = crt7100Reverse(typed, a.A, m_state.customAngleActive);
+            if (r.refused) {
+                refuseScreen();
+                return CrtOutcome::ScreenChanged;
+            }
+            m_state.throwDistance = r.distance;
+            takeWidth(r.width);
+            return CrtOutcome::ScreenChanged;
+        }
+        const auto forward = crt7100Forward(width, a.A, m_state.customAngleActive);
+        if (!forward) {
+            refuseScreen();
+            return CrtOutcome::ScreenChanged;
+        }
+        m_state.throwDistance = forward->distance;
+        m_state.focusParameter = forward->focusParameter;
+        for (const auto &pair : {forward->rings12, forward->rings34}) {
+            if (!pair)
+                m_dialogs.message(RingInvalidMessage, MessageIcon::None, RingInvalidTitle);
+        }
+        forward->applyRings(m_state.ringSettings);
+        m_state.ringsSet = true;
+        return series == Series::CR7100 ? CrtOutcome::ShowTips : CrtOutcome::Calculated;
+    }
+    case Series::CR7500: {
+        const Crt7500Result r =
+            CalculateCrt7500(width, typed, static_cast<int>(m_state.mountPosition));
+        m_state.throwAngle = r.throwAngle;
+        setNotes(r.notes, NoteColour::Black);
+        m_state.throwDistance = r.distance;
+        if (r.newWidth) {
+            if (!(*r.newWidth > 0) || !std::isfinite(*r.newWidth)) {
+                refuseScreen();
+                return CrtOutcome::ScreenChanged;
+            }
+            takeWidth(*r.newWidth);
+            return CrtOutcome::ScreenChanged;
+        }
+        return CrtOutcome::Calculated;
+    }
+    }
+    return CrtOutcome::Calculated;
 }
 
 ThrowResult ThrowWindow::calculateThrow()
@@ -495,7 +645,8 @@ void ThrowWindow::fitDrawing(double distance, bool mayGrow)
     // Scale the drawing so that the projector stands inside it: smaller while it falls off
     // the left edge, larger while it huddles against the screen. The scale never goes below
     // one twip per inch; a projector that still does not fit is drawn at the edge.
-    const int minimumX = pictureMinimumX(m_state.selection.model);
+    const int minimumX = m_state.selection.isCrt() ? pictureOf(m_state.selection).width
+                                                   : pictureMinimumX(m_state.selection.model);
     for (;;) {
         const double x = roundHalfEven(ScreenPlaneX - m_state.drawingScale * distance);
         m_state.projectorDrawX = drawX(distance);
@@ -550,18 +701,88 @@ void ThrowWindow::placeHeightLabel(DrawLabel &label, const DrawLine &line)
         formatLength(double(line.y2 - line.y1) / m_state.drawingScale, m_state.screen.displayUnits);
 }
 
-void ThrowWindow::hideProjector()
+void ThrowWindow::drawCrtProjector(const VerticalPlacement &v, const PictureGeometry &picture)
 {
     Drawing &d = m_drawing;
-    for (DrawLine *l : {&d.line_TD, &d.lineNear, &d.lineFar, &d.line_flr_proj, &d.line_flr_ceiling,
-                        &d.lineCeiling, &d.lineHoriz_flr_proj, &d.lineHoriz_flr_ceiling,
-                        &d.lineFlr_HTD, &d.line_back_proj, &d.Line4[20], &d.Line4[24]})
-        l->visible = false;
-    for (DrawLabel *l :
-         {&d.lblflr_proj, &d.lblflr_ceiling, &d.txtHTDFar, &d.Label1[14], &d.Label1[15]})
-        l->visible = false;
-    d.hdimbox.left = 8280 - 1380 - d.hdimbox.width / 2;
+    const int mount = static_cast<int>(m_state.mountPosition);
+    const int x = m_state.projectorDrawX;
+    const int lensAxis = static_cast<int>(roundHalfEven(v.lensAxis));
+    const int top = static_cast<int>(roundHalfEven(v.pictureTop));
+    const int entry = m_state.selection.series == Series::CR7500 ? 0 : std::clamp(mount, 0, 2);
+    d.nearPicture = {
+        picture.family, entry, x - picture.width, top, picture.width, picture.height, v.inverted,
+        false,          true};
+    d.farPicture.visible = false;
+
+    // The height lines are tied to the picture: to its top (the ceiling side) and to its
+    // underside, standing just left of it.
+    d.line_flr_proj = {x - picture.width - 190,
+                       top + picture.height,
+                       x - picture.width - 190,
+                       Drawing::FloorY,
+                       DrawColour::Grey,
+                       LineStyle::Dot,
+                       true};
+    d.line_flr_ceiling = {
+        d.line_flr_proj.x1 - 400, top, d.line_flr_proj.x1 - 400, Drawing::FloorY, DrawColour::Grey,
+        LineStyle::Dot,           true};
+    placeHeightLabel(d.lblflr_proj, d.line_flr_proj);
+    placeHeightLabel(d.lblflr_ceiling, d.line_flr_ceiling);
+    d.lineHoriz_flr_proj = {d.line_flr_proj.x1 - 35,
+                            d.line_flr_proj.y1,
+                            d.line_flr_proj.x1 - 35 + 450,
+                            d.line_flr_proj.y1,
+                            DrawColour::Grey,
+                            LineStyle::Dot,
+                            true};
+    d.lineHoriz_flr_ceiling = {d.line_flr_ceiling.x1 - 35,
+                               top,
+                               d.line_flr_ceiling.x1 - 35 + 600,
+                               top,
+                               DrawColour::Grey,
+                               LineStyle::Dot,
+                               true};
+
+    d.hdimbox.left = Drawing::ScreenPlaneX - (Drawing::ScreenPlaneX - x) / 2 - 308;
+    d.lineNear.x1 = x;
+    d.Line4[20].x1 = d.Line4[20].x2 = x;
+    d.lineFlr_HTD = {
+        x, d.lineHoriz_flr_proj.y1, x, d.Line4[20].y1 - 30, DrawColour::Grey, LineStyle::Dot, true};
+    d.line_back_proj.visible = false;
+    d.line_TD = {x,
+                 lensAxis,
+                 Drawing::ScreenPlaneX,
+                 m_screenCentreY,
+                 DrawColour::DarkGrey,
+                 LineStyle::DashDot,
+                 true};
+    d.lineCeiling = {0, top, 9000, top, DrawColour::Grey, LineStyle::Dash, true};
+
+    // Which heights the mounting position calls for.
+    const bool ceiling = mount == 0;
+    const bool floor = mount == 2;
+    d.line_flr_proj.visible = d.lblflr_proj.visible = d.lineHoriz_flr_proj.visible = !floor;
+    d.lineFlr_HTD.visible = !floor;
+    d.lineCeiling.visible = ceiling;
+    if (top > d.screen_pic.y1) {
+        d.lineCeiling.visible = false;
+        d.line_Hcent.visible = false;
+        d.lblHcent.visible = false;
+    }
+    d.lineFar.visible = false;
+    d.Line4[24].visible = false;
+    d.Label1[14].visible = d.Label1[15].visible = false;
+    d.txtHTDFar.visible = false;
     m_farText.clear();
+    d.imgArrow = {ArrowPicture.family,
+                  0,
+                  Drawing::ScreenPlaneX - ArrowPicture.width,
+                  d.lineNear.y1 - ArrowPicture.height / 2,
+                  ArrowPicture.width,
+                  ArrowPicture.height,
+                  false,
+                  false,
+                  true};
 }
 
 void ThrowWindow::drawDataProjector(const VerticalPlacement &v, const PictureGeometry &picture,

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -116,7 +117,17 @@ private:
     void drawScreen(const VerticalPlacement &v);
     void drawDataProjector(const VerticalPlacement &v, const PictureGeometry &picture,
                            double holeOffset);
-    void hideProjector();
+    void drawCrtProjector(const VerticalPlacement &v, const PictureGeometry &picture);
+    enum class CrtOutcome
+    {
+        Calculated,
+        ShowTips,
+        ScreenChanged,
+        Unchanged
+    };
+    CrtOutcome calculateCrt();
+    void refuseScreen();
+    void takeWidth(float width);
     void drawRulers();
     static void centreOn(DrawLabel &label, const DrawLine &line);
     void placeHeightLabel(DrawLabel &label, const DrawLine &line);
@@ -149,6 +160,7 @@ private:
     std::string m_lensLabel;
     std::string m_aspectModeCaption;
     std::function<void()> m_changed;
+    std::optional<int> m_focusRounded; // CR-7300/CR-7400: the distance as the box shows it
 };
 
 } // namespace lumidex

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+namespace lumidex {
+class TipsWindow;
+}
+class QLabel;
+class QFrame;
+class LensRingPicture;
+
+// The installer's tips window ("tip", "Installer's Tip"): shows the tips state; the OK button
+// and any click on its pictures, panels or text advance it; "&Print" prints it as it stands.
+class TipsDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TipsDialog(lumidex::TipsWindow &tips, QWidget *parent = nullptr);
+
+    void advance();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void refresh();
+    void print();
+
+    lumidex::TipsWindow &m_tips;
+    QLabel *m_text = nullptr;
+    QFrame *m_warning = nullptr;
+    QLabel *m_warningText = nullptr;
+    QLabel *m_warningNote = nullptr;
+    LensRingPicture *m_picture = nullptr;
+};
