@@ -356,6 +356,17 @@ int runThrow(const std::vector<std::string> &args)
         .addString("lblLens", window.lensLabel())
         .addString("notes", window.notes())
         .addString("title", window.frameTitle());
+    // Lens rings belong to a CR-7100/CR-7200 screen size calculation.
+    const bool ringSeries = s.isCrt() && (s.series == Series::CR7100 || s.series == Series::CR7200);
+    std::string rings = "null";
+    std::string focus = "null";
+    if (ringSeries && state.ringsSet) {
+        rings = "[";
+        for (std::size_t i = 0; i < state.ringSettings.size(); ++i)
+            rings += (i ? "," : "") + std::to_string(state.ringSettings[i]);
+        rings += "]";
+        focus = formatRoundTrip(state.focusParameter);
+    }
     cli::JsonObject out;
     out.add("screen", screenJson(state.screen).str())
         .addString("projector",
@@ -369,8 +380,8 @@ int runThrow(const std::vector<std::string> &args)
         .add("throwAngle", formatRoundTrip(static_cast<float>(state.throwAngle)))
         .add("drawingScale", std::to_string(state.drawingScale))
         .add("projectorDrawX", std::to_string(state.projectorDrawX))
-        .add("ringSettings", "null")
-        .add("focusParameter", "null")
+        .add("ringSettings", rings)
+        .add("focusParameter", focus)
         .add("texts", texts.str())
         .add("messages", messagesJson(dialogs));
     std::cout << out.str() << '\n';

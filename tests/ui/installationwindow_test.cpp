@@ -100,7 +100,8 @@ private slots:
         }
         QCOMPARE(checked, 1);
         QVERIFY(m_window->lensAction(Model::LX460, 0)->isChecked());
-        QCOMPARE(m_window->findChild<QLabel *>("lblLens")->text(), QStringLiteral("Standard Zoom Lens"));
+        QCOMPARE(m_window->findChild<QLabel *>("lblLens")->text(),
+                 QStringLiteral("Standard Zoom Lens"));
         QCOMPARE(m_window->drawingView()->distanceBox()->text(), QStringLiteral("151"));
         QVERIFY(m_window->drawingView()->distanceBox()->isReadOnly());
         QCOMPARE(m_window->findChild<QLabel *>("lblLens")->text(),
