@@ -7,24 +7,13 @@
 #include "app/session.h"
 #include "drawing/throwwindow.h"
 #include "drawingrenderer.h"
+#include "silentdialogs.h"
 
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class SilentDialogs : public lumidex::Dialogs
-{
-public:
-    void message(std::string_view, lumidex::MessageIcon, std::string_view) override {}
-    std::optional<std::string> input(std::string_view, std::string_view, std::string_view) override
-    {
-        return std::nullopt;
-    }
-    int sxgaChoice() override { return 0; }
-    void showTips(lumidex::TipsWindow &) override {}
-};
 
 // Arguments: -1 - series index for CRT series, otherwise the model's lens 0.
 void Recalculation(benchmark::State &state)

@@ -8,6 +8,7 @@
 #include "geometry/screenwindow.h"
 #include "program.h"
 #include "screencalculatorwindow.h"
+#include "silentdialogs.h"
 #include "splashwindow.h"
 
 #include <QApplication>
@@ -18,18 +19,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class SilentDialogs : public lumidex::Dialogs
-{
-public:
-    void message(std::string_view, lumidex::MessageIcon, std::string_view) override {}
-    std::optional<std::string> input(std::string_view, std::string_view, std::string_view) override
-    {
-        return std::nullopt;
-    }
-    int sxgaChoice() override { return 0; }
-    void showTips(lumidex::TipsWindow &) override {}
-};
 
 class NoHost : public lumidex::ScreenWindowHost
 {

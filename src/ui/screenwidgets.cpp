@@ -2,54 +2,18 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QRegularExpressionValidator>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 using lumidex::ScreenWindow;
 
 DimensionEdit::DimensionEdit(ScreenWindow &window, lumidex::Dimension dimension, QWidget *parent)
-    : QLineEdit(parent), m_window(window), m_dimension(dimension)
+    : KeyFilteredEdit([&window, dimension](char key) { return window.keyPress(dimension, key); },
+                      parent)
 {
-    // Pasted text obeys the same rule as typed keys: digits, "." and "/" only.
-    setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9./]*")), this));
-    connect(this, &QLineEdit::textEdited, this, [this](const QString &text) {
-        m_window.setFieldText(m_dimension, text.toStdString());
+    connect(this, &QLineEdit::textEdited, this, [&window, dimension](const QString &text) {
+        window.setFieldText(dimension, text.toStdString());
     });
-}
-
-void DimensionEdit::keyPressEvent(QKeyEvent *event)
-{
-    const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        m_window.keyPress(m_dimension, ScreenWindow::KeyEnter);
-        return;
-    }
-    if (key == Qt::Key_Backspace) {
-        if (m_window.keyPress(m_dimension, ScreenWindow::KeyBackspace))
-            QLineEdit::keyPressEvent(event);
-        return;
-    }
-    const QString text = event->text();
-    const bool printable = text.size() == 1 && text.at(0).isPrint() &&
-                           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    if (printable) {
-        const char16_t c = text.at(0).unicode();
-        if (c < 128 && m_window.keyPress(m_dimension, static_cast<char>(c)))
-            QLineEdit::keyPressEvent(event);
-        return;
-    }
-    // Cursor movement, Delete, clipboard and the like work as in any field.
-    QLineEdit::keyPressEvent(event);
-}
-
-void DimensionEdit::focusInEvent(QFocusEvent *event)
-{
-    QLineEdit::focusInEvent(event);
-    // After a mouse click the click itself would clear the selection; select afterwards.
-    QTimer::singleShot(0, this, &QLineEdit::selectAll);
 }
 
 void DimensionEdit::mousePressEvent(QMouseEvent *event)

@@ -4,6 +4,7 @@
 // double-clicks, the up/down spinner and the screen preview.
 
 #include "geometry/screenwindow.h"
+#include "keyfilterededit.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,8 +12,9 @@
 
 class QToolButton;
 
-// An entry field whose keys go through the screen calculator's key filter first.
-class DimensionEdit : public QLineEdit
+// An entry field whose keys go through the screen calculator's key filter first; Shift+click
+// shows the field in its next unit.
+class DimensionEdit : public KeyFilteredEdit
 {
     Q_OBJECT
 
@@ -24,13 +26,7 @@ signals:
     void shiftClicked();
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
-
-private:
-    lumidex::ScreenWindow &m_window;
-    lumidex::Dimension m_dimension;
 };
 
 class ClickableLabel : public QLabel

@@ -12,9 +12,6 @@
 
 namespace lumidex {
 
-// Degrees to radians, with the program's own value of pi.
-inline constexpr double DegToRad = 3.141592654 / 180;
-
 // How the installation window asks the screen calculator to recompute.
 enum class ScreenUpdate : std::int16_t
 {

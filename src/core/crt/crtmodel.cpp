@@ -1,6 +1,7 @@
 #include "crt/crtmodel.h"
 
 #include "geometry/numbertext.h"
+#include "geometry/units.h"
 
 #include <cmath>
 #include <cstddef>
@@ -8,28 +9,24 @@
 namespace lumidex {
 namespace {
 
-// The program's degree factor; the lens data were fitted with it, so it is kept rather than
-// the exact value of pi.
-constexpr double degToRad = 3.141592654 / 180;
-
 double sinDeg(double degrees)
 {
-    return std::sin(degrees * degToRad);
+    return std::sin(degrees * DegToRad);
 }
 
 double cosDeg(double degrees)
 {
-    return std::cos(degrees * degToRad);
+    return std::cos(degrees * DegToRad);
 }
 
 double tanDeg(double degrees)
 {
-    return std::tan(degrees * degToRad);
+    return std::tan(degrees * DegToRad);
 }
 
 double atnDeg(double value)
 {
-    return std::atan(value) / degToRad;
+    return std::atan(value) / DegToRad;
 }
 
 double sign(double value)

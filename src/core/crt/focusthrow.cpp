@@ -1,6 +1,7 @@
 #include "crt/focusthrow.h"
 
 #include "geometry/numbertext.h"
+#include "geometry/units.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -8,10 +9,6 @@
 
 namespace lumidex {
 namespace {
-
-// The program has always converted with this value of pi; distances on printed sheets and
-// stored projects were worked out with it.
-constexpr double degToRad = 3.141592654 / 180;
 
 // Distance over width of a typical screen, the first guess of the width search.
 constexpr double cr7300DistancePerWidth = 1.3614;
@@ -69,7 +66,7 @@ FocusThrowResult FocusThrowDistance(const FocusRecord &record, float screenWidth
     float lookedUpAngle = theta;
     const TablePosition byAngle = LocateInTable(lookedUpAngle, record.angleTable);
     const double lensAngle =
-        static_cast<double>(Interpolate(record.angleTable2, byAngle.t, byAngle.index)) * degToRad;
+        static_cast<double>(Interpolate(record.angleTable2, byAngle.t, byAngle.index)) * DegToRad;
     const double offsetFactor = Interpolate(record.factorTable1, byAngle.t, byAngle.index);
     const double lengthFactor = Interpolate(record.factorTable2, byAngle.t, byAngle.index);
 
@@ -84,14 +81,14 @@ FocusThrowResult FocusThrowDistance(const FocusRecord &record, float screenWidth
     // read where the corrected beam lands.
     const double firstSlope =
         (lensDistance * std::sin(lensAngle) + lensOffset) / (lensDistance * std::cos(lensAngle));
-    const double axisAngle = theta * degToRad + lensAngle - std::atan(firstSlope);
+    const double axisAngle = theta * DegToRad + lensAngle - std::atan(firstSlope);
     const double rise = lensDistance * std::sin(axisAngle) + lensOffset;
     const double run = lensDistance * std::cos(axisAngle);
     const double secondSlope = rise / run;
     const double distance = run / 25.4;
     const double lensToScreen = std::sqrt(rise * rise + run * run);
     const double tilt = -std::tan(axisAngle) / lever;
-    const double focusAngle = std::atan(tilt) / degToRad;
+    const double focusAngle = std::atan(tilt) / DegToRad;
     const double rounded = roundHalfEven(distance);
 
     if (!allFinite({result.throwAngle, firstSlope, axisAngle, secondSlope, distance, lensToScreen,
@@ -107,7 +104,7 @@ FocusThrowResult FocusThrowDistance(const FocusRecord &record, float screenWidth
 
     result.distanceInches = distance;
     result.roundedDistance = static_cast<int>(rounded);
-    result.secondAngleDegrees = std::atan(secondSlope) / degToRad;
+    result.secondAngleDegrees = std::atan(secondSlope) / DegToRad;
     result.lensToScreen = lensToScreen;
     result.focusAngle = focusAngle;
     result.focusAngleOutOfRange =

@@ -36,56 +36,49 @@ struct AngleMapping
     bool withTips = false;
 };
 
+struct AngleRange
+{
+    Series series;
+    double low;
+    bool lowIncluded;
+    double high;
+    bool highIncluded;
+    MountPosition position;
+    bool withTips; // steep enough for the installer's angle warning
+};
+
+using P = MountPosition;
+// The custom angles each series can throw at, and the mounting position each range means.
+constexpr std::array<AngleRange, 18> angleRanges{{
+    {Series::CR7100, -22, true, -2, false, P::Top, false},
+    {Series::CR7100, -2, true, 11, false, P::Center, false},
+    {Series::CR7100, 11, true, 22, true, P::Bottom, false},
+    {Series::CR7300, -30, true, -15.2, false, P::Top, true},
+    {Series::CR7300, -15.2, true, -2, false, P::Top, false},
+    {Series::CR7300, -2, true, 11, false, P::Center, false},
+    {Series::CR7300, 11, true, 15.2, true, P::Bottom, false},
+    {Series::CR7300, 15.2, false, 30, true, P::Bottom, true},
+    {Series::CR7400, -24, true, -17, false, P::Top, true},
+    {Series::CR7400, -17, true, -2, true, P::Top, false},
+    {Series::CR7400, -2, false, 11, false, P::Center, false},
+    {Series::CR7400, 11, true, 17, true, P::Bottom, false},
+    {Series::CR7400, 17, false, 24, true, P::Bottom, true},
+    {Series::CR7200, -30, true, -22, false, P::Top, true},
+    {Series::CR7200, -22, true, -2, false, P::Top, false},
+    {Series::CR7200, -2, true, 11, false, P::Center, false},
+    {Series::CR7200, 11, true, 22, true, P::Bottom, false},
+    {Series::CR7200, 22, false, 30, true, P::Bottom, true},
+}};
+
 AngleMapping mapAngle(Series series, double a)
 {
-    using P = MountPosition;
-    switch (series) {
-    case Series::CR7100:
-        if (a < -22 || a > 22)
-            return {};
-        if (a < -2)
-            return {P::Top};
-        return {a < 11 ? P::Center : P::Bottom};
-    case Series::CR7300:
-        if (a >= -30 && a < -15.2)
-            return {P::Top, true};
-        if (a >= -15.2 && a < -2)
-            return {P::Top};
-        if (a >= -2 && a < 11)
-            return {P::Center};
-        if (a >= 11 && a <= 15.2)
-            return {P::Bottom};
-        if (a > 15.2 && a <= 30)
-            return {P::Bottom, true};
-        return {};
-    case Series::CR7400:
-        if (a >= -24 && a < -17)
-            return {P::Top, true};
-        if (a >= -17 && a <= -2)
-            return {P::Top};
-        if (a > -2 && a < 11)
-            return {P::Center};
-        if (a >= 11 && a <= 17)
-            return {P::Bottom};
-        if (a > 17 && a <= 24)
-            return {P::Bottom, true};
-        return {};
-    case Series::CR7200:
-        if (a >= -30 && a < -22)
-            return {P::Top, true};
-        if (a >= -22 && a < -2)
-            return {P::Top};
-        if (a >= -2 && a < 11)
-            return {P::Center};
-        if (a >= 11 && a <= 22)
-            return {P::Bottom};
-        if (a > 22 && a <= 30)
-            return {P::Bottom, true};
-        return {};
-    case Series::CR7500:
-        break;
+    for (const AngleRange &r : angleRanges) {
+        const bool aboveLow = r.lowIncluded ? a >= r.low : a > r.low;
+        const bool belowHigh = r.highIncluded ? a <= r.high : a < r.high;
+        if (r.series == series && aboveLow && belowHigh)
+            return {r.position, r.withTips};
     }
-    return {};
+    return {}; // refused (the CR-75xx series has no custom angle)
 }
 
 } // namespace

@@ -16,6 +16,9 @@ enum class Unit : std::int16_t
 
 inline constexpr double InchesPerFoot = 12.0;
 inline constexpr double MillimetresPerInch = 25.4;
+// Degrees to radians with the program's own value of pi: distances on printed sheets and in
+// stored projects were worked out with it.
+inline constexpr double DegToRad = 3.141592654 / 180;
 
 inline constexpr int unitIndex(Unit unit)
 {

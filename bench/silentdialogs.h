@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/dialogs.h"
+
+// Benchmarks answer every dialog at once and show nothing.
+class SilentDialogs : public lumidex::Dialogs
+{
+public:
+    void message(std::string_view, lumidex::MessageIcon, std::string_view) override {}
+    std::optional<std::string> input(std::string_view, std::string_view, std::string_view) override
+    {
+        return std::nullopt;
+    }
+    int sxgaChoice() override { return 0; }
+    void showTips(lumidex::TipsWindow &) override {}
+};
