@@ -7,7 +7,6 @@
 
 #include <QActionGroup>
 #include <QComboBox>
-#include <QDate>
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -180,6 +179,18 @@ void InstallationWindow::createCentralWidget()
         m_sheet->place(edit, name);
         return edit;
     };
+    // Title block fields belong to the page: the window logic keeps their texts.
+    auto titleField = [this, &textField](std::string_view name, lumidex::TitleField field,
+                                         int maxLength) {
+        QLineEdit *edit = textField(name, {});
+        if (maxLength > 0)
+            edit->setMaxLength(maxLength);
+        connect(edit, &QLineEdit::textEdited, this, [this, field](const QString &text) {
+            m_window.setTitleText(field, text.toStdString());
+        });
+        m_titleFields.emplace_back(edit, field);
+        return edit;
+    };
 
     // Drawing frame: lens, input signal, throw angle, LX-530 screen set-up.
     m_lensCaption = staticLabel("Label2(2)");
@@ -193,10 +204,10 @@ void InstallationWindow::createCentralWidget()
     m_aspectMode = valueLabel("lblAspectRatio");
 
     // File information.
-    textField("Text1(10)", QStringLiteral("                   Enter title here"));
-    textField("Text1(9)", QDate::currentDate().toString(Qt::ISODate));
+    titleField("Text1(10)", lumidex::TitleField::Title, 0);
+    titleField("Text1(9)", lumidex::TitleField::Date, 0);
     staticLabel("Label3");
-    textField("Text1(8)", QStringLiteral(" Author"));
+    titleField("Text1(8)", lumidex::TitleField::Author, 0);
 
     // Screen details: the size fields feed the screen calculator.
     const std::array<std::pair<Dimension, std::string_view>, 3> sizes{
@@ -230,18 +241,17 @@ void InstallationWindow::createCentralWidget()
 
     // Approvals and notes.
     staticLabel("Label2(12)");
-    textField("Text1(17)", {})->setMaxLength(24);
-    textField("Text1(18)", {})->setMaxLength(24);
+    titleField("Text1(17)", lumidex::TitleField::ApprovedBy, 24);
+    titleField("Text1(18)", lumidex::TitleField::Approval2, 24);
     staticLabel("Label2(13)");
-    m_notes = textField("Text1(19)", {});
+    m_notes = titleField("Text1(19)", lumidex::TitleField::Notes, 0);
 
     // Measure and revision.
     staticLabel("Label2(3)");
     m_measurement = valueLabel("lblMeasurement");
     m_measurement->setToolTip(tr("Double click to cycle through measurement units."));
     staticLabel("Label2(4)");
-    QLineEdit *revision = textField("Text1(21)", {});
-    revision->setMaxLength(10);
+    QLineEdit *revision = titleField("Text1(21)", lumidex::TitleField::Revision, 10);
     revision->setToolTip(tr("Enter new revision number."));
 
     // Pages: one page until projects can hold several.
@@ -395,10 +405,12 @@ void InstallationWindow::refresh()
     }
     m_aspect->setText(QString::fromStdString(m_window.aspectText()));
     m_measurement->setText(QString::fromStdString(m_window.unitsCaption()));
-    const QString notes = QString::fromStdString(m_window.notes());
-    if (m_notes->text() != notes) {
-        m_notes->setText(notes);
-        m_notes->setCursorPosition(0); // show the start of a long note
+    for (const auto &[edit, field] : m_titleFields) {
+        const QString text = QString::fromStdString(m_window.titleText(field));
+        if (edit->text() != text) {
+            edit->setText(text);
+            edit->setCursorPosition(0); // show the start of a long text
+        }
     }
     QPalette p = m_notes->palette();
     switch (m_window.notesColour()) {

@@ -81,4 +81,5 @@ private:
     ClickableLabel *m_aspect = nullptr;
     ClickableLabel *m_measurement = nullptr;
     QLineEdit *m_notes = nullptr;
+    std::vector<std::pair<QLineEdit *, lumidex::TitleField>> m_titleFields;
 };

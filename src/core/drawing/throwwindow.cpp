@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ctime>
 #include <limits>
 
 namespace lumidex {
@@ -90,10 +91,27 @@ ThrowWindow::ThrowWindow(InstallationState &state, Dialogs &dialogs, ThrowWindow
     m_state.throwAngle = m_focus.record(1).defaultAngle;
 }
 
+std::string todayText()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%m-%d-%Y", &local);
+    return text;
+}
+
 void ThrowWindow::setNotes(std::string text, NoteColour colour)
 {
-    m_notes = std::move(text);
+    m_titleTexts[static_cast<std::size_t>(TitleField::Notes)] = std::move(text);
     m_notesColour = colour;
+}
+
+void ThrowWindow::setTitleText(TitleField field, std::string text)
+{
+    if (field == TitleField::Notes)
+        m_notesColour = NoteColour::Black;
+    m_titleTexts[static_cast<std::size_t>(field)] = std::move(text);
 }
 
 void ThrowWindow::requestScreenUpdate(ScreenUpdate code)

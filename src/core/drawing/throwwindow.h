@@ -41,6 +41,21 @@ enum class NoteColour
     Blue
 };
 
+// The title block's texts, as a page of the project keeps them.
+enum class TitleField
+{
+    Author = 0,
+    Date = 1,
+    Title = 2,
+    ApprovedBy = 5,
+    Approval2 = 6,
+    Notes = 7,
+    Revision = 8
+};
+
+// Today's date as the title block writes it: month-day-year, "12-08-2026".
+std::string todayText();
+
 class ThrowWindow
 {
 public:
@@ -85,7 +100,13 @@ public:
     bool inputSignalVisible() const { return !m_signals.empty(); }
     const std::vector<std::string> &inputSignals() const { return m_signals; }
     int inputSignalIndex() const { return m_state.inputSignal - 1; }
-    const std::string &notes() const { return m_notes; }
+    const std::string &notes() const { return m_titleTexts[std::size_t(TitleField::Notes)]; }
+    const std::string &titleText(TitleField field) const
+    {
+        return m_titleTexts[static_cast<std::size_t>(field)];
+    }
+    // The installer edits a title block field; the Notes field turns black again.
+    void setTitleText(TitleField field, std::string text);
     NoteColour notesColour() const { return m_notesColour; }
     const std::string &farDistanceText() const { return m_farText; }
     // The throw angle caption (CRT series); empty when no angle is shown.
@@ -151,7 +172,10 @@ private:
     int m_checkedPosition = 0;
     int m_checkedThrowPoint = 0;
     std::vector<std::string> m_signals;
-    std::string m_notes;
+    // Indexed like a page's texts: author, date, title, (width), (height), approved by,
+    // second approval, notes, revision.
+    std::array<std::string, 9> m_titleTexts{" Author", todayText(),
+                                            "                   Enter title here"};
     NoteColour m_notesColour = NoteColour::Black;
     std::string m_farText;
     Drawing m_drawing = Drawing::layout();
