@@ -13,4 +13,6 @@ public:
     }
     int sxgaChoice() override { return 0; }
     void showTips(lumidex::TipsWindow &) override {}
+    std::optional<std::string> openFileName() override { return std::nullopt; }
+    std::optional<std::string> saveFileName() override { return std::nullopt; }
 };

@@ -66,6 +66,8 @@ public:
     int sxgaChoice() override { return sxgaAnswer; }
     // The command-line tool runs as in expert mode: the tips window is never shown.
     void showTips(TipsWindow &) override {}
+    std::optional<std::string> openFileName() override { return std::nullopt; }
+    std::optional<std::string> saveFileName() override { return std::nullopt; }
 
     std::deque<std::string> answers;
     int sxgaAnswer = 0;

@@ -6,12 +6,14 @@
 #include "sheetview.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 using lumidex::Dimension;
 using lumidex::Model;
@@ -35,7 +37,6 @@ InstallationWindow::InstallationWindow(lumidex::ThrowWindow &window, QWidget *pa
     : QMainWindow(parent), m_window(window)
 {
     setObjectName(QStringLiteral("Throw"));
-    setWindowTitle(QStringLiteral("Installation Dimensions"));
 
     // Order matters: the connections need every widget and action in place.
     createActions();
@@ -53,10 +54,9 @@ void InstallationWindow::createActions()
     m_file.saveAs = new QAction(tr("Save &As Project"), this);
     m_file.print = new QAction(tr("&Print"), this);
     m_file.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    // Project files and printing arrive with the pages; until then the entries are shown
-    // but not offered.
-    for (QAction *a : {m_file.newProject, m_file.open, m_file.save, m_file.saveAs, m_file.print})
-        a->setEnabled(false);
+    // Printing arrives with the installation sheet; until then the entry is shown but not
+    // offered.
+    m_file.print->setEnabled(false);
     m_file.exit = new QAction(tr("E&xit"), this);
 
     const std::array<QString, 3> units{tr("Inches"), tr("Feet"), tr("Millimeters")};
@@ -180,7 +180,7 @@ void InstallationWindow::createCentralWidget()
         return edit;
     };
     // Title block fields belong to the page: the window logic keeps their texts.
-    auto titleField = [this, &textField](std::string_view name, lumidex::TitleField field,
+    auto titleField = [this, &textField](std::string_view name, lumidex::PageText field,
                                          int maxLength) {
         QLineEdit *edit = textField(name, {});
         if (maxLength > 0)
@@ -204,10 +204,10 @@ void InstallationWindow::createCentralWidget()
     m_aspectMode = valueLabel("lblAspectRatio");
 
     // File information.
-    titleField("Text1(10)", lumidex::TitleField::Title, 0);
-    titleField("Text1(9)", lumidex::TitleField::Date, 0);
+    titleField("Text1(10)", lumidex::PageText::Title, 0);
+    titleField("Text1(9)", lumidex::PageText::Date, 0);
     staticLabel("Label3");
-    titleField("Text1(8)", lumidex::TitleField::Author, 0);
+    titleField("Text1(8)", lumidex::PageText::Author, 0);
 
     // Screen details: the size fields feed the screen calculator.
     const std::array<std::pair<Dimension, std::string_view>, 3> sizes{
@@ -241,37 +241,39 @@ void InstallationWindow::createCentralWidget()
 
     // Approvals and notes.
     staticLabel("Label2(12)");
-    titleField("Text1(17)", lumidex::TitleField::ApprovedBy, 24);
-    titleField("Text1(18)", lumidex::TitleField::Approval2, 24);
+    titleField("Text1(17)", lumidex::PageText::ApprovedBy, 24);
+    titleField("Text1(18)", lumidex::PageText::Approval2, 24);
     staticLabel("Label2(13)");
-    m_notes = titleField("Text1(19)", lumidex::TitleField::Notes, 0);
+    m_notes = titleField("Text1(19)", lumidex::PageText::Notes, 0);
 
     // Measure and revision.
     staticLabel("Label2(3)");
     m_measurement = valueLabel("lblMeasurement");
     m_measurement->setToolTip(tr("Double click to cycle through measurement units."));
     staticLabel("Label2(4)");
-    QLineEdit *revision = titleField("Text1(21)", lumidex::TitleField::Revision, 10);
+    QLineEdit *revision = titleField("Text1(21)", lumidex::PageText::Revision, 10);
     revision->setToolTip(tr("Enter new revision number."));
 
-    // Pages: one page until projects can hold several.
-    for (std::string_view name : {"txtPageNum(0)", "txtPageNum(1)"}) {
-        QLineEdit *page = textField(name, QStringLiteral("1"));
-        page->setReadOnly(true);
-        page->setAlignment(Qt::AlignCenter);
+    // Pages.
+    for (std::size_t i = 0; i < m_pageNumbers.size(); ++i) {
+        m_pageNumbers[i] =
+            textField(i == 0 ? "txtPageNum(0)" : "txtPageNum(1)", QStringLiteral("1"));
+        m_pageNumbers[i]->setReadOnly(true);
+        m_pageNumbers[i]->setAlignment(Qt::AlignCenter);
     }
     staticLabel("Label2(7)");
-    for (std::string_view name : {"cmdPage(0)", "cmdPage(1)"}) {
-        auto *button = new QPushButton(qt(lumidex::sheetItem(name)->caption), m_sheet);
-        button->setEnabled(false);
-        m_sheet->place(button, name);
+    for (std::size_t i = 0; i < m_pageButtons.size(); ++i) {
+        const std::string_view name = i == 0 ? "cmdPage(0)" : "cmdPage(1)";
+        m_pageButtons[i] = new QPushButton(qt(lumidex::sheetItem(name)->caption), m_sheet);
+        m_pageButtons[i]->setObjectName(qt(name));
+        m_sheet->place(m_pageButtons[i], name);
     }
-    auto *scroll = new QScrollBar(Qt::Horizontal, m_sheet);
-    scroll->setRange(1, 99);
-    scroll->setEnabled(false);
-    scroll->setToolTip(tr("Click right button to create/scroll through pages, left to scroll "
-                          "backwards."));
-    m_sheet->place(scroll, "HScroll1");
+    m_pageScroll = new QScrollBar(Qt::Horizontal, m_sheet);
+    m_pageScroll->setObjectName(QStringLiteral("HScroll1"));
+    m_pageScroll->setRange(1, lumidex::MaxPages);
+    m_pageScroll->setToolTip(tr("Click right button to create/scroll through pages, left to "
+                                "scroll backwards."));
+    m_sheet->place(m_pageScroll, "HScroll1");
 
     setCentralWidget(m_sheet);
     m_drawing->setFocus();
@@ -282,6 +284,32 @@ void InstallationWindow::createConnections()
     m_window.setChangedCallback([this] { refresh(); });
 
     connect(m_file.exit, &QAction::triggered, this, &QWidget::hide);
+    connect(m_file.newProject, &QAction::triggered, this, [this] {
+        m_window.newProject();
+        refresh();
+    });
+    connect(m_file.open, &QAction::triggered, this, [this] {
+        m_window.openProject();
+        refresh();
+    });
+    connect(m_file.save, &QAction::triggered, this, [this] {
+        m_window.saveProject();
+        refresh();
+    });
+    connect(m_file.saveAs, &QAction::triggered, this, [this] {
+        m_window.saveProjectAs();
+        refresh();
+    });
+    for (int i = 0; i < 2; ++i) {
+        connect(m_pageButtons[std::size_t(i)], &QPushButton::clicked, this, [this, i] {
+            m_window.pageButton(i);
+            refresh();
+        });
+    }
+    connect(m_pageScroll, &QScrollBar::valueChanged, this, [this](int value) {
+        m_window.pageScroll(value);
+        refresh();
+    });
     for (std::size_t i = 0; i < m_units.size(); ++i) {
         connect(m_units[i], &QAction::triggered, this,
                 [this, i] { m_window.selectUnits(lumidex::unitFromIndex(int(i))); });
@@ -370,6 +398,13 @@ void InstallationWindow::refresh()
         m_throwPoint[std::size_t(i)]->setChecked(m_window.checkedThrowPoint() == i);
 
     m_sheet->setPanelCaption(1, QString::fromStdString(m_window.frameTitle()));
+    setWindowTitle(QString::fromStdString(m_window.caption()));
+    m_pageNumbers[0]->setText(QString::number(m_window.currentPage()));
+    m_pageNumbers[1]->setText(QString::number(m_window.pageCount()));
+    if (m_pageScroll->value() != m_window.currentPage()) {
+        const QSignalBlocker quiet(m_pageScroll);
+        m_pageScroll->setValue(m_window.currentPage());
+    }
     m_lensLabel->setText(QString::fromStdString(m_window.lensLabel()));
     m_lensLabel->setVisible(!m_window.lensLabel().empty());
     m_lensCaption->setVisible(!m_window.lensLabel().empty());
@@ -426,6 +461,14 @@ void InstallationWindow::refresh()
     }
     m_notes->setPalette(p);
     m_drawing->refresh();
+}
+
+void InstallationWindow::closeEvent(QCloseEvent *event)
+{
+    // Closing only hides the window: the project stays for its next showing.
+    event->ignore();
+    m_window.closeWindow();
+    hide();
 }
 
 void InstallationWindow::changeEvent(QEvent *event)

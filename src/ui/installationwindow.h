@@ -11,6 +11,8 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
+class QScrollBar;
 class DrawingView;
 class ClickableLabel;
 class KeyFilteredEdit;
@@ -41,6 +43,7 @@ signals:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createActions();
@@ -81,5 +84,8 @@ private:
     ClickableLabel *m_aspect = nullptr;
     ClickableLabel *m_measurement = nullptr;
     QLineEdit *m_notes = nullptr;
-    std::vector<std::pair<QLineEdit *, lumidex::TitleField>> m_titleFields;
+    std::vector<std::pair<QLineEdit *, lumidex::PageText>> m_titleFields;
+    std::array<QLineEdit *, 2> m_pageNumbers{};
+    std::array<QPushButton *, 2> m_pageButtons{};
+    QScrollBar *m_pageScroll = nullptr;
 };

@@ -39,6 +39,15 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
     connect(m_main.get(), &ScreenCalculatorWindow::exitRequested, this, &Program::quitRequested);
     connect(m_main.get(), &ScreenCalculatorWindow::helpRequested, this, &Program::openHelp);
     connect(m_main.get(), &ScreenCalculatorWindow::aboutRequested, this, &Program::showAbout);
+    // Opening from the screen calculator loads the project for the installation window's next
+    // showing.
+    connect(m_main.get(), &ScreenCalculatorWindow::openProjectRequested, this, [this] {
+        m_session.throwWindow().openProject();
+        m_installation->refresh();
+    });
+    if (options.projectFile)
+        m_session.throwWindow().openProjectFile(*options.projectFile);
+
     connect(m_installation.get(), &InstallationWindow::helpRequested, this, &Program::openHelp);
     connect(m_installation.get(), &InstallationWindow::aboutRequested, this, &Program::showAbout);
 }

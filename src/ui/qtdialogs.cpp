@@ -4,6 +4,7 @@
 #include "tipsdialog.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -68,4 +69,25 @@ void QtDialogs::showTips(lumidex::TipsWindow &tips)
 {
     TipsDialog dialog(tips, QApplication::activeWindow());
     dialog.exec();
+}
+
+std::optional<std::string> QtDialogs::openFileName()
+{
+    const QString name =
+        QFileDialog::getOpenFileName(QApplication::activeWindow(), QStringLiteral("Open Project"),
+                                     QString(), QStringLiteral("*.lmx"));
+    if (name.isEmpty())
+        return std::nullopt;
+    return name.toStdString();
+}
+
+std::optional<std::string> QtDialogs::saveFileName()
+{
+    // The dialog asks before it replaces an existing file.
+    const QString name =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Save Project"),
+                                     QString(), QStringLiteral("*.lmx"));
+    if (name.isEmpty())
+        return std::nullopt;
+    return name.toStdString();
 }

@@ -11,4 +11,6 @@ public:
                                      std::string_view defaultText) override;
     int sxgaChoice() override;
     void showTips(lumidex::TipsWindow &tips) override;
+    std::optional<std::string> openFileName() override;
+    std::optional<std::string> saveFileName() override;
 };

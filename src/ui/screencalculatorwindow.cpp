@@ -41,9 +41,6 @@ ScreenCalculatorWindow::ScreenCalculatorWindow(ScreenWindow &window, QWidget *pa
 void ScreenCalculatorWindow::createActions()
 {
     m_file.openProject = new QAction(tr("&Open Project"), this);
-    // Projects are opened once the installation pages exist; until then the entry is shown
-    // but not offered.
-    m_file.openProject->setEnabled(false);
     m_file.exit = new QAction(tr("E&xit"), this);
 
     m_options.alwaysOnTop = new QAction(tr("&Always on top"), this);
@@ -221,6 +218,8 @@ void ScreenCalculatorWindow::createConnections()
     m_window.setChangedCallback([this] { refresh(); });
 
     connect(m_file.exit, &QAction::triggered, this, &ScreenCalculatorWindow::exitRequested);
+    connect(m_file.openProject, &QAction::triggered, this,
+            &ScreenCalculatorWindow::openProjectRequested);
     connect(m_options.alwaysOnTop, &QAction::triggered, this, [this] {
         m_window.toggleAlwaysOnTop();
         applyAlwaysOnTop();

@@ -39,6 +39,7 @@ signals:
     void helpRequested(const lumidex::HelpRequest &request);
     void aboutRequested();
     void exitRequested();
+    void openProjectRequested();
 
 protected:
     void changeEvent(QEvent *event) override;

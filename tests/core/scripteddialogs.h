@@ -56,7 +56,19 @@ public:
         }
     }
 
+    std::optional<std::string> openFileName() override { return takeFileName(); }
+    std::optional<std::string> saveFileName() override { return takeFileName(); }
+    std::optional<std::string> takeFileName()
+    {
+        if (fileNames.empty())
+            return std::nullopt;
+        std::optional<std::string> name = fileNames.front();
+        fileNames.pop_front();
+        return name;
+    }
+
     std::deque<std::optional<std::string>> answers;
+    std::deque<std::optional<std::string>> fileNames;
     std::vector<std::string> tipsShown;
     std::array<std::string, 6> tipsRings;
     int sxgaAnswer = 0;

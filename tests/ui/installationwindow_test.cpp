@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -157,6 +158,28 @@ private slots:
             const QImage image = m_window->drawingView()->grab().toImage();
             QCOMPARE(image.size(), size);
         }
+    }
+
+    void pageButtonsAddAndMoveBetweenPages()
+    {
+        auto *next = m_window->findChild<QPushButton *>("cmdPage(1)");
+        auto *back = m_window->findChild<QPushButton *>("cmdPage(0)");
+        QTest::mouseClick(next, Qt::LeftButton);
+        QCOMPARE(m_window->findChild<QLineEdit *>("txtPageNum(0)")->text(), QStringLiteral("2"));
+        QCOMPARE(m_window->findChild<QLineEdit *>("txtPageNum(1)")->text(), QStringLiteral("2"));
+        QCOMPARE(m_window->findChild<QLineEdit *>("Text1(19)")->text(),
+                 QStringLiteral(" New Page"));
+        QTest::mouseClick(back, Qt::LeftButton);
+        QCOMPARE(m_window->findChild<QLineEdit *>("txtPageNum(0)")->text(), QStringLiteral("1"));
+        QCOMPARE(m_window->findChild<QScrollBar *>("HScroll1")->value(), 1);
+    }
+
+    void closingOnlyHidesTheWindow()
+    {
+        m_window->close();
+        QVERIFY(!m_window->isVisible());
+        m_window->show();
+        QCOMPARE(m_window->findChild<QLineEdit *>("txtPageNum(1)")->text(), QStringLiteral("1"));
     }
 
     void sxgaDialogReturnsTheChoiceOrCancel()

@@ -42,6 +42,11 @@ public:
 
     // The installer's tips window, modal, until the installer has stepped through it.
     virtual void showTips(TipsWindow &tips) = 0;
+
+    // The project file dialogs ("*.lmx"); nullopt when cancelled. Saving asks before it
+    // replaces an existing file.
+    virtual std::optional<std::string> openFileName() = 0;
+    virtual std::optional<std::string> saveFileName() = 0;
 };
 
 inline std::string_view titleOrDefault(std::string_view title)

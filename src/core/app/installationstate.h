@@ -61,9 +61,6 @@ struct InstallationState
     float focusParameter = 0.0f;
     bool ringsSet = false; // a CR-7100/CR-7200 screen size calculation gave ring settings
 
-    std::int16_t pageCount = 1;
-    std::int16_t currentPage = 1;
-
     RangeGroup rangeGroup() const { return rangeGroupOf(selection); }
 };
 

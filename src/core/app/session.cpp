@@ -32,3 +32,12 @@ void Session::pressAspectChange()
 }
 
 } // namespace lumidex
+
+namespace lumidex {
+
+void Session::applyFirstAspectPreset()
+{
+    m_screen.selectPreset(0);
+}
+
+} // namespace lumidex

@@ -32,6 +32,7 @@ public:
 
     void pressUpdateScreen() override;
     void pressAspectChange() override;
+    void applyFirstAspectPreset() override;
 
 private:
     InstallationState m_state;

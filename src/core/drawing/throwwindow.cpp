@@ -9,8 +9,9 @@
 #include "geometry/numbertext.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
-#include <ctime>
+#include <filesystem>
 #include <limits>
 
 namespace lumidex {
@@ -89,27 +90,24 @@ ThrowWindow::ThrowWindow(InstallationState &state, Dialogs &dialogs, ThrowWindow
     : m_state(state), m_dialogs(dialogs), m_host(host), m_focus(focus)
 {
     m_state.throwAngle = m_focus.record(1).defaultAngle;
+    m_project = lumidex::newProject(todayText());
 }
 
 std::string todayText()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%m-%d-%Y", &local);
-    return text;
+    const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+    return projectDateText(std::chrono::year_month_day{today});
 }
 
 void ThrowWindow::setNotes(std::string text, NoteColour colour)
 {
-    m_titleTexts[static_cast<std::size_t>(TitleField::Notes)] = std::move(text);
+    m_titleTexts[static_cast<std::size_t>(PageText::Notes)] = std::move(text);
     m_notesColour = colour;
 }
 
-void ThrowWindow::setTitleText(TitleField field, std::string text)
+void ThrowWindow::setTitleText(PageText field, std::string text)
 {
-    if (field == TitleField::Notes)
+    if (field == PageText::Notes)
         m_notesColour = NoteColour::Black;
     m_titleTexts[static_cast<std::size_t>(field)] = std::move(text);
 }
@@ -132,7 +130,7 @@ void ThrowWindow::selectSeries(Series series)
     m_state.selection = Selection::crt(series);
     m_signals.clear();
     m_positionEnabled = {true, true, true, series != Series::CR7500};
-    selectPosition(static_cast<int>(m_state.mountPosition));
+    selectPosition(m_restorePosition.value_or(static_cast<int>(m_state.mountPosition)));
     m_distanceEnabled = true;
 }
 
@@ -948,6 +946,225 @@ double ThrowWindow::applyThrowPoint()
     if (!s.isCrt() && lensEntry(s).kind == LensKind::Zoom)
         m_state.throwFar = static_cast<float>(m_state.throwFar + offset);
     return offset;
+}
+
+} // namespace lumidex
+
+namespace lumidex {
+
+void ThrowWindow::storePage()
+{
+    PageRecord &page = m_project.page(m_currentPage);
+    for (PageText t : {PageText::Author, PageText::Date, PageText::Title, PageText::ApprovedBy,
+                       PageText::Approval2, PageText::Notes, PageText::Revision})
+        page.text(t) = titleText(t);
+    page.text(PageText::WidthText) = m_sizeTexts[index(Dimension::Width)];
+    page.text(PageText::HeightText) = m_sizeTexts[index(Dimension::Height)];
+    const ScreenState &s = m_state.screen;
+    page.screenWidth = s.width;
+    page.aspectRatio = s.aspect;
+    page.projectorCode = projectorCodeOf(m_state.selection);
+    page.screenPosition = m_state.customAngleActive ? CustomAnglePosition
+                                                    : static_cast<std::int16_t>(m_checkedPosition);
+    page.placementAngle = static_cast<float>(m_state.throwAngle);
+    page.widthUnit = static_cast<std::int16_t>(unitIndex(s.widthUnit));
+    page.heightUnit = static_cast<std::int16_t>(unitIndex(s.heightUnit));
+    page.diagonalUnit = static_cast<std::int16_t>(unitIndex(s.diagonalUnit));
+    page.measureUnits = static_cast<std::int16_t>(unitIndex(s.displayUnits));
+    page.inputSignal = m_state.inputSignal;
+    page.throwPoint = static_cast<std::int16_t>(m_checkedThrowPoint);
+    page.sxgaAspectMode = m_state.sxgaAspectMode;
+}
+
+void ThrowWindow::loadPage(int number)
+{
+    const PageRecord &page = m_project.page(number);
+    for (PageText t : {PageText::Author, PageText::Date, PageText::Title, PageText::ApprovedBy,
+                       PageText::Approval2, PageText::Notes, PageText::Revision})
+        m_titleTexts[static_cast<std::size_t>(t)] = page.texts[static_cast<std::size_t>(t)];
+    m_notesColour = NoteColour::Black;
+    m_sizeTexts[index(Dimension::Width)] = page.texts[std::size_t(PageText::WidthText)];
+    m_sizeTexts[index(Dimension::Height)] = page.texts[std::size_t(PageText::HeightText)];
+
+    ScreenState &s = m_state.screen;
+    s.width = page.screenWidth;
+    // A stored ratio that could not come from the program would divide by zero.
+    s.aspect =
+        page.aspectRatio > 0 && std::isfinite(page.aspectRatio) ? page.aspectRatio : 4.0f / 3.0f;
+    s.widthUnit = unitFromIndex(page.widthUnit);
+    s.heightUnit = unitFromIndex(page.heightUnit);
+    s.diagonalUnit = unitFromIndex(page.diagonalUnit);
+    s.displayUnits = unitFromIndex(page.measureUnits);
+    m_state.inputSignal = page.inputSignal;
+    m_state.sxgaAspectMode = page.sxgaAspectMode;
+
+    // The stored selection is chosen again as from the menu, re-applying the stored mounting
+    // position (a custom angle included) without asking anything.
+    m_state.restoringSelection = true;
+    if (page.screenPosition == CustomAnglePosition) {
+        m_state.throwAngle = page.placementAngle;
+        m_restorePosition = CustomAnglePosition;
+    } else {
+        m_state.mountPosition =
+            static_cast<MountPosition>(std::clamp<int>(page.screenPosition, 0, 3));
+    }
+    if (const auto selection = selectionFromProjectorCode(page.projectorCode)) {
+        if (selection->isCrt())
+            selectSeries(selection->series);
+        else
+            selectLens(selection->model, selection->lens);
+    }
+    m_restorePosition.reset();
+    m_state.restoringSelection = false;
+
+    m_checkedThrowPoint = page.throwPoint == 1 ? 1 : 0;
+    m_state.throwPointPending = m_checkedThrowPoint == 1;
+    requestScreenUpdate(ScreenUpdate::FromWidth);
+}
+
+void ThrowWindow::addPage()
+{
+    // A new page starts as a copy of the page left, with its own note.
+    m_project.setPageCount(m_project.pageCount() + 1);
+    m_currentPage = m_project.pageCount();
+    setNotes(std::string(NewPageNotes), NoteColour::Black);
+    storePage();
+}
+
+void ThrowWindow::pageButton(int index)
+{
+    storePage();
+    const int next = m_currentPage + (index == 1 ? 1 : -1);
+    if (next < 1 || next > MaxPages) {
+        notify();
+        return;
+    }
+    if (next > m_project.pageCount()) {
+        addPage();
+    } else {
+        m_currentPage = next;
+        loadPage(next);
+    }
+    notify();
+}
+
+void ThrowWindow::pageScroll(int value)
+{
+    // Every value 1 to 99 is an ordinary page number; the scroll bar always shows the page
+    // the window holds.
+    if (value < 1 || value > MaxPages || value == m_currentPage)
+        return;
+    storePage();
+    if (value <= m_project.pageCount()) {
+        m_currentPage = value;
+        loadPage(value);
+    } else {
+        addPage();
+    }
+    notify();
+}
+
+void ThrowWindow::newProject()
+{
+    m_caption = "Installation dimensions";
+    m_projectFileName.clear();
+    m_state.customAngleActive = false;
+    m_state.enteredThrowDistance = 0.0f;
+    m_titleTexts[std::size_t(PageText::Date)] = todayText();
+    m_titleTexts[std::size_t(PageText::Title)] = NewProjectTitle;
+    m_titleTexts[std::size_t(PageText::Author)] = NewProjectAuthor;
+    for (PageText t : {PageText::ApprovedBy, PageText::Approval2, PageText::Notes})
+        m_titleTexts[static_cast<std::size_t>(t)].clear();
+    m_notesColour = NoteColour::Black;
+    selectSeries(Series::CR7300);
+    m_state.expertMode = false;
+
+    std::string trailer = m_project.trailerText; // kept: nothing in the program edits it
+    m_project = lumidex::newProject(todayText());
+    m_project.trailerText = std::move(trailer);
+    m_currentPage = 1;
+
+    ScreenState &s = m_state.screen;
+    s.height = 60.0f;
+    s.width = 80.0f;
+    s.diagonal = 120.0f;
+    s.aspect = 4.0f / 3.0f;
+    s.displayUnits = Unit::Inches;
+    m_host.applyFirstAspectPreset();
+    recalc();
+    storePage();
+}
+
+void ThrowWindow::openProject()
+{
+    const std::optional<std::string> path = m_dialogs.openFileName();
+    if (!path) {
+        m_projectFileName.clear();
+        return;
+    }
+    if (*path == "*.lmx" || *path == "*.LMX")
+        return;
+    openProjectFile(*path);
+}
+
+bool ThrowWindow::openProjectFile(const std::string &path)
+{
+    std::string error;
+    std::optional<Project> opened = lumidex::openProjectFile(path, &error);
+    if (!opened) {
+        // Nothing of the project in memory changes.
+        m_dialogs.message(error, MessageIcon::Exclamation, {});
+        return false;
+    }
+    m_project = std::move(*opened);
+    m_projectFileName = path;
+    m_caption = std::filesystem::path(path).filename().string();
+    m_currentPage = 1;
+    loadPage(1);
+    notify();
+    return true;
+}
+
+bool ThrowWindow::saveTo(const std::string &path)
+{
+    std::string error;
+    if (!saveProjectFile(path, m_project, &error)) {
+        m_dialogs.message(error, MessageIcon::Exclamation, {});
+        return false;
+    }
+    m_projectFileName = path;
+    m_caption = std::filesystem::path(path).filename().string();
+    notify();
+    return true;
+}
+
+void ThrowWindow::saveProject()
+{
+    storePage();
+    const auto first = m_projectFileName.find_first_not_of(' ');
+    if (first != std::string::npos) {
+        saveTo(m_projectFileName);
+        return;
+    }
+    saveProjectAs();
+}
+
+void ThrowWindow::saveProjectAs()
+{
+    storePage();
+    const std::optional<std::string> path = m_dialogs.saveFileName();
+    if (!path) {
+        m_projectFileName.clear();
+        return;
+    }
+    if (*path == "*.lmx" || *path == "*.LMX")
+        return;
+    saveTo(*path);
+}
+
+void ThrowWindow::closeWindow()
+{
+    m_state.expertMode = false;
 }
 
 } // namespace lumidex

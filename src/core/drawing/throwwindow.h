@@ -13,6 +13,7 @@
 #include "drawing/drawing.h"
 #include "drawing/pictures.h"
 #include "drawing/placement.h"
+#include "project/projectfile.h"
 
 #include <array>
 #include <functional>
@@ -32,6 +33,8 @@ public:
     virtual void pressUpdateScreen() = 0;
     // The screen calculator's aspect button: its next aspect preset.
     virtual void pressAspectChange() = 0;
+    // The screen calculator's first aspect preset, as its own menu command applies it.
+    virtual void applyFirstAspectPreset() = 0;
 };
 
 enum class NoteColour
@@ -39,18 +42,6 @@ enum class NoteColour
     Black,
     Red,
     Blue
-};
-
-// The title block's texts, as a page of the project keeps them.
-enum class TitleField
-{
-    Author = 0,
-    Date = 1,
-    Title = 2,
-    ApprovedBy = 5,
-    Approval2 = 6,
-    Notes = 7,
-    Revision = 8
 };
 
 // Today's date as the title block writes it: month-day-year, "12-08-2026".
@@ -83,6 +74,19 @@ public:
     void aspectDoubleClick();
     void throwAngleClick();
     void toggleTooltips();
+
+    // Pages of the project: "<" (0) and ">" (1), the page scroll bar.
+    void pageButton(int index);
+    void pageScroll(int value);
+    void storePage();
+    // File commands. Open and Save As ask for a file name; failures are reported once.
+    void newProject();
+    void openProject();
+    bool openProjectFile(const std::string &path);
+    void saveProject();
+    void saveProjectAs();
+    // The title bar's close: the window hides and installer's tips appear again.
+    void closeWindow();
     // The hidden recalc button: recalculate and rewrite the fields from the shared state.
     void recalc();
 
@@ -100,15 +104,20 @@ public:
     bool inputSignalVisible() const { return !m_signals.empty(); }
     const std::vector<std::string> &inputSignals() const { return m_signals; }
     int inputSignalIndex() const { return m_state.inputSignal - 1; }
-    const std::string &notes() const { return m_titleTexts[std::size_t(TitleField::Notes)]; }
-    const std::string &titleText(TitleField field) const
+    const std::string &notes() const { return m_titleTexts[std::size_t(PageText::Notes)]; }
+    const std::string &titleText(PageText field) const
     {
         return m_titleTexts[static_cast<std::size_t>(field)];
     }
     // The installer edits a title block field; the Notes field turns black again.
-    void setTitleText(TitleField field, std::string text);
+    void setTitleText(PageText field, std::string text);
     NoteColour notesColour() const { return m_notesColour; }
     const std::string &farDistanceText() const { return m_farText; }
+    int currentPage() const { return m_currentPage; }
+    int pageCount() const { return m_project.pageCount(); }
+    const Project &project() const { return m_project; }
+    const std::string &caption() const { return m_caption; }
+    const std::string &projectFileName() const { return m_projectFileName; }
     // The throw angle caption (CRT series); empty when no angle is shown.
     std::string throwAngleText() const;
     const Drawing &drawing() const { return m_drawing; }
@@ -149,6 +158,9 @@ private:
     CrtOutcome calculateCrt();
     void refuseScreen();
     void takeWidth(float width);
+    void loadPage(int page);
+    void addPage();
+    bool saveTo(const std::string &path);
     void drawRulers();
     static void centreOn(DrawLabel &label, const DrawLine &line);
     void placeHeightLabel(DrawLabel &label, const DrawLine &line);
@@ -184,7 +196,12 @@ private:
     std::string m_lensLabel;
     std::string m_aspectModeCaption;
     std::function<void()> m_changed;
-    std::optional<int> m_focusRounded; // CR-7300/CR-7400: the distance as the box shows it
+    Project m_project;
+    int m_currentPage = 1;
+    std::string m_projectFileName;
+    std::string m_caption = "Installation Dimensions";
+    std::optional<int> m_restorePosition; // a page restoring its custom placement angle
+    std::optional<int> m_focusRounded;    // CR-7300/CR-7400: the distance as the box shows it
 };
 
 } // namespace lumidex

@@ -45,8 +45,6 @@ ScreenWindow::ScreenWindow(InstallationState &state, Dialogs &dialogs, ScreenWin
 void ScreenWindow::load(const StartOptions &options)
 {
     m_state.expertMode = false;
-    m_state.pageCount = 1;
-    m_state.currentPage = 1;
 
     ScreenState &s = m_state.screen;
     s.height = 60.0f;
