@@ -68,6 +68,21 @@ TEST_F(PagesTest, EachPageKeepsItsOwnInstallation)
     EXPECT_EQ(dialogs.prompts.size(), 1u); // the restored angle asks nothing
 }
 
+TEST_F(PagesTest, ScreenCalculatorShowsTheRatioOfThePageShown)
+{
+    window().pageButton(1);
+    dialogs.answers.push_back("1.5");
+    session.screenWindow().selectPreset(CustomPreset);
+    session.screenWindow().calc();
+    window().pageButton(0);
+    EXPECT_EQ(session.screenWindow().checkedPreset(), 0);
+    EXPECT_EQ(session.screenWindow().aspectCaption(), "1.33:1");
+    window().pageButton(1);
+    EXPECT_EQ(session.screenWindow().checkedPreset(), CustomPreset);
+    EXPECT_EQ(session.screenWindow().aspectCaption(), "1.50:1");
+    EXPECT_EQ(state().screen.aspect, 1.5f);
+}
+
 TEST_F(PagesTest, NinetyNinePagesAtMost)
 {
     for (int i = 0; i < 120; ++i)

@@ -33,6 +33,7 @@ public:
     void pressUpdateScreen() override;
     void pressAspectChange() override;
     void applyFirstAspectPreset() override;
+    void adoptAspect() override { m_screen.adoptAspect(); }
 
 private:
     InstallationState m_state;

@@ -1019,6 +1019,7 @@ void ThrowWindow::loadPage(int number)
 
     m_checkedThrowPoint = page.throwPoint == 1 ? 1 : 0;
     m_state.throwPointPending = m_checkedThrowPoint == 1;
+    m_host.adoptAspect();
     requestScreenUpdate(ScreenUpdate::FromWidth);
 }
 

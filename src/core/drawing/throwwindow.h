@@ -35,6 +35,8 @@ public:
     virtual void pressAspectChange() = 0;
     // The screen calculator's first aspect preset, as its own menu command applies it.
     virtual void applyFirstAspectPreset() = 0;
+    // The screen calculator shows the ratio a stored page brought.
+    virtual void adoptAspect() = 0;
 };
 
 enum class NoteColour

@@ -498,6 +498,24 @@ void ScreenWindow::updateScreen()
     calc();
 }
 
+void ScreenWindow::adoptAspect()
+{
+    const float ratio = m_state.screen.aspect;
+    const auto presets = aspectPresets();
+    for (std::size_t i = 0; i < presets.size(); ++i) {
+        if (presets[i].ratio == ratio) {
+            m_checkedPreset = static_cast<int>(i);
+            m_aspectCaption = m_film ? presets[i].filmCaption : presets[i].videoCaption;
+            notify();
+            return;
+        }
+    }
+    m_checkedPreset = CustomPreset;
+    m_aspectCaption = customAspectCaption(ratio);
+    m_customOutline = outline(CustomPreset);
+    notify();
+}
+
 int ScreenWindow::nextIconFrame()
 {
     const int frame = m_iconFrame;

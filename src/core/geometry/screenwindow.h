@@ -85,6 +85,9 @@ public:
     void activate();
     // The installation window's update request (its code is in the shared state).
     void updateScreen();
+    // A stored page brings its own ratio: check the preset that has it, or Custom with its
+    // caption, without asking anything and without recomputing.
+    void adoptAspect();
     // Minimised icon animation: the next of the three pictures, 0, 1, 2, 0, ...
     int nextIconFrame();
 
