@@ -142,6 +142,39 @@ TEST_F(PagesTest, FailedOpenLeavesTheProjectAsItWas)
     EXPECT_EQ(window().caption(), "Installation Dimensions");
 }
 
+TEST_F(PagesTest, OpenThenSaveReproducesTheFileAndNewKeepsTheTrailer)
+{
+    std::filesystem::create_directories(folder);
+    Project stored = lumidex::newProject("01-02-2026");
+    stored.page(1).text(PageText::Title) = "Hall";
+    stored.page(1).text(PageText::Revision) = "B";
+    stored.trailerText = "kept by every save";
+    const std::vector<std::uint8_t> bytes = encodeProject(stored);
+    const std::string original = (folder / "original.lmx").string();
+    std::ofstream(original, std::ios::binary)
+        .write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
+
+    auto read = [](const std::string &path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::vector<char>(std::istreambuf_iterator<char>(in), {});
+    };
+    dialogs.fileNames.push_back(original);
+    window().openProject();
+    const std::string again = (folder / "again.lmx").string();
+    dialogs.fileNames.push_back(again);
+    window().saveProjectAs();
+    EXPECT_EQ(read(again), read(original));
+
+    window().newProject();
+    const std::string fresh = (folder / "new.lmx").string();
+    dialogs.fileNames.push_back(fresh);
+    window().saveProject(); // New forgot the name: asks
+    const std::vector<char> saved = read(fresh);
+    const std::string tail(saved.end() - 18, saved.end());
+    EXPECT_EQ(tail, "kept by every save");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
 TEST_F(PagesTest, CancelledDialogsForgetTheFileName)
 {
     std::filesystem::create_directories(folder);
