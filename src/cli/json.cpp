@@ -115,8 +115,7 @@ private:
 
     void skipSpace()
     {
-        while (!atEnd() &&
-               (peek() == ' ' || peek() == '\t' || peek() == '\n' || peek() == '\r'))
+        while (!atEnd() && (peek() == ' ' || peek() == '\t' || peek() == '\n' || peek() == '\r'))
             ++m_pos;
     }
 

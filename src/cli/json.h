@@ -42,9 +42,9 @@ struct JsonValue
 
     Kind kind = Kind::Null;
     bool boolean = false;
-    std::string text;               // a string's UTF-8 contents, or a number as written
-    std::vector<std::string> keys;  // an object's keys, in document order
-    std::vector<JsonValue> items;   // an array's elements, or the values of an object's keys
+    std::string text;              // a string's UTF-8 contents, or a number as written
+    std::vector<std::string> keys; // an object's keys, in document order
+    std::vector<JsonValue> items;  // an array's elements, or the values of an object's keys
 
     // The value of an object's key, or nullptr.
     const JsonValue *member(std::string_view key) const;

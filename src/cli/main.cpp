@@ -5,10 +5,14 @@
 #include "app/session.h"
 #include "geometry/numbertext.h"
 #include "json.h"
+#include "project/projectfile.h"
+#include "projectjson.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <deque>
 #include <iostream>
 #include <optional>
@@ -26,6 +30,8 @@ constexpr std::string_view Usage =
     "                         [--width X | --height X | --diagonal X] [--aspect R]\n"
     "                         [--units in|ft|mm] [--position top|center|bottom | --angle A]\n"
     "                         [--point lens|hole] [--distance V]\n"
+    "       lumidex-cli project export FILE.lmx\n"
+    "       lumidex-cli project import FILE.json -o OUT.lmx\n"
     "\n"
     "  screen   complete a screen from one dimension and an aspect ratio, as the screen\n"
     "           calculator does, and print it as JSON (dimensions in inches).\n"
@@ -34,6 +40,9 @@ constexpr std::string_view Usage =
     "           --projector  a menu name: LX-460, LX-510, DX-520, CR-7300, CR-75xx, ...\n"
     "           --lens       the lens's place in the model's menu, from 0\n"
     "           --signal     the input signal's place in its list, from 1\n"
+    "  project  export: print a project file as JSON (texts UTF-8, numbers exact);\n"
+    "           import: write such JSON as a project file. A file that cannot be read,\n"
+    "           malformed JSON or a project that cannot be saved exits with status 1.\n"
     "\n"
     "  --aspect   a preset (4:3, 5:3, 16:9, 37:20, 2:1, 7:3, 1.85, 2, 2.35)\n"
     "             or any positive ratio such as 1.5, taken as a custom ratio\n"
@@ -390,6 +399,127 @@ int runThrow(const std::vector<std::string> &args)
     return 0;
 }
 
+// A project failure message as the message box shows it, one line per line on the terminal.
+int reportFailure(std::string message)
+{
+    std::replace(message.begin(), message.end(), '\r', '\n');
+    std::cerr << message << '\n';
+    return 1;
+}
+
+// Far more than the JSON of the largest project (99 pages of nine 32767-character texts, each
+// character escaped); a larger file was chosen by mistake.
+constexpr std::size_t MaxProjectJsonBytes = std::size_t{256} << 20;
+
+// The whole file, or the failure message for it.
+std::optional<std::string> readTextFile(const std::string &path, std::string &failure)
+{
+    errno = 0;
+    std::FILE *file = std::fopen(path.c_str(), "rb");
+    if (!file) {
+        failure = openFailureMessage(path, errno ? errno : EIO);
+        return std::nullopt;
+    }
+    std::string text;
+    char chunk[65536];
+    int readError = 0;
+    for (;;) {
+        errno = 0;
+        const std::size_t got = std::fread(chunk, 1, sizeof chunk, file);
+        text.append(chunk, got);
+        if (text.size() > MaxProjectJsonBytes) {
+            readError = EFBIG;
+            break;
+        }
+        if (got < sizeof chunk) {
+            if (std::ferror(file))
+                readError = errno ? errno : EIO;
+            break;
+        }
+    }
+    std::fclose(file);
+    if (readError == EFBIG) {
+        failure = openFailureMessage(path, EFBIG, "The file is larger than any project's JSON");
+        return std::nullopt;
+    }
+    if (readError != 0) {
+        failure = openFailureMessage(path, readError);
+        return std::nullopt;
+    }
+    return text;
+}
+
+int runProjectExport(const std::string &path)
+{
+    std::string failure;
+    const std::optional<Project> project = openProjectFile(path, &failure);
+    if (!project)
+        return reportFailure(failure);
+    std::cout << cli::projectToJson(*project) << '\n' << std::flush;
+    if (!std::cout) {
+        std::cerr << "lumidex-cli: the JSON could not be written to the standard output\n";
+        return 1;
+    }
+    return 0;
+}
+
+int runProjectImport(const std::string &path, const std::string &output)
+{
+    std::string failure;
+    const std::optional<std::string> text = readTextFile(path, failure);
+    if (!text)
+        return reportFailure(failure);
+    std::string why;
+    const std::optional<cli::JsonValue> document = cli::parseJson(*text, &why);
+    if (!document)
+        return reportFailure(openFailureMessage(path, EINVAL, "Malformed JSON: " + why));
+    const std::optional<Project> project = cli::projectFromJson(*document, &why);
+    if (!project)
+        return reportFailure(openFailureMessage(path, EINVAL, "Not a project: " + why));
+    if (!saveProjectFile(output, *project, &failure))
+        return reportFailure(failure);
+    return 0;
+}
+
+int runProject(const std::vector<std::string> &args)
+{
+    if (args.empty())
+        throw UsageError{"project needs export or import"};
+    const std::string &action = args.front();
+    if (action != "export" && action != "import")
+        throw UsageError{"unknown project command " + action + "; use export or import"};
+    std::optional<std::string> input;
+    std::optional<std::string> output;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (arg == "-o" || arg == "--output") {
+            if (action != "import")
+                throw UsageError{arg + " is for project import only"};
+            if (output)
+                throw UsageError{"give -o once"};
+            if (i + 1 >= args.size())
+                throw UsageError{"missing file name after " + arg};
+            output = args[++i];
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            throw UsageError{"unknown option " + arg};
+        } else if (input) {
+            throw UsageError{"give one file to " + action};
+        } else {
+            input = arg;
+        }
+    }
+    if (action == "export") {
+        if (!input)
+            throw UsageError{"project export needs a project file"};
+        return runProjectExport(*input);
+    }
+    if (!input)
+        throw UsageError{"project import needs a JSON file"};
+    if (!output)
+        throw UsageError{"project import needs -o OUT.lmx"};
+    return runProjectImport(*input, *output);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -416,6 +546,8 @@ int main(int argc, char *argv[])
             return runScreen(args);
         if (command == "throw")
             return runThrow(args);
+        if (command == "project")
+            return runProject(args);
         std::cerr << "lumidex-cli: unknown command " << command << "\n" << Usage;
         return 2;
     } catch (const UsageError &e) {
