@@ -22,7 +22,6 @@ DrawingView::DrawingView(lumidex::ThrowWindow &window, QWidget *parent)
     m_distance = new QLineEdit(this);
     m_distance->setObjectName(QStringLiteral("hdimbox"));
     m_distance->setAlignment(Qt::AlignCenter);
-    m_distance->setToolTip(tr("Enter new throw distance"));
     m_distance->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9./]*")), this));
     m_distance->installEventFilter(this);

@@ -214,9 +214,6 @@ void InstallationWindow::createCentralWidget()
         {{Dimension::Height, "Text1(16)"},
          {Dimension::Width, "Text1(13)"},
          {Dimension::Diagonal, "Text1(14)"}}};
-    const std::array<QString, 3> tips{tr("Enter new vertical screen size"),
-                                      tr("Enter new horizontal screen size"),
-                                      tr("Enter new diagonal screen size.")};
     for (std::string_view label : {"Label2(14)", "Label2(15)", "Label2(16)", "Label2(17)"})
         staticLabel(label);
     for (const auto &[d, name] : sizes) {
@@ -228,7 +225,6 @@ void InstallationWindow::createCentralWidget()
             },
             m_sheet);
         edit->setObjectName(qt(name));
-        edit->setToolTip(tips[std::size_t(d)]);
         edit->setAlignment(Qt::AlignRight);
         connect(edit, &QLineEdit::textEdited, this, [this, d = d](const QString &text) {
             m_window.setSizeText(d, text.toStdString());
@@ -237,7 +233,6 @@ void InstallationWindow::createCentralWidget()
         m_sheet->place(edit, name);
     }
     m_aspect = valueLabel("txtAspect");
-    m_aspect->setToolTip(tr("Double click to cycle through aspect ratios."));
 
     // Approvals and notes.
     staticLabel("Label2(12)");
@@ -249,10 +244,8 @@ void InstallationWindow::createCentralWidget()
     // Measure and revision.
     staticLabel("Label2(3)");
     m_measurement = valueLabel("lblMeasurement");
-    m_measurement->setToolTip(tr("Double click to cycle through measurement units."));
     staticLabel("Label2(4)");
-    QLineEdit *revision = titleField("Text1(21)", lumidex::PageText::Revision, 10);
-    revision->setToolTip(tr("Enter new revision number."));
+    titleField("Text1(21)", lumidex::PageText::Revision, 10);
 
     // Pages.
     for (std::size_t i = 0; i < m_pageNumbers.size(); ++i) {

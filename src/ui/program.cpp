@@ -1,13 +1,18 @@
 #include "program.h"
 
+#include "aboutwindow.h"
 #include "app/version.h"
+#include "drawingview.h"
 #include "helpwindow.h"
 #include "installationwindow.h"
 #include "screencalculatorwindow.h"
+#include "sheetview.h"
 #include "splashwindow.h"
+#include "tipservice.h"
 
 #include <QGuiApplication>
-#include <QMessageBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 
 Program::Program(const lumidex::StartOptions &options, QString programFolder,
@@ -45,6 +50,8 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
         m_session.throwWindow().openProject();
         m_installation->refresh();
     });
+    attachTips();
+
     if (options.projectFile)
         m_session.throwWindow().openProjectFile(*options.projectFile);
 
@@ -102,9 +109,48 @@ void Program::bringToFront()
 
 void Program::showAbout()
 {
-    QMessageBox::about(m_main.get(), tr("About Lumidex"),
-                       tr("<h3>Lumidex!</h3><p>%1</p><p>Screen size and projector placement for "
-                          "Varnel projectors.</p><p>Copyright \u00A9 Varnel. All rights "
-                          "reserved.</p>")
-                           .arg(QString::fromStdString(lumidex::versionLabel())));
+    // One About window for the run, centred when it is first made, never modal.
+    if (!m_about) {
+        m_about = std::make_unique<AboutWindow>();
+        m_about->adjustSize();
+        centre(m_about.get());
+    }
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void Program::attachTips()
+{
+    using lumidex::TipControl;
+    m_tipService = new TipService(m_session.tooltips(), m_session.state(), this);
+    TipService &tips = *m_tipService;
+    // Screen calculator.
+    tips.attach(m_main->findChild<QWidget *>(QStringLiteral("Aspct")), TipControl::CalculatorRatio);
+    tips.attach(m_main->findChild<QWidget *>(QStringLiteral("unitz")), TipControl::CalculatorUnits);
+    tips.attachHider(m_main->findChild<QWidget *>(QStringLiteral("Panel3D5")));
+    for (lumidex::Dimension d : lumidex::AllDimensions)
+        tips.attachClickHider(m_main->fieldLabel(d));
+    // Installation window.
+    tips.attach(m_installation->drawingView()->distanceBox(), TipControl::ThrowDistance);
+    const std::array<std::pair<const char *, TipControl>, 11> fields{{
+        {"Text1(13)", TipControl::WidthField},
+        {"Text1(14)", TipControl::DiagonalField},
+        {"Text1(16)", TipControl::HeightField},
+        {"Text1(21)", TipControl::RevisionField},
+        {"Text1(8)", TipControl::OtherTitleField},
+        {"Text1(9)", TipControl::OtherTitleField},
+        {"Text1(10)", TipControl::OtherTitleField},
+        {"Text1(17)", TipControl::OtherTitleField},
+        {"Text1(18)", TipControl::OtherTitleField},
+        {"Text1(19)", TipControl::OtherTitleField},
+        {"txtAspect", TipControl::InstallationRatio},
+    }};
+    for (const auto &[name, control] : fields) {
+        if (QWidget *w = m_installation->findChild<QWidget *>(QString::fromLatin1(name)))
+            tips.attach(w, control);
+    }
+    tips.attach(m_installation->findChild<QWidget *>(QStringLiteral("lblMeasurement")),
+                TipControl::MeasurementLabel);
+    tips.attachHider(m_installation->sheet());
 }

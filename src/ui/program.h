@@ -17,6 +17,8 @@ class SplashWindow;
 class ScreenCalculatorWindow;
 class InstallationWindow;
 class HelpWindow;
+class TipService;
+class AboutWindow;
 class QWidget;
 
 class Program : public QObject
@@ -57,4 +59,8 @@ private:
     std::unique_ptr<ScreenCalculatorWindow> m_main;
     std::unique_ptr<InstallationWindow> m_installation;
     std::unique_ptr<HelpWindow> m_help;
+    TipService *m_tipService = nullptr;
+    std::unique_ptr<AboutWindow> m_about;
+
+    void attachTips();
 };

@@ -153,14 +153,12 @@ void ScreenCalculatorWindow::createCentralWidget()
     }
     m_units = new ClickableLabel(central);
     m_units->setObjectName(QStringLiteral("unitz"));
-    m_units->setToolTip(tr("Double click to cycle through units"));
     fields->addWidget(m_units, row, 0, 1, 3);
     fields->setRowStretch(row + 1, 1);
 
     m_preview = new ScreenPreview(central);
     m_aspect = new ClickableLabel(central);
     m_aspect->setObjectName(QStringLiteral("Aspct"));
-    m_aspect->setToolTip(tr("Double click to cycle through aspect ratios"));
     QFont bold = m_aspect->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);

@@ -6,6 +6,7 @@
 #include "singleinstance.h"
 #include "splashwindow.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -85,6 +86,54 @@ private slots:
         QVERIFY(help.isVisible());
         QVERIFY(help.currentText().contains("Help is not available"));
         QVERIFY(help.currentText().contains("12.html"));
+    }
+
+    void tipsFollowThePointerAndTheSwitch()
+    {
+        ScriptedDialogs dialogs;
+        Program program({}, QCoreApplication::applicationDirPath(), &dialogs);
+        program.mainWindow()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(program.mainWindow()));
+        auto *ratio = program.mainWindow()->findChild<QWidget *>("Aspct");
+        auto *preview = program.mainWindow()->findChild<QWidget *>("Panel3D5");
+        QWidget *tip = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == "frmHelp")
+                tip = w;
+        }
+        QVERIFY(tip);
+        QTest::mouseMove(ratio, QPoint(5, 5));
+        QTRY_VERIFY(tip->isVisible());
+        QCOMPARE(static_cast<QLabel *>(tip)->text(),
+                 QStringLiteral("Double click to cycle through aspect ratios"));
+        QTest::mouseMove(preview, QPoint(10, 10));
+        QTRY_VERIFY(!tip->isVisible());
+        program.state().tipsEnabled = false;
+        QTest::mouseMove(ratio, QPoint(6, 6));
+        QTest::qWait(20);
+        QVERIFY(!tip->isVisible());
+    }
+
+    void aboutIsOneModelessWindow()
+    {
+        ScriptedDialogs dialogs;
+        Program program({}, QCoreApplication::applicationDirPath(), &dialogs);
+        program.mainWindow()->show();
+        QMetaObject::invokeMethod(program.mainWindow(), "aboutRequested");
+        QWidget *about = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == "credits")
+                about = w;
+        }
+        QVERIFY(about && about->isVisible());
+        QVERIFY(!about->isModal());
+        QCOMPARE(about->findChild<QLabel *>("lblVersion")->text(), QStringLiteral("Version 3.21"));
+        const QPoint where = about->pos();
+        about->findChild<QPushButton *>("Command6")->click();
+        QVERIFY(!about->isVisible());
+        QMetaObject::invokeMethod(program.mainWindow(), "aboutRequested");
+        QVERIFY(about->isVisible());
+        QCOMPARE(about->pos(), where);
     }
 
     void secondCopyBringsTheFirstToTheFront()

@@ -7,6 +7,7 @@
 #include "app/commandline.h"
 #include "app/dialogs.h"
 #include "app/installationstate.h"
+#include "app/tooltips.h"
 #include "crt/focustables.h"
 #include "drawing/throwwindow.h"
 #include "geometry/screenwindow.h"
@@ -24,6 +25,7 @@ public:
     ScreenWindow &screenWindow() { return m_screen; }
     ThrowWindow &throwWindow() { return m_throw; }
     const FocusTables &focusTables() const { return m_focus; }
+    Tooltips &tooltips() { return m_tooltips; }
 
     // The hand-off from the screen calculator: the installation window recalculates from
     // the shared state, then the program shows it.
@@ -38,6 +40,7 @@ public:
 private:
     InstallationState m_state;
     FocusTables m_focus;
+    Tooltips m_tooltips;
     ScreenWindow m_screen;
     ThrowWindow m_throw;
     std::function<void()> m_show;

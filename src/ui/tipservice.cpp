@@ -1,0 +1,93 @@
+#include "tipservice.h"
+
+#include "app/installationstate.h"
+
+#include <QCursor>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+TipService::TipService(lumidex::Tooltips &tips, const lumidex::InstallationState &state,
+                       QObject *parent)
+    : QObject(parent), m_tips(tips), m_state(state)
+{
+    m_window = new QLabel;
+    m_window->setObjectName(QStringLiteral("frmHelp"));
+    m_window->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    m_window->setAttribute(Qt::WA_ShowWithoutActivating);
+    m_window->setAutoFillBackground(true);
+    QPalette pale = m_window->palette();
+    pale.setColor(QPalette::Window, QColor(0xff, 0xff, 0xe0)); // pale yellow
+    pale.setColor(QPalette::WindowText, Qt::black);
+    m_window->setPalette(pale);
+    m_window->setContentsMargins(1, 0, 1, 0);
+}
+
+TipService::~TipService()
+{
+    delete m_window;
+}
+
+QWidget *TipService::tipWindow() const
+{
+    return m_window;
+}
+
+void TipService::attach(QWidget *widget, lumidex::TipControl control)
+{
+    widget->setMouseTracking(true);
+    widget->installEventFilter(this);
+    m_controls.insert(widget, control);
+}
+
+void TipService::attachHider(QWidget *widget)
+{
+    widget->setMouseTracking(true);
+    widget->installEventFilter(this);
+    m_hiders.insert(widget, false);
+}
+
+void TipService::attachClickHider(QWidget *widget)
+{
+    widget->installEventFilter(this);
+    m_hiders.insert(widget, true);
+}
+
+bool TipService::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        if (const auto it = m_controls.constFind(watched); it != m_controls.cend())
+            apply(m_tips.hover(it.value(), m_state.tipsEnabled));
+        else if (m_hiders.value(watched, true) == false)
+            apply(m_tips.hide());
+    } else if (event->type() == QEvent::MouseButtonPress && m_hiders.value(watched, false)) {
+        apply(m_tips.hide());
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TipService::apply(lumidex::Tooltips::Action action)
+{
+    switch (action) {
+    case lumidex::Tooltips::Action::Hide:
+        m_window->hide();
+        break;
+    case lumidex::Tooltips::Action::Show: {
+        m_window->setText(QString::fromStdString(m_tips.text()));
+        m_window->adjustSize();
+        const QPoint pointer = QCursor::pos();
+        const QScreen *screen = QGuiApplication::screenAt(pointer);
+        const QRect area = screen ? screen->geometry() : QRect(0, 0, 1920, 1080);
+        const lumidex::TipRect r = lumidex::placeTip(
+            pointer.x() - area.left(), pointer.y() - area.top(), m_window->sizeHint().width() - 4,
+            m_window->sizeHint().height() - 2, area.width(), area.height());
+        m_window->setGeometry(area.left() + r.left, area.top() + r.top, r.width, r.height);
+        m_window->show();
+        m_window->raise();
+        break;
+    }
+    case lumidex::Tooltips::Action::None:
+        break;
+    }
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/tooltips.h"
+
+#include <QHash>
+#include <QObject>
+
+class QLabel;
+class QWidget;
+namespace lumidex {
+struct InstallationState;
+}
+
+// The tip window ("frmHelp") and the pointer watching that shows and hides it. The window is
+// never activated: the keyboard focus stays where it was.
+class TipService : public QObject
+{
+    Q_OBJECT
+
+public:
+    TipService(lumidex::Tooltips &tips, const lumidex::InstallationState &state,
+               QObject *parent = nullptr);
+    ~TipService() override;
+
+    // Moving over `widget` shows its tip.
+    void attach(QWidget *widget, lumidex::TipControl control);
+    // Moving over `widget` (a window's background, the preview) hides the tip.
+    void attachHider(QWidget *widget);
+    // A click on `widget` (a dimension caption) hides the tip.
+    void attachClickHider(QWidget *widget);
+
+    QWidget *tipWindow() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void apply(lumidex::Tooltips::Action action);
+
+    lumidex::Tooltips &m_tips;
+    const lumidex::InstallationState &m_state;
+    QLabel *m_window = nullptr;
+    QHash<QObject *, lumidex::TipControl> m_controls;
+    QHash<QObject *, bool> m_hiders; // true: hides on a click, false: on pointer movement
+};
