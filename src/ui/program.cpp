@@ -10,6 +10,7 @@
 #include "splashwindow.h"
 #include "tipservice.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,8 +18,7 @@
 
 Program::Program(const lumidex::StartOptions &options, QString programFolder,
                  lumidex::Dialogs *dialogs, QObject *parent)
-    : QObject(parent),
-      m_helpFolder(QString::fromStdString(lumidex::helpFolderPath(programFolder.toStdString()))),
+    : QObject(parent), m_helpFolder(findHelpFolder(programFolder)),
       m_session(dialogs ? *dialogs : m_qtDialogs, options)
 {
     // Start-up order: the session (shared state, main window logic loaded), the start-up
@@ -60,6 +60,17 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
 }
 
 Program::~Program() = default;
+
+QString Program::findHelpFolder(const QString &programFolder)
+{
+    const auto candidates = lumidex::helpFolderCandidates(programFolder.toStdString());
+    for (const std::string &folder : candidates) {
+        if (QFileInfo(QString::fromStdString(folder)).isDir())
+            return QString::fromStdString(folder);
+    }
+    // Neither exists: the help window explains where it looked first.
+    return QString::fromStdString(candidates.front());
+}
 
 void Program::centre(QWidget *window)
 {

@@ -50,6 +50,7 @@ signals:
 private:
     void showAbout();
     static void centre(QWidget *window);
+    static QString findHelpFolder(const QString &programFolder);
 
     QString m_helpFolder;
     QtDialogs m_qtDialogs;

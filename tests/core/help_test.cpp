@@ -15,6 +15,14 @@ TEST(HelpPath, HasExactlyOneSeparatorBeforeTheFolder)
     EXPECT_EQ(helpFolderPath("/"), "/help");
 }
 
+TEST(HelpPath, InstalledProgramLooksInItsDataFolderToo)
+{
+    const auto folders = helpFolderCandidates("/usr/local/bin");
+    ASSERT_EQ(folders.size(), 2u);
+    EXPECT_EQ(folders[0], "/usr/local/bin/help");
+    EXPECT_EQ(folders[1], "/usr/local/share/lumidex/help");
+}
+
 TEST(HelpPath, RequestsOpenTopicOrContents)
 {
     EXPECT_EQ(helpFileName(HelpRequest::topic(12)), "12.html");

@@ -81,6 +81,15 @@ std::string helpFolderPath(std::string_view programFolder)
     return path;
 }
 
+std::vector<std::string> helpFolderCandidates(std::string_view programFolder)
+{
+    std::string parent(programFolder);
+    while (!parent.empty() && parent.back() == '/')
+        parent.pop_back();
+    parent = parent.substr(0, parent.find_last_of('/') + 1);
+    return {helpFolderPath(programFolder), helpFolderPath(parent + "share/lumidex")};
+}
+
 std::string helpFileName(const HelpRequest &request)
 {
     if (request.command == HelpCommand::Context)

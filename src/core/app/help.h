@@ -31,6 +31,10 @@ struct HelpRequest
 // The help folder: the program folder, exactly one separator, then "help".
 std::string helpFolderPath(std::string_view programFolder);
 
+// Where help is looked for: beside the program (a build), then in the installed data folder
+// (bin/../share/lumidex/help). The first that exists is used.
+std::vector<std::string> helpFolderCandidates(std::string_view programFolder);
+
 // The page a request opens inside the help folder ("12.html", or the contents page).
 std::string helpFileName(const HelpRequest &request);
 

@@ -114,8 +114,15 @@ void ThrowWindow::setTitleText(PageText field, std::string text)
 
 void ThrowWindow::requestScreenUpdate(ScreenUpdate code)
 {
+    // A corrected screen comes back through the screen calculator and recalculates this
+    // window; should the correction itself be refused again, stop rather than hand the same
+    // screen back and forth for ever.
+    if (m_corrections >= MaxCorrections)
+        return;
+    ++m_corrections;
     m_state.screenUpdateCode = code;
     m_host.pressUpdateScreen();
+    --m_corrections;
 }
 
 void ThrowWindow::enablePositions(std::initializer_list<int> entries)
@@ -543,7 +550,9 @@ ThrowWindow::CrtOutcome ThrowWindow::calculateCrt()
     case Series::CR7400: {
         const int n = series == Series::CR7300 ? 1 : 2;
         const FocusRecord &record = m_focus.record(n);
-        const FocusAngleInput angle{m_checkedPosition == 3, m_state.throwAngle,
+        // Only an accepted custom angle counts: a refused one stays in the prompt's answer
+        // while "&Special" stays checked, and must not steer the lens.
+        const FocusAngleInput angle{m_state.customAngleActive, m_state.throwAngle,
                                     m_state.mountPosition == MountPosition::Center};
         if (typed > 0) {
             const FocusWidthResult w = FocusWidthFromDistance(record, n, typed, angle);

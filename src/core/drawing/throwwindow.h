@@ -203,7 +203,10 @@ private:
     std::string m_projectFileName;
     std::string m_caption = "Installation Dimensions";
     std::optional<int> m_restorePosition; // a page restoring its custom placement angle
-    std::optional<int> m_focusRounded;    // CR-7300/CR-7400: the distance as the box shows it
+    std::optional<int> m_focusRounded;
+    static constexpr int MaxCorrections = 4;
+    int m_corrections = 0; // screen corrections under way, one inside the other    //
+                           // CR-7300/CR-7400: the distance as the box shows it
 };
 
 } // namespace lumidex
