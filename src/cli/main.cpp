@@ -3,6 +3,7 @@
 
 #include "app/dialogs.h"
 #include "app/session.h"
+#include "catalogue/lensfinder.h"
 #include "geometry/numbertext.h"
 #include "json.h"
 #include "project/projectfile.h"
@@ -30,6 +31,8 @@ constexpr std::string_view Usage =
     "                         [--width X | --height X | --diagonal X] [--aspect R]\n"
     "                         [--units in|ft|mm] [--position top|center|bottom | --angle A]\n"
     "                         [--point lens|hole] [--distance V]\n"
+    "       lumidex-cli lenses --distance X [--width X | --height X | --diagonal X]\n"
+    "                          [--aspect R] [--units in|ft|mm] [--position top|center|bottom]\n"
     "       lumidex-cli project export FILE.lmx\n"
     "       lumidex-cli project import FILE.json -o OUT.lmx\n"
     "\n"
@@ -40,6 +43,9 @@ constexpr std::string_view Usage =
     "           --projector  a menu name: LX-460, LX-510, DX-520, CR-7300, CR-75xx, ...\n"
     "           --lens       the lens's place in the model's menu, from 0\n"
     "           --signal     the input signal's place in its list, from 1\n"
+    "  lenses   every projector and lens that fills the screen from that distance (in the\n"
+    "           units), best first, as a JSON array (distances in inches). CRT series\n"
+    "           count as fixed lenses at the position (default top).\n"
     "  project  export: print a project file as JSON (texts UTF-8, numbers exact);\n"
     "           import: write such JSON as a project file. A file that cannot be read,\n"
     "           malformed JSON or a project that cannot be saved exits with status 1.\n"
@@ -114,7 +120,8 @@ int integerOption(const std::string &name, const std::string &value, int min, in
     return v;
 }
 
-Options parseOptions(const std::vector<std::string> &args, bool throwCommand)
+Options parseOptions(const std::vector<std::string> &args, bool throwCommand,
+                     bool lensesCommand = false)
 {
     Options o;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -153,7 +160,7 @@ Options parseOptions(const std::vector<std::string> &args, bool throwCommand)
             o.sxga = integerOption(name, value, 0, 1);
         } else if (throwCommand && name == "--signal") {
             o.signal = integerOption(name, value, 1, 99);
-        } else if (throwCommand && name == "--position") {
+        } else if ((throwCommand || lensesCommand) && name == "--position") {
             if (value == "top")
                 o.position = 0;
             else if (value == "center" || value == "centre")
@@ -168,7 +175,7 @@ Options parseOptions(const std::vector<std::string> &args, bool throwCommand)
             if (value != "lens" && value != "hole")
                 throw UsageError{"--point must be lens or hole"};
             o.point = value == "hole" ? 1 : 0;
-        } else if (throwCommand && name == "--distance") {
+        } else if ((throwCommand || lensesCommand) && name == "--distance") {
             if (!typedNumber(value))
                 throw UsageError{"--distance takes digits, \".\" and \"/\" only"};
             o.distance = value;
@@ -290,6 +297,40 @@ int runScreen(const std::vector<std::string> &args)
         .addString("caption", window.aspectCaption())
         .add("colors", colours.str());
     std::cout << out.str() << '\n';
+    return 0;
+}
+
+int runLenses(const std::vector<std::string> &args)
+{
+    const Options o = parseOptions(args, false, true);
+    if (!o.distance)
+        throw UsageError{"lenses needs --distance"};
+    CliDialogs dialogs;
+    Session session(dialogs, StartOptions{o.units, false, true, {}});
+    applyScreen(session, dialogs, o, false);
+    const double distance = toInches(*o.distance, o.units);
+    const auto position = static_cast<MountPosition>(o.position.value_or(0));
+    const auto matches =
+        findLenses(session.state().screen, position, distance, session.focusTables());
+    std::string out = "[";
+    for (const LensMatch &m : matches) {
+        const Selection &s = m.selection;
+        const bool lensIndex = !s.isCrt() && modelEntry(s.model).hasLensSubmenu;
+        cli::JsonObject row;
+        row.addString("projector",
+                      s.isCrt() ? seriesEntry(s.series).caption : modelEntry(s.model).caption)
+            .add("lens", lensIndex ? std::to_string(s.lens) : "null")
+            .addString("caption", m.caption)
+            .add("zoom", m.zoom ? "true" : "false");
+        if (m.zoom) {
+            row.add("throwNear", formatRoundTrip(static_cast<float>(m.throwNear)))
+                .add("throwFar", formatRoundTrip(static_cast<float>(m.throwFar)));
+        } else {
+            row.add("throwDistance", formatRoundTrip(static_cast<float>(m.throwDistance)));
+        }
+        out += (out.size() > 1 ? "," : "") + row.str();
+    }
+    std::cout << out << "]\n";
     return 0;
 }
 
@@ -544,6 +585,8 @@ int main(int argc, char *argv[])
     try {
         if (command == "screen")
             return runScreen(args);
+        if (command == "lenses")
+            return runLenses(args);
         if (command == "throw")
             return runThrow(args);
         if (command == "project")

@@ -69,6 +69,7 @@ void InstallationWindow::createActions()
         m_units[i]->setShortcut(unitKeys[i]);
     }
     m_tips = new QAction(tr("&Tool Tips"), this);
+    m_lensFinder = new QAction(tr("&Lens Finder..."), this);
     m_tips->setCheckable(true);
     m_throwPoint[0] = new QAction(tr("Front of Lens"), this);
     m_throwPoint[1] = new QAction(tr("Standard hole for installation"), this);
@@ -121,6 +122,7 @@ void InstallationWindow::createMenus()
     for (QAction *a : m_units)
         units->addAction(a);
     options->addAction(m_tips);
+    options->addAction(m_lensFinder);
     QMenu *point = options->addMenu(tr("Throw Distance Point"));
     point->addActions({m_throwPoint[0], m_throwPoint[1]});
 
@@ -308,6 +310,7 @@ void InstallationWindow::createConnections()
                 [this, i] { m_window.selectUnits(lumidex::unitFromIndex(int(i))); });
     }
     connect(m_tips, &QAction::triggered, this, [this] { m_window.toggleTooltips(); });
+    connect(m_lensFinder, &QAction::triggered, this, &InstallationWindow::lensFinderRequested);
     for (int i = 0; i < 2; ++i) {
         connect(m_throwPoint[std::size_t(i)], &QAction::triggered, this, [this, i] {
             m_window.selectThrowPoint(i);

@@ -40,6 +40,7 @@ public:
 signals:
     void helpRequested(const lumidex::HelpRequest &request);
     void aboutRequested();
+    void lensFinderRequested();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -64,6 +65,7 @@ private:
     } m_file;
     std::array<QAction *, 3> m_units{};
     QAction *m_tips = nullptr;
+    QAction *m_lensFinder = nullptr;
     std::array<QAction *, 2> m_throwPoint{};
     std::array<QAction *, lumidex::SeriesCount> m_series{};
     std::vector<std::vector<QAction *>> m_lenses; // by model, then lens

@@ -5,6 +5,7 @@
 #include "drawingview.h"
 #include "helpwindow.h"
 #include "installationwindow.h"
+#include "lensfinderdialog.h"
 #include "screencalculatorwindow.h"
 #include "sheetview.h"
 #include "splashwindow.h"
@@ -57,6 +58,12 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
 
     connect(m_installation.get(), &InstallationWindow::helpRequested, this, &Program::openHelp);
     connect(m_installation.get(), &InstallationWindow::aboutRequested, this, &Program::showAbout);
+    connect(m_installation.get(), &InstallationWindow::lensFinderRequested, this, [this] {
+        LensFinderDialog finder(m_session.throwWindow(), m_session.focusTables(),
+                                m_installation.get());
+        finder.exec();
+        m_installation->refresh();
+    });
 }
 
 Program::~Program() = default;

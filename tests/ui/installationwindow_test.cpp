@@ -2,6 +2,7 @@
 #include "drawingview.h"
 #include "installationwindow.h"
 #include "keyfilterededit.h"
+#include "lensfinderdialog.h"
 #include "scripteddialogs.h"
 #include "sxgadialog.h"
 
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -180,6 +182,21 @@ private slots:
         QVERIFY(!m_window->isVisible());
         m_window->show();
         QCOMPARE(m_window->findChild<QLineEdit *>("txtPageNum(1)")->text(), QStringLiteral("1"));
+    }
+
+    void lensFinderSelectsTheChosenLens()
+    {
+        LensFinderDialog finder(m_session->throwWindow(), m_session->focusTables());
+        auto *distance = finder.findChild<QLineEdit *>("distance");
+        QTest::keyClicks(distance, "171");
+        QTest::keyClick(distance, Qt::Key_Return);
+        auto *table = finder.findChild<QTableWidget *>();
+        QVERIFY(table->rowCount() > 3);
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("LX-460 Standard Zoom Lens"));
+        QCOMPARE(table->item(0, 1)->text(), QStringLiteral("151"));
+        emit table->cellDoubleClicked(0, 0);
+        QCOMPARE(finder.result(), int(QDialog::Accepted));
+        QVERIFY(m_session->state().selection == lumidex::Selection::dataProjector(Model::LX460, 0));
     }
 
     void sxgaDialogReturnsTheChoiceOrCancel()

@@ -1,0 +1,100 @@
+#include "lensfinderdialog.h"
+
+#include "catalogue/throwformulas.h"
+#include "drawing/throwwindow.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+LensFinderDialog::LensFinderDialog(lumidex::ThrowWindow &window, const lumidex::FocusTables &focus,
+                                   QWidget *parent)
+    : QDialog(parent), m_window(window), m_focus(focus)
+{
+    setObjectName(QStringLiteral("lensFinder"));
+    setWindowTitle(tr("Lens Finder"));
+
+    const lumidex::Unit units = m_window.state().screen.displayUnits;
+    const QString unitName = units == lumidex::Unit::Feet          ? tr("feet")
+                             : units == lumidex::Unit::Millimetres ? tr("millimetres")
+                                                                   : tr("inches");
+    m_distance = new QLineEdit(this);
+    m_distance->setObjectName(QStringLiteral("distance"));
+    m_distance->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), this));
+    auto *find = new QPushButton(tr("&Find"), this);
+    auto *form = new QFormLayout;
+    form->addRow(tr("Distance available (%1):").arg(unitName), m_distance);
+
+    m_table = new QTableWidget(0, 3, this);
+    m_table->setHorizontalHeaderLabels({tr("Projector and lens"), tr("Nearest"), tr("Farthest")});
+    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&Select"));
+
+    auto *top = new QHBoxLayout;
+    top->addLayout(form, 1);
+    top->addWidget(find);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("Projectors and lenses that fill the current screen from "
+                                    "this distance, best fit first:"),
+                                 this));
+    layout->addLayout(top);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(buttons);
+    resize(560, 420);
+
+    connect(find, &QPushButton::clicked, this, &LensFinderDialog::search);
+    connect(m_distance, &QLineEdit::returnPressed, this, &LensFinderDialog::search);
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, &LensFinderDialog::choose);
+    connect(buttons, &QDialogButtonBox::accepted, this, &LensFinderDialog::choose);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void LensFinderDialog::search()
+{
+    const lumidex::InstallationState &state = m_window.state();
+    const lumidex::Unit units = state.screen.displayUnits;
+    const double distance = lumidex::toInches(m_distance->text().toStdString(), units);
+    m_matches = lumidex::findLenses(state.screen, state.mountPosition, distance, m_focus);
+    m_table->setRowCount(int(m_matches.size()));
+    for (int row = 0; row < int(m_matches.size()); ++row) {
+        const lumidex::LensMatch &m = m_matches[std::size_t(row)];
+        auto text = [units](double inches) {
+            return QString::fromStdString(lumidex::formatLength(inches, units));
+        };
+        m_table->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(m.caption)));
+        m_table->setItem(row, 1,
+                         new QTableWidgetItem(text(m.zoom ? m.throwNear : m.throwDistance)));
+        m_table->setItem(row, 2,
+                         new QTableWidgetItem(m.zoom ? text(m.throwFar) : tr("fixed lens")));
+    }
+    if (!m_matches.empty())
+        m_table->selectRow(0);
+}
+
+void LensFinderDialog::choose()
+{
+    const int row = m_table->currentRow();
+    if (row < 0 || row >= int(m_matches.size())) {
+        reject();
+        return;
+    }
+    const lumidex::Selection &s = m_matches[std::size_t(row)].selection;
+    accept();
+    if (s.isCrt())
+        m_window.selectSeries(s.series);
+    else
+        m_window.selectLens(s.model, s.lens);
+}
