@@ -1,6 +1,7 @@
 #include "json.h"
 
 #include "geometry/numbertext.h"
+#include "project/projectfile.h"
 
 #include <cstdio>
 #include <functional>
@@ -315,37 +316,11 @@ private:
     // One UTF-8 character as it stands in the document, checked and copied.
     bool utf8Character(std::string &out)
     {
-        const auto lead = static_cast<unsigned char>(m_text[m_pos]);
-        int more = 0;
-        char32_t c = 0;
-        char32_t smallest = 0;
-        if ((lead & 0xE0) == 0xC0) {
-            more = 1;
-            c = lead & 0x1F;
-            smallest = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            more = 2;
-            c = lead & 0x0F;
-            smallest = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            more = 3;
-            c = lead & 0x07;
-            smallest = 0x10000;
-        } else {
+        std::size_t next = m_pos;
+        if (!nextUtf8(m_text, next))
             return fail("malformed UTF-8");
-        }
-        if (m_text.size() - m_pos <= static_cast<std::size_t>(more))
-            return fail("malformed UTF-8");
-        for (int i = 1; i <= more; ++i) {
-            const auto b = static_cast<unsigned char>(m_text[m_pos + static_cast<std::size_t>(i)]);
-            if ((b & 0xC0) != 0x80)
-                return fail("malformed UTF-8");
-            c = (c << 6) | (b & 0x3F);
-        }
-        if (c < smallest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            return fail("malformed UTF-8");
-        out.append(m_text.substr(m_pos, static_cast<std::size_t>(more) + 1));
-        m_pos += static_cast<std::size_t>(more) + 1;
+        out.append(m_text.substr(m_pos, next - m_pos));
+        m_pos = next;
         return true;
     }
 

@@ -719,6 +719,20 @@ void ThrowWindow::placeHeightLabel(DrawLabel &label, const DrawLine &line)
         formatLength(double(line.y2 - line.y1) / m_state.drawingScale, m_state.screen.displayUnits);
 }
 
+// The arrow head at the screen end of the distance line.
+static void placeArrow(Drawing &d)
+{
+    d.imgArrow = {ArrowPicture.family,
+                  0,
+                  Drawing::ScreenPlaneX - ArrowPicture.width,
+                  d.lineNear.y1 - ArrowPicture.height / 2,
+                  ArrowPicture.width,
+                  ArrowPicture.height,
+                  false,
+                  false,
+                  true};
+}
+
 void ThrowWindow::drawCrtProjector(const VerticalPlacement &v, const PictureGeometry &picture)
 {
     Drawing &d = m_drawing;
@@ -792,15 +806,7 @@ void ThrowWindow::drawCrtProjector(const VerticalPlacement &v, const PictureGeom
     d.Label1[14].visible = d.Label1[15].visible = false;
     d.txtHTDFar.visible = false;
     m_farText.clear();
-    d.imgArrow = {ArrowPicture.family,
-                  0,
-                  Drawing::ScreenPlaneX - ArrowPicture.width,
-                  d.lineNear.y1 - ArrowPicture.height / 2,
-                  ArrowPicture.width,
-                  ArrowPicture.height,
-                  false,
-                  false,
-                  true};
+    placeArrow(d);
 }
 
 void ThrowWindow::drawDataProjector(const VerticalPlacement &v, const PictureGeometry &picture,
@@ -898,15 +904,7 @@ void ThrowWindow::drawDataProjector(const VerticalPlacement &v, const PictureGeo
                         DrawColour::Grey,  LineStyle::Dot,
                         zoom && mount == 0};
 
-    d.imgArrow = {ArrowPicture.family,
-                  0,
-                  Drawing::ScreenPlaneX - ArrowPicture.width,
-                  d.lineNear.y1 - ArrowPicture.height / 2,
-                  ArrowPicture.width,
-                  ArrowPicture.height,
-                  false,
-                  false,
-                  true};
+    placeArrow(d);
 
     if (zoom) {
         setNotes("Projector can be positioned anywhere along the line indicated.",

@@ -72,46 +72,6 @@ void appendUtf8(std::string &out, char32_t c)
     }
 }
 
-// One character from the UTF-8 text at `pos`, advancing past it. A malformed sequence
-// (a stray continuation byte, a cut-off or overlong sequence, a surrogate, a value past
-// U+10FFFF) gives nothing and advances by one byte, so that it becomes a single "?".
-std::optional<char32_t> nextUtf8(std::string_view s, std::size_t &pos)
-{
-    const auto lead = static_cast<unsigned char>(s[pos++]);
-    if (lead < 0x80)
-        return lead;
-    int more = 0;
-    char32_t c = 0;
-    char32_t smallest = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        more = 1;
-        c = lead & 0x1F;
-        smallest = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        more = 2;
-        c = lead & 0x0F;
-        smallest = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        more = 3;
-        c = lead & 0x07;
-        smallest = 0x10000;
-    } else {
-        return std::nullopt;
-    }
-    if (s.size() - pos < static_cast<std::size_t>(more))
-        return std::nullopt;
-    for (int i = 0; i < more; ++i) {
-        const auto b = static_cast<unsigned char>(s[pos + static_cast<std::size_t>(i)]);
-        if ((b & 0xC0) != 0x80)
-            return std::nullopt;
-        c = (c << 6) | (b & 0x3F);
-    }
-    if (c < smallest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-        return std::nullopt;
-    pos += static_cast<std::size_t>(more);
-    return c;
-}
-
 class Writer
 {
 public:
@@ -323,6 +283,46 @@ int writeAndClose(std::FILE *file, const std::vector<std::uint8_t> &bytes)
 }
 
 } // namespace
+
+// One character from the UTF-8 text at `pos`, advancing past it. A malformed sequence
+// (a stray continuation byte, a cut-off or overlong sequence, a surrogate, a value past
+// U+10FFFF) gives nothing and advances by one byte, so that it becomes a single "?".
+std::optional<char32_t> nextUtf8(std::string_view s, std::size_t &pos)
+{
+    const auto lead = static_cast<unsigned char>(s[pos++]);
+    if (lead < 0x80)
+        return lead;
+    int more = 0;
+    char32_t c = 0;
+    char32_t smallest = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        more = 1;
+        c = lead & 0x1F;
+        smallest = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        more = 2;
+        c = lead & 0x0F;
+        smallest = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        more = 3;
+        c = lead & 0x07;
+        smallest = 0x10000;
+    } else {
+        return std::nullopt;
+    }
+    if (s.size() - pos < static_cast<std::size_t>(more))
+        return std::nullopt;
+    for (int i = 0; i < more; ++i) {
+        const auto b = static_cast<unsigned char>(s[pos + static_cast<std::size_t>(i)]);
+        if ((b & 0xC0) != 0x80)
+            return std::nullopt;
+        c = (c << 6) | (b & 0x3F);
+    }
+    if (c < smallest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return std::nullopt;
+    pos += static_cast<std::size_t>(more);
+    return c;
+}
 
 std::string projectDateText(std::chrono::year_month_day date)
 {

@@ -107,6 +107,9 @@ Project newProject(const std::string &today);
 // controls of the same number. A character with no Windows-1252 byte, or a malformed UTF-8
 // byte, is written as "?".
 std::string utf8ToWindows1252(std::string_view utf8);
+// One character from the UTF-8 text at `pos`, advancing past it; nothing for a malformed
+// sequence (stray continuation byte, cut-off or overlong sequence, surrogate, beyond U+10FFFF).
+std::optional<char32_t> nextUtf8(std::string_view s, std::size_t &pos);
 std::string windows1252ToUtf8(std::string_view bytes);
 
 // The file bytes of a project. Pages 1..pageCount() are written; the spare text and
