@@ -994,7 +994,8 @@ void ThrowWindow::loadPage(int number)
     m_sizeTexts[index(Dimension::Height)] = page.texts[std::size_t(PageText::HeightText)];
 
     ScreenState &s = m_state.screen;
-    s.width = page.screenWidth;
+    // A width that is no number is reset by the screen calculator's range check.
+    s.width = std::isfinite(page.screenWidth) ? page.screenWidth : 0.0f;
     // A stored ratio that could not come from the program would divide by zero.
     s.aspect =
         page.aspectRatio > 0 && std::isfinite(page.aspectRatio) ? page.aspectRatio : 4.0f / 3.0f;
@@ -1009,7 +1010,8 @@ void ThrowWindow::loadPage(int number)
     // position (a custom angle included) without asking anything.
     m_state.restoringSelection = true;
     if (page.screenPosition == CustomAnglePosition) {
-        m_state.throwAngle = page.placementAngle;
+        // A damaged file may hold no number here; the angle prompt's default stands in.
+        m_state.throwAngle = std::isfinite(page.placementAngle) ? page.placementAngle : 14.0;
         m_restorePosition = CustomAnglePosition;
     } else {
         m_state.mountPosition =
