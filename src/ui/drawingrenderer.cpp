@@ -1,5 +1,7 @@
 #include "drawingrenderer.h"
 
+#include "drawing/drawingarea.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -49,20 +51,16 @@ DrawingRenderer::~DrawingRenderer() = default;
 
 QRectF DrawingRenderer::drawingArea()
 {
-    return {-60, 400, Drawing::Width, Drawing::Height - 100};
+    const lumidex::DrawingArea &a = lumidex::ShownDrawingArea;
+    return {a.left, a.top, a.width, a.height};
 }
 
 QTransform DrawingRenderer::twipsToTarget(const QRectF &target)
 {
-    const QRectF area = drawingArea();
-    const double scale = std::min(target.width() / area.width(), target.height() / area.height());
-    const double dx = target.left() + (target.width() - area.width() * scale) / 2;
-    const double dy = target.top() + (target.height() - area.height() * scale) / 2;
-    QTransform t;
-    t.translate(dx, dy);
-    t.scale(scale, scale);
-    t.translate(-area.left(), -area.top());
-    return t;
+    // The same mapping the printed sheet uses.
+    const lumidex::DrawingTransform t =
+        lumidex::drawingTransform(target.left(), target.top(), target.width(), target.height());
+    return QTransform(t.scale, 0, 0, t.scale, t.dx, t.dy);
 }
 
 QSvgRenderer *DrawingRenderer::picture(std::string_view family)
