@@ -47,6 +47,11 @@ Drawing Drawing::layout()
             break;
         d.Line4[static_cast<std::size_t>(tick++)] = {x, 5160, x, 5280};
     }
+    // Ruler slots left over draw nothing.
+    for (; tick <= 22; ++tick) {
+        if (tick != 3 && tick != 20 && (tick < 8 || tick > 13))
+            d.Line4[static_cast<std::size_t>(tick)].visible = false;
+    }
     d.Line4[3] = {8280, 4800, 8280, 5130};
     d.Line4[20] = {5760, 4800, 5760, 5130};
     d.Line4[24] = {3720, 4800, 3720, 5130, C::Black, S::Solid, false};
