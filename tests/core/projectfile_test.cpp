@@ -43,6 +43,38 @@ void operator delete(void *p, std::size_t) noexcept
 {
     std::free(p);
 }
+// Every other form takes the same path, so that no allocation is paired with another
+// library's release (the sanitizers check the pairs).
+void *operator new(std::size_t size, const std::nothrow_t &) noexcept
+{
+    if (watching)
+        largestRequest = std::max(largestRequest, size);
+    return std::malloc(size ? size : 1);
+}
+void operator delete(void *p, const std::nothrow_t &) noexcept
+{
+    std::free(p);
+}
+void *operator new[](std::size_t size)
+{
+    return ::operator new(size);
+}
+void *operator new[](std::size_t size, const std::nothrow_t &tag) noexcept
+{
+    return ::operator new(size, tag);
+}
+void operator delete[](void *p) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void *p, std::size_t) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void *p, const std::nothrow_t &) noexcept
+{
+    std::free(p);
+}
 #pragma GCC diagnostic pop
 
 namespace {

@@ -196,6 +196,18 @@ TEST_F(ThrowWindowTest, RefusedScreenIsResetThroughTheScreenCalculator)
     EXPECT_NEAR(state().throwDistance, (100 * 24.275 / 1.31 - 64) / 25.4, 1e-3);
 }
 
+TEST_F(ThrowWindowTest, ResetRefusedAgainAlsoTakesFourByThree)
+{
+    dialogs.answers.push_back("0.5");
+    screen().selectPreset(CustomPreset);
+    dialogs.messages.clear();
+    screen().calc(); // the CR-7300 cannot fill a 0.5 ratio 100 inch screen either
+    EXPECT_EQ(state().screen.aspect, 4.0f / 3.0f);
+    EXPECT_EQ(state().screen.width, 80.0f);
+    EXPECT_EQ(state().screen.height, 60.0f);
+    EXPECT_LE(dialogs.messages.size(), 3u);
+}
+
 TEST_F(ThrowWindowTest, UnsupportedRatioBecomesFourByThree)
 {
     screen().selectPreset(2);

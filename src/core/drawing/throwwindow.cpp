@@ -422,11 +422,7 @@ bool ThrowWindow::checkCapabilities()
     if (check.aspectToFourByThree)
         m_state.screen.aspect = 4.0f / 3.0f;
     if (check.outcome == LimitOutcome::OutOfRange) {
-        m_state.screen.height = 60.0f;
-        m_state.screen.width = 80.0f;
-        m_state.screen.diagonal = 100.0f;
-        m_state.enteredThrowDistance = 0.0f;
-        requestScreenUpdate(ScreenUpdate::FromDiagonal);
+        resetScreen();
     } else {
         // The screen calculator shows the 4:3 preset and keeps the height.
         requestScreenUpdate(ScreenUpdate::SnapAspect);
@@ -523,10 +519,19 @@ void ThrowWindow::recalculate()
 void ThrowWindow::refuseScreen()
 {
     m_dialogs.message(OutOfRangeMessage, MessageIcon::Critical, {});
+    resetScreen();
+}
+
+void ThrowWindow::resetScreen()
+{
     m_state.screen.height = 60.0f;
     m_state.screen.width = 80.0f;
     m_state.screen.diagonal = 100.0f;
     m_state.enteredThrowDistance = 0.0f;
+    // A 100 inch diagonal at a ratio the projector cannot fill either (a very narrow custom
+    // ratio) would be refused again and again: the second reset takes 4:3 as well.
+    if (m_corrections > 0)
+        m_state.screen.aspect = 4.0f / 3.0f;
     requestScreenUpdate(ScreenUpdate::FromDiagonal);
 }
 
@@ -1004,6 +1009,12 @@ void ThrowWindow::loadPage(int number)
     s.diagonalUnit = unitFromIndex(page.diagonalUnit);
     s.displayUnits = unitFromIndex(page.measureUnits);
     m_state.inputSignal = page.inputSignal;
+    // A damaged file may name a signal the model's list does not have: take the first.
+    if (const auto code = selectionFromProjectorCode(page.projectorCode); code && !code->isCrt()) {
+        const auto count = static_cast<int>(modelEntry(code->model).inputSignals.size());
+        if (count > 0 && (page.inputSignal < 1 || page.inputSignal > count))
+            m_state.inputSignal = 1;
+    }
     m_state.sxgaAspectMode = page.sxgaAspectMode;
 
     // The stored selection is chosen again as from the menu, re-applying the stored mounting

@@ -159,6 +159,7 @@ private:
     };
     CrtOutcome calculateCrt();
     void refuseScreen();
+    void resetScreen();
     void takeWidth(float width);
     void loadPage(int page);
     void addPage();
