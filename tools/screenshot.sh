@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 out=${1:-docs/screenshot.png}
 shift || true
 display=:77
-Xvfb $display -screen 0 1440x720x24 >/dev/null 2>&1 &
+Xvfb $display -screen 0 1440x780x24 >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null' EXIT
 sleep 1
@@ -23,7 +23,7 @@ xdotool windowmove "$main" 20 30
 xdotool key alt+l    # "&Layout" hands over to the installation window
 sleep 0.8
 throw=$(xdotool search --onlyvisible --name '^Installation Dimensions$' | tail -1)
-xdotool windowsize "$throw" 850 660
+xdotool windowsize "$throw" 840 720
 xdotool windowmove "$throw" 580 30
 xdotool windowactivate --sync "$throw" 2>/dev/null
 xdotool key F11      # LX-460 with its standard zoom lens

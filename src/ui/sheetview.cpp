@@ -25,7 +25,7 @@ QSize SheetView::sizeHint() const
 
 QSize SheetView::minimumSizeHint() const
 {
-    return {SheetWidth * 9 / 100, SheetHeight * 9 / 100};
+    return {SheetWidth * 75 / 1000, SheetHeight * 75 / 1000};
 }
 
 void SheetView::place(QWidget *widget, std::string_view name)
