@@ -11,18 +11,6 @@
 namespace lumidex {
 namespace {
 
-// A double narrowed to the 32-bit float the records hold; beyond the float range it becomes
-// infinity rather than an undefined conversion.
-float toSingle(double value)
-{
-    constexpr double largest = std::numeric_limits<float>::max();
-    if (value > largest)
-        return std::numeric_limits<float>::infinity();
-    if (value < -largest)
-        return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(value);
-}
-
 // The measured data of one series as written down from the lens measurements.
 struct RecordData
 {

@@ -18,18 +18,6 @@ constexpr int maxWidthRounds = 100;
 // Rounded distances are whole inches, so this only means "equal".
 constexpr double sameDistance = 0.051;
 
-// A double narrowed to a float the lookups take; beyond the float range it becomes infinity
-// rather than an undefined conversion.
-float toSingle(double value)
-{
-    constexpr double largest = std::numeric_limits<float>::max();
-    if (value > largest)
-        return std::numeric_limits<float>::infinity();
-    if (value < -largest)
-        return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(value);
-}
-
 bool allFinite(std::initializer_list<double> values)
 {
     for (double v : values) {

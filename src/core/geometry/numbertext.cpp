@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace lumidex {
@@ -147,6 +148,16 @@ bool isNumeric(std::string_view text)
             return false;
     }
     return i == t.size() && std::isfinite(leadingNumber(t));
+}
+
+float toSingle(double value)
+{
+    constexpr double largest = std::numeric_limits<float>::max();
+    if (value > largest)
+        return std::numeric_limits<float>::infinity();
+    if (value < -largest)
+        return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
 }
 
 double roundHalfEven(double value)

@@ -17,6 +17,10 @@ double leadingNumber(std::string_view text);
 // True when the whole text (blanks around it aside) is one number: "14", "-2.5", "1e3".
 bool isNumeric(std::string_view text);
 
+// A double narrowed to a 32-bit float; beyond the float range it becomes infinity rather
+// than an undefined conversion.
+float toSingle(double value);
+
 // Round to the nearest whole number, halves to the even neighbour (80.5 gives 80).
 double roundHalfEven(double value);
 

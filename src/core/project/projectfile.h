@@ -110,6 +110,8 @@ std::string utf8ToWindows1252(std::string_view utf8);
 // One character from the UTF-8 text at `pos`, advancing past it; nothing for a malformed
 // sequence (stray continuation byte, cut-off or overlong sequence, surrogate, beyond U+10FFFF).
 std::optional<char32_t> nextUtf8(std::string_view s, std::size_t &pos);
+// Appends one character as UTF-8.
+void appendUtf8(std::string &out, char32_t c);
 std::string windows1252ToUtf8(std::string_view bytes);
 
 // The file bytes of a project. Pages 1..pageCount() are written; the spare text and
