@@ -64,6 +64,7 @@ TEST_F(SheetTest, HiddenValueLabelsAreLeftOut)
     ASSERT_TRUE(window().throwAngleText().empty());
     const std::vector<SheetElement> sheet = composeSheet(window());
     EXPECT_FALSE(has(sheet, "lblTA"));
+    EXPECT_FALSE(has(sheet, "Label4")); // the window has no such banner to hide
     EXPECT_EQ(has(sheet, "lblAspectRatio"), !window().aspectModeCaption().empty());
     EXPECT_EQ(has(sheet, "cmbInputSignal"), window().inputSignalVisible());
     EXPECT_EQ(textOf(sheet, "Label2(1)"), "Throw Angle:");

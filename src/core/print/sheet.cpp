@@ -118,11 +118,8 @@ private:
     {
         const SheetRectF r = itemRect(name);
         box(name, r, PanelGrey, PanelPen);
-        if (caption.empty())
-            return;
-        const double h = textHeightTwips(m_points);
-        text(name, std::string(caption), {r.left, r.top + h / 2, r.width, h},
-             TextAlignment::CentredInRect);
+        if (!caption.empty())
+            text(name, std::string(caption), r, TextAlignment::PanelCaption);
     }
 
     // A field or value label of the panels: a white box with its value centred in it.

@@ -28,9 +28,11 @@ enum class SheetElementKind
 
 enum class TextAlignment
 {
-    TopLeft,       // the text's top-left corner at the rectangle's top-left corner
-    CentredInRect, // the text centred in the rectangle, both ways
-    CentredOnPoint // the text's centre on the rectangle's top-left corner (it has no size)
+    TopLeft,        // the text's top-left corner at the rectangle's top-left corner
+    CentredInRect,  // the text centred in the rectangle, both ways
+    CentredOnPoint, // the text's centre on the rectangle's top-left corner (it has no size)
+    PanelCaption    // centred across the rectangle, its top half its own height below the
+                    // rectangle's top: only the printer knows how high its text is
 };
 
 struct SheetRectF
@@ -87,13 +89,6 @@ struct SheetElement
     bool inverted = false;
     bool ghost = false;
 };
-
-// The height of one line of text of the given size, in twips, as the sheet allows for it
-// when it places a panel's caption.
-constexpr double textHeightTwips(double points)
-{
-    return points * 20 * 1.15;
-}
 
 // The sheet for the page the window shows now.
 std::vector<SheetElement> composeSheet(const ThrowWindow &window);
