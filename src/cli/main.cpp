@@ -8,6 +8,7 @@
 #include "json.h"
 #include "project/projectfile.h"
 #include "projectjson.h"
+#include "sheetcommand.h"
 
 #include <algorithm>
 #include <cctype>
@@ -35,6 +36,7 @@ constexpr std::string_view Usage =
     "                          [--aspect R] [--units in|ft|mm] [--position top|center|bottom]\n"
     "       lumidex-cli project export FILE.lmx\n"
     "       lumidex-cli project import FILE.json -o OUT.lmx\n"
+    "       lumidex-cli project sheet FILE.lmx -o OUT.pdf [--pages A-B]\n"
     "\n"
     "  screen   complete a screen from one dimension and an aspect ratio, as the screen\n"
     "           calculator does, and print it as JSON (dimensions in inches).\n"
@@ -47,8 +49,11 @@ constexpr std::string_view Usage =
     "           units), best first, as a JSON array (distances in inches). CRT series\n"
     "           count as fixed lenses at the position (default top).\n"
     "  project  export: print a project file as JSON (texts UTF-8, numbers exact);\n"
-    "           import: write such JSON as a project file. A file that cannot be read,\n"
-    "           malformed JSON or a project that cannot be saved exits with status 1.\n"
+    "           import: write such JSON as a project file;\n"
+    "           sheet: write the installation sheets of the pages (all, or A to B) into\n"
+    "           one landscape PDF, as printed. A file that cannot be read, malformed\n"
+    "           JSON, pages the project does not have or an output that cannot be\n"
+    "           written exits with status 1.\n"
     "\n"
     "  --aspect   a preset (4:3, 5:3, 16:9, 37:20, 2:1, 7:3, 1.85, 2, 2.35)\n"
     "             or any positive ratio such as 1.5, taken as a custom ratio\n"
@@ -522,20 +527,77 @@ int runProjectImport(const std::string &path, const std::string &output)
     return 0;
 }
 
+// "A-B" or "A": the pages of a sheet command, before they are checked against the project.
+std::pair<int, int> pageRangeOption(const std::string &value)
+{
+    const std::size_t dash = value.find('-');
+    const std::string first = value.substr(0, dash);
+    const std::string last = dash == std::string::npos ? first : value.substr(dash + 1);
+    const int a = integerOption("--pages", first, 1, MaxPages);
+    const int b = integerOption("--pages", last, 1, MaxPages);
+    if (a > b)
+        throw UsageError{"--pages takes the first page before the last, as in 2-3"};
+    return {a, b};
+}
+
+int runProjectSheet(const std::string &path, const std::string &output,
+                    std::optional<std::pair<int, int>> pages)
+{
+    std::string failure;
+    const std::optional<Project> project = openProjectFile(path, &failure);
+    if (!project)
+        return reportFailure(failure);
+    PrintRequest request;
+    if (pages) {
+        if (pages->second > project->pageCount()) {
+            std::cerr << "lumidex-cli: the project has " << project->pageCount()
+                      << (project->pageCount() == 1 ? " page" : " pages") << "; --pages "
+                      << pages->first << "-" << pages->second << " asks for more\n";
+            return 1;
+        }
+        request.range = PrintRange::Pages;
+        request.fromPage = pages->first;
+        request.toPage = pages->second;
+    }
+
+    CliDialogs dialogs;
+    Session session(dialogs, StartOptions{Unit::Inches, false, true, {}});
+    ThrowWindow &window = session.throwWindow();
+    session.screenWindow().calc(); // "&Layout": the installation window as the installer sees it
+    if (!window.openProjectFile(path))
+        return reportFailure(dialogs.messages.empty() ? path : dialogs.messages.back().second);
+
+    std::string why;
+    if (!cli::writeSheetPdf(window, request, output, why)) {
+        std::cerr << "lumidex-cli: unable to write the sheets to " << output << ": " << why << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 int runProject(const std::vector<std::string> &args)
 {
     if (args.empty())
-        throw UsageError{"project needs export or import"};
+        throw UsageError{"project needs export, import or sheet"};
     const std::string &action = args.front();
-    if (action != "export" && action != "import")
-        throw UsageError{"unknown project command " + action + "; use export or import"};
+    if (action != "export" && action != "import" && action != "sheet")
+        throw UsageError{"unknown project command " + action + "; use export, import or sheet"};
     std::optional<std::string> input;
     std::optional<std::string> output;
+    std::optional<std::pair<int, int>> pages;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string &arg = args[i];
-        if (arg == "-o" || arg == "--output") {
-            if (action != "import")
-                throw UsageError{arg + " is for project import only"};
+        if (arg == "--pages") {
+            if (action != "sheet")
+                throw UsageError{"--pages is for project sheet only"};
+            if (pages)
+                throw UsageError{"give --pages once"};
+            if (i + 1 >= args.size())
+                throw UsageError{"missing pages after --pages"};
+            pages = pageRangeOption(args[++i]);
+        } else if (arg == "-o" || arg == "--output") {
+            if (action == "export")
+                throw UsageError{arg + " is for project import and sheet only"};
             if (output)
                 throw UsageError{"give -o once"};
             if (i + 1 >= args.size())
@@ -553,6 +615,13 @@ int runProject(const std::vector<std::string> &args)
         if (!input)
             throw UsageError{"project export needs a project file"};
         return runProjectExport(*input);
+    }
+    if (action == "sheet") {
+        if (!input)
+            throw UsageError{"project sheet needs a project file"};
+        if (!output)
+            throw UsageError{"project sheet needs -o OUT.pdf"};
+        return runProjectSheet(*input, *output, pages);
     }
     if (!input)
         throw UsageError{"project import needs a JSON file"};

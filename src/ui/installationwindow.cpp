@@ -54,9 +54,8 @@ void InstallationWindow::createActions()
     m_file.saveAs = new QAction(tr("Save &As Project"), this);
     m_file.print = new QAction(tr("&Print"), this);
     m_file.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    // Printing arrives with the installation sheet; until then the entry is shown but not
-    // offered.
-    m_file.print->setEnabled(false);
+    m_file.printPreview = new QAction(tr("Print Pre&view..."), this);
+    m_file.exportPdf = new QAction(tr("E&xport PDF..."), this);
     m_file.exit = new QAction(tr("E&xit"), this);
 
     const std::array<QString, 3> units{tr("Inches"), tr("Feet"), tr("Millimeters")};
@@ -113,7 +112,7 @@ void InstallationWindow::createMenus()
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->addActions({m_file.newProject, m_file.open, m_file.save, m_file.saveAs});
     file->addSeparator();
-    file->addAction(m_file.print);
+    file->addActions({m_file.print, m_file.printPreview, m_file.exportPdf});
     file->addSeparator();
     file->addAction(m_file.exit);
 
@@ -295,6 +294,10 @@ void InstallationWindow::createConnections()
         m_window.saveProjectAs();
         refresh();
     });
+    connect(m_file.print, &QAction::triggered, this, &InstallationWindow::printRequested);
+    connect(m_file.printPreview, &QAction::triggered, this,
+            &InstallationWindow::printPreviewRequested);
+    connect(m_file.exportPdf, &QAction::triggered, this, &InstallationWindow::exportPdfRequested);
     for (int i = 0; i < 2; ++i) {
         connect(m_pageButtons[std::size_t(i)], &QPushButton::clicked, this, [this, i] {
             m_window.pageButton(i);

@@ -41,6 +41,9 @@ signals:
     void helpRequested(const lumidex::HelpRequest &request);
     void aboutRequested();
     void lensFinderRequested();
+    void printRequested();
+    void printPreviewRequested();
+    void exportPdfRequested();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -61,6 +64,8 @@ private:
         QAction *save = nullptr;
         QAction *saveAs = nullptr;
         QAction *print = nullptr;
+        QAction *printPreview = nullptr;
+        QAction *exportPdf = nullptr;
         QAction *exit = nullptr;
     } m_file;
     std::array<QAction *, 3> m_units{};

@@ -7,6 +7,7 @@
 #include "installationwindow.h"
 #include "lensfinderdialog.h"
 #include "screencalculatorwindow.h"
+#include "sheetprinting.h"
 #include "sheetview.h"
 #include "splashwindow.h"
 #include "tipservice.h"
@@ -20,7 +21,7 @@
 Program::Program(const lumidex::StartOptions &options, QString programFolder,
                  lumidex::Dialogs *dialogs, QObject *parent)
     : QObject(parent), m_helpFolder(findHelpFolder(programFolder)),
-      m_session(dialogs ? *dialogs : m_qtDialogs, options)
+      m_dialogs(dialogs ? *dialogs : m_qtDialogs), m_session(m_dialogs, options)
 {
     // Start-up order: the session (shared state, main window logic loaded), the start-up
     // window, the main window hidden, the installation window hidden until "&Layout".
@@ -58,6 +59,13 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
 
     connect(m_installation.get(), &InstallationWindow::helpRequested, this, &Program::openHelp);
     connect(m_installation.get(), &InstallationWindow::aboutRequested, this, &Program::showAbout);
+    m_printing = new SheetPrinting(m_session.throwWindow(), m_dialogs, m_installation.get());
+    connect(m_installation.get(), &InstallationWindow::printRequested, m_printing,
+            &SheetPrinting::print);
+    connect(m_installation.get(), &InstallationWindow::printPreviewRequested, m_printing,
+            &SheetPrinting::preview);
+    connect(m_installation.get(), &InstallationWindow::exportPdfRequested, m_printing,
+            &SheetPrinting::exportPdf);
     connect(m_installation.get(), &InstallationWindow::lensFinderRequested, this, [this] {
         LensFinderDialog finder(m_session.throwWindow(), m_session.focusTables(),
                                 m_installation.get());

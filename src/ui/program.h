@@ -19,6 +19,7 @@ class InstallationWindow;
 class HelpWindow;
 class TipService;
 class AboutWindow;
+class SheetPrinting;
 class QWidget;
 
 class Program : public QObject
@@ -54,6 +55,7 @@ private:
 
     QString m_helpFolder;
     QtDialogs m_qtDialogs;
+    lumidex::Dialogs &m_dialogs;
     lumidex::StartupWindow m_startup;
     lumidex::Session m_session;
     std::unique_ptr<SplashWindow> m_splash;
@@ -62,6 +64,7 @@ private:
     std::unique_ptr<HelpWindow> m_help;
     TipService *m_tipService = nullptr;
     std::unique_ptr<AboutWindow> m_about;
+    SheetPrinting *m_printing = nullptr;
 
     void attachTips();
 };

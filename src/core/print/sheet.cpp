@@ -113,7 +113,8 @@ private:
         return item ? toRectF(sheetRect(*item)) : SheetRectF{};
     }
 
-    // A panel: a grey box, its caption centred across the top, half a line down.
+    // A panel: a grey box, its caption centred on its top edge. Half a line below the edge a
+    // caption at a true 12 points runs into the panel's first row of fields on paper.
     void panel(std::string_view name, std::string_view caption)
     {
         const SheetRectF r = itemRect(name);

@@ -31,8 +31,8 @@ enum class TextAlignment
     TopLeft,        // the text's top-left corner at the rectangle's top-left corner
     CentredInRect,  // the text centred in the rectangle, both ways
     CentredOnPoint, // the text's centre on the rectangle's top-left corner (it has no size)
-    PanelCaption    // centred across the rectangle, its top half its own height below the
-                    // rectangle's top: only the printer knows how high its text is
+    PanelCaption    // centred across the rectangle and on its top edge, over a panel-grey
+                    // background, as a group box's title
 };
 
 struct SheetRectF

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "print/printjob.h"
+#include "sheetrenderer.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QString>
+
+class QPagedPaintDevice;
+
+// Sheets painted onto a paged device: a printer, a PDF writer or a preview. One job is one
+// painter session on the device.
+class PaintedSheets : public lumidex::SheetSink
+{
+public:
+    explicit PaintedSheets(QPagedPaintDevice &device) : m_device(device) {}
+
+    bool beginJob() override;
+    bool newSheet() override;
+    bool drawSheet(const std::vector<lumidex::SheetElement> &sheet) override;
+    bool endJob() override;
+    void abortJob() override;
+
+protected:
+    // False once the device reports a failure.
+    virtual bool healthy() const { return m_painter.isActive(); }
+
+    QPagedPaintDevice &m_device;
+    QPainter m_painter;
+    SheetRenderer m_renderer;
+};
+
+// Shows the page the window showed when it was made, whatever a walk through the pages left
+// shown in between.
+class ShownPageKeeper
+{
+public:
+    explicit ShownPageKeeper(lumidex::ThrowWindow &window);
+    ~ShownPageKeeper();
+
+    ShownPageKeeper(const ShownPageKeeper &) = delete;
+    ShownPageKeeper &operator=(const ShownPageKeeper &) = delete;
+
+private:
+    lumidex::ThrowWindow &m_window;
+    int m_page;
+};
+
+// The paper of a PDF made without a print dialog: Letter where the locale measures in inches,
+// A4 elsewhere; landscape.
+QPageLayout sheetPageLayout();
+
+// Writes the requested pages of the project as one PDF at path, each copy after the other.
+// The window is left showing the page it showed. Nothing is left at path unless the whole PDF
+// was written; error then says why.
+bool writeSheetsPdf(lumidex::ThrowWindow &window, const lumidex::PrintRequest &request,
+                    const QString &path, const QString &title, QString *error);

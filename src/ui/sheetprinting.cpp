@@ -1,0 +1,215 @@
+#include "sheetprinting.h"
+
+#include "app/dialogs.h"
+#include "drawing/throwwindow.h"
+#include "print/printerprofile.h"
+#include "print/printjob.h"
+#include "sheetoutput.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+namespace {
+
+// A printer can fail part way and must then be told to drop the job.
+class PrinterSheets : public PaintedSheets
+{
+public:
+    explicit PrinterSheets(QPrinter &printer) : PaintedSheets(printer), m_printer(printer) {}
+
+    void abortJob() override
+    {
+        m_printer.abort();
+        PaintedSheets::abortJob();
+    }
+
+protected:
+    bool healthy() const override
+    {
+        return PaintedSheets::healthy() && m_printer.printerState() != QPrinter::Error &&
+               m_printer.printerState() != QPrinter::Aborted;
+    }
+
+private:
+    QPrinter &m_printer;
+};
+
+// The print command's printer: the platform print dialog, then the chosen printer.
+class DialogPrinter : public lumidex::Printer
+{
+public:
+    DialogPrinter(QWidget *parent, lumidex::ProfileStore &profile)
+        : m_parent(parent), m_profile(profile), m_sheets(m_printer)
+    {}
+
+    std::optional<lumidex::PrintRequest> choose(int pageCount, int currentPage) override
+    {
+        Q_UNUSED(currentPage);
+        m_printer.setPageOrientation(QPageLayout::Landscape);
+        preselectDefaultPrinter();
+
+        QPrintDialog dialog(&m_printer, m_parent);
+        dialog.setOptions(
+            QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintCurrentPage |
+            QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+        dialog.setMinMax(1, pageCount);
+        dialog.setFromTo(1, pageCount);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+
+        lumidex::PrintRequest request;
+        request.copies = std::max(1, m_printer.copyCount());
+        // Each copy is a job of its own, so the printer is asked for one copy per job.
+        m_printer.setCopyCount(1);
+        switch (m_printer.printRange()) {
+        case QPrinter::Selection:
+        case QPrinter::CurrentPage:
+            request.range = lumidex::PrintRange::Selection;
+            break;
+        case QPrinter::PageRange:
+            request.range = lumidex::PrintRange::Pages;
+            request.fromPage = m_printer.fromPage();
+            request.toPage = m_printer.toPage();
+            break;
+        case QPrinter::AllPages:
+            break;
+        }
+        request.copyPerJob = m_printer.outputFormat() == QPrinter::NativeFormat;
+        recordDefaultPrinter();
+        return request;
+    }
+
+    void setBusy(bool busy) override
+    {
+        if (busy)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    }
+
+    bool beginJob() override
+    {
+        // Landscape for every job: the dialog may have been left on portrait.
+        m_printer.setPageOrientation(QPageLayout::Landscape);
+        return m_sheets.beginJob();
+    }
+    bool newSheet() override { return m_sheets.newSheet(); }
+    bool drawSheet(const std::vector<lumidex::SheetElement> &sheet) override
+    {
+        return m_sheets.drawSheet(sheet);
+    }
+    bool endJob() override { return m_sheets.endJob(); }
+    void abortJob() override { m_sheets.abortJob(); }
+
+private:
+    // The default printer entry reads "name,driver,port"; the print system here knows its
+    // printers by their queue name, which serves as name and port alike.
+    static constexpr std::string_view Section = "windows";
+    static constexpr std::string_view Key = "device";
+
+    void preselectDefaultPrinter()
+    {
+        const std::string entry = m_profile.read(Section, Key, lumidex::PrinterEntryBuffer);
+        const QString name = QString::fromStdString(entry.substr(0, entry.find(',')));
+        if (!name.isEmpty() && !QPrinterInfo::printerInfo(name).isNull())
+            m_printer.setPrinterName(name);
+    }
+
+    // The printer chosen in the dialog becomes the default printer.
+    void recordDefaultPrinter()
+    {
+        if (m_printer.outputFormat() != QPrinter::NativeFormat || m_printer.printerName().isEmpty())
+            return;
+        const std::string name = m_printer.printerName().toStdString();
+        if (name.find(',') != std::string::npos)
+            return; // a name with a comma cannot be told apart from the driver
+        m_profile.write(Section, Key, name + ",cups," + name);
+    }
+
+    QWidget *m_parent;
+    lumidex::ProfileStore &m_profile;
+    QPrinter m_printer{QPrinter::HighResolution};
+    PrinterSheets m_sheets;
+};
+
+QString sheetTitle(const lumidex::ThrowWindow &window)
+{
+    return QString::fromStdString(window.caption());
+}
+
+} // namespace
+
+SheetPrinting::SheetPrinting(lumidex::ThrowWindow &window, lumidex::Dialogs &dialogs,
+                             QWidget *parentWindow)
+    : QObject(parentWindow), m_window(window), m_dialogs(dialogs), m_parentWindow(parentWindow)
+{}
+
+QString SheetPrinting::profilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/lumidex/profile.ini");
+}
+
+void SheetPrinting::print()
+{
+    const QString path = profilePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    lumidex::IniProfileStore profile(path.toStdString());
+    DialogPrinter printer(m_parentWindow, profile);
+    lumidex::printCommand(m_window, printer, profile, m_dialogs);
+}
+
+void SheetPrinting::preview()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(sheetTitle(m_window));
+    QPrintPreviewDialog dialog(&printer, m_parentWindow);
+    dialog.setWindowTitle(tr("Print Preview"));
+    bool failed = false;
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, &failed](QPrinter *to) {
+        PrinterSheets sheets(*to);
+        lumidex::PrintRequest all;
+        all.copies = 1;
+        all.copyPerJob = false;
+        const ShownPageKeeper keep(m_window);
+        if (lumidex::printInstallation(m_window, all, sheets) == lumidex::PrintOutcome::Failed)
+            failed = true;
+    });
+    dialog.exec();
+    if (failed)
+        m_dialogs.message(lumidex::PrintErrorText, lumidex::MessageIcon::None, {});
+}
+
+void SheetPrinting::exportPdf()
+{
+    QString suggested;
+    if (!m_window.projectFileName().empty()) {
+        const QFileInfo project(QString::fromStdString(m_window.projectFileName()));
+        suggested = project.absoluteDir().filePath(project.completeBaseName() + ".pdf");
+    }
+    QString path = QFileDialog::getSaveFileName(m_parentWindow, tr("Export PDF"), suggested,
+                                                tr("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    lumidex::PrintRequest all;
+    all.copyPerJob = false;
+    QString why;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written = writeSheetsPdf(m_window, all, path, sheetTitle(m_window), &why);
+    QGuiApplication::restoreOverrideCursor();
+    if (!written) {
+        const QString text = tr("Unable to export the PDF to filename: %1\r\n%2")
+                                 .arg(QDir::toNativeSeparators(path), why);
+        m_dialogs.message(text.toStdString(), lumidex::MessageIcon::Critical, {});
+    }
+}

@@ -1,0 +1,252 @@
+#include "sheetrenderer.h"
+
+#include "drawing/sheetlayout.h"
+#include "print/picturerect.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QSvgRenderer>
+
+using lumidex::SheetElement;
+using lumidex::SheetElementKind;
+using lumidex::TextAlignment;
+
+namespace {
+
+// The window's area is printed at 1/1.1 of the page, 400 twips in from the left and 200 down.
+constexpr double PageLeft = -400;
+constexpr double PageTop = -200;
+constexpr double PageScale = 1.1;
+constexpr double PageWidth = lumidex::SheetWidth * PageScale;
+constexpr double PageHeight = lumidex::SheetHeight * PageScale;
+
+// Pen widths are given in dots of a 300 dpi printer, so that a sheet looks the same on a
+// finer printer or in a PDF.
+constexpr double PenDotsPerInch = 300;
+
+// How far below the window's top edge the frame around it leaves room for text, in twips.
+constexpr double FrameClearance = 120;
+
+QColor toQt(std::uint32_t rgb)
+{
+    return QColor::fromRgb(QRgb(rgb));
+}
+
+Qt::PenStyle toQt(lumidex::LineStyle style)
+{
+    switch (style) {
+    case lumidex::LineStyle::Dash:
+        return Qt::DashLine;
+    case lumidex::LineStyle::Dot:
+        return Qt::DotLine;
+    case lumidex::LineStyle::DashDot:
+        return Qt::DashDotLine;
+    case lumidex::LineStyle::Solid:
+        break;
+    }
+    return Qt::SolidLine;
+}
+
+// Projector outlines of the data projectors are the enhanced pictures; the arrows and the CRT
+// projectors the older kind.
+lumidex::PictureKind kindOf(const std::string &family)
+{
+    if (family.starts_with("imgCR") || family.starts_with("imgArrow"))
+        return lumidex::PictureKind::Metafile;
+    return lumidex::PictureKind::Enhanced;
+}
+
+class PageMapping
+{
+public:
+    explicit PageMapping(const QPaintDevice &device)
+        : m_width(device.width()), m_height(device.height()),
+          m_penScale(std::max(1.0, device.logicalDpiX() / PenDotsPerInch))
+    {}
+
+    QPointF point(double x, double y) const
+    {
+        return {(x - PageLeft) * m_width / PageWidth, (y - PageTop) * m_height / PageHeight};
+    }
+    QRectF rect(const lumidex::SheetRectF &r) const
+    {
+        return {point(r.left, r.top), point(r.left + r.width, r.top + r.height)};
+    }
+    double pen(int width) const { return width * m_penScale; }
+
+    lumidex::PrinterPage printerPage() const
+    {
+        return {PageWidth, PageHeight, double(m_width), double(m_height)};
+    }
+
+private:
+    double m_width;
+    double m_height;
+    double m_penScale;
+};
+
+void drawBox(QPainter &painter, const PageMapping &map, const SheetElement &e)
+{
+    painter.setPen(
+        QPen(toQt(e.outline), map.pen(e.width), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(e.filled ? QBrush(toQt(e.fill)) : QBrush(Qt::NoBrush));
+    painter.drawRect(map.rect(e.rect));
+}
+
+void drawLine(QPainter &painter, const PageMapping &map, const SheetElement &e)
+{
+    painter.setPen(QPen(toQt(e.colour), map.pen(e.width), toQt(e.style), Qt::FlatCap));
+    painter.drawLine(map.point(e.x1, e.y1), map.point(e.x2, e.y2));
+}
+
+void drawText(QPainter &painter, const PageMapping &map, const SheetElement &e)
+{
+    QFont font(QString::fromStdString(e.fontFamily));
+    font.setPointSizeF(e.points);
+    font.setBold(e.bold);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, painter.device());
+    const QString text = QString::fromStdString(e.text);
+    const QSizeF size(metrics.horizontalAdvance(text), metrics.height());
+
+    QPointF topLeft;
+    QRectF clip;
+    switch (e.alignment) {
+    case TextAlignment::TopLeft:
+        topLeft = map.point(e.rect.left, e.rect.top);
+        break;
+    case TextAlignment::CentredInRect: {
+        const QRectF r = map.rect(e.rect);
+        topLeft = r.center() - QPointF(size.width() / 2, size.height() / 2);
+        if (size.width() > r.width()) {
+            // Too long for its box: the start shows, as in the window's field.
+            topLeft.setX(r.left() + metrics.averageCharWidth() / 2);
+            clip = r;
+        }
+        break;
+    }
+    case TextAlignment::PanelCaption: {
+        const QRectF r = map.rect(e.rect);
+        const double pad = metrics.averageCharWidth() / 2;
+        topLeft = QPointF(r.center().x() - size.width() / 2, r.top() - size.height() / 2);
+        // On the sheet's own edge it would run into the frame: it goes just inside instead.
+        if (topLeft.y() < map.point(0, FrameClearance).y())
+            topLeft.setY(r.top() + pad);
+        painter.fillRect(QRectF(topLeft, size).adjusted(-pad, 0, pad, 0), toQt(lumidex::PanelGrey));
+        break;
+    }
+    case TextAlignment::CentredOnPoint:
+        topLeft = map.point(e.rect.left, e.rect.top) - QPointF(size.width() / 2, size.height() / 2);
+        break;
+    }
+    const QRectF box(topLeft, size);
+    if (e.opaque)
+        painter.fillRect(box, Qt::white);
+    painter.setPen(toQt(e.colour));
+    if (!clip.isNull()) {
+        painter.save();
+        painter.setClipRect(clip);
+    }
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+    if (!clip.isNull())
+        painter.restore();
+}
+
+} // namespace
+
+SheetRenderer::SheetRenderer() = default;
+SheetRenderer::~SheetRenderer() = default;
+
+QSvgRenderer *SheetRenderer::picture(const std::string &family)
+{
+    const QString name = QString::fromStdString(family);
+    auto it = m_pictures.find(name);
+    if (it == m_pictures.end()) {
+        it = m_pictures.insert(name, std::make_shared<QSvgRenderer>(
+                                         QStringLiteral(":/lumidex/pictures/%1.svg").arg(name)));
+    }
+    return it.value()->isValid() ? it.value().get() : nullptr;
+}
+
+bool SheetRenderer::drawPicture(QPainter &painter, const lumidex::PrinterPage &page,
+                                const SheetElement &e)
+{
+    const lumidex::PictureKind kind = kindOf(e.family);
+    const lumidex::PictureElement element{e.family,   e.entry,      e.rect.left,
+                                          e.rect.top, e.rect.width, e.rect.height};
+    const std::optional<lumidex::PicturePlacement> placed =
+        lumidex::placePicture(kind, element, page);
+    if (!placed)
+        return false;
+    const lumidex::PicturePlacement &p = *placed;
+    QSvgRenderer *svg = picture(e.family);
+    if (!svg || p.w <= 0 || p.h <= 0)
+        return true; // nothing to play
+
+    // The picture's extent (w, h) is mapped onto the viewport; an isotropic mapping takes the
+    // smaller of the two scales.
+    double sx = double(p.viewportWidth) / double(p.w);
+    double sy = double(p.viewportHeight) / double(p.h);
+    if (p.isotropic)
+        sx = sy = std::min(sx, sy);
+    QRectF target;
+    if (p.playbackBounds) {
+        // An enhanced picture is stretched over its bounding rectangle.
+        const lumidex::PixelRect &b = *p.playbackBounds;
+        target = QRectF(double(p.x) + double(b.left) * sx, double(p.y) + double(b.top) * sy,
+                        double(b.right - b.left) * sx, double(b.bottom - b.top) * sy);
+    } else {
+        target = QRectF(double(p.x), double(p.y), double(p.w) * sx, double(p.h) * sy);
+        if (p.isotropic) {
+            // The older pictures keep their own proportions, from the top-left corner.
+            const QSizeF own = svg->viewBoxF().size();
+            if (own.width() > 0 && own.height() > 0)
+                target.setSize(own.scaled(target.size(), Qt::KeepAspectRatio));
+        }
+    }
+
+    painter.save();
+    painter.setOpacity(e.ghost ? 0.35 : 1.0);
+    if (e.inverted) {
+        // Hung from the ceiling: the same projector upside down.
+        painter.translate(0, target.top() + target.bottom());
+        painter.scale(1, -1);
+    }
+    svg->render(&painter, target);
+    painter.restore();
+    return true;
+}
+
+bool SheetRenderer::render(QPainter &painter, const std::vector<SheetElement> &sheet)
+{
+    const QPaintDevice *device = painter.device();
+    if (!device || device->width() <= 0 || device->height() <= 0)
+        return false;
+    const PageMapping map(*device);
+
+    painter.save();
+    painter.resetTransform();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    bool placedAll = true;
+    for (const SheetElement &e : sheet) {
+        switch (e.kind) {
+        case SheetElementKind::Box:
+            drawBox(painter, map, e);
+            break;
+        case SheetElementKind::Line:
+            drawLine(painter, map, e);
+            break;
+        case SheetElementKind::Text:
+            drawText(painter, map, e);
+            break;
+        case SheetElementKind::Picture:
+            placedAll = drawPicture(painter, map.printerPage(), e) && placedAll;
+            break;
+        }
+    }
+    painter.restore();
+    return placedAll;
+}
