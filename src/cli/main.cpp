@@ -527,32 +527,37 @@ int runProjectImport(const std::string &path, const std::string &output)
     return 0;
 }
 
-// "A-B" or "A": the pages of a sheet command, before they are checked against the project.
-std::pair<int, int> pageRangeOption(const std::string &value)
+// "A-B" or "A": the pages of a sheet command; nullopt when the text is not such a range.
+std::optional<std::pair<int, int>> pageRange(const std::string &value)
 {
+    const auto page = [](const std::string &text) -> std::optional<int> {
+        if (text.empty() || text.size() > 2 ||
+            text.find_first_not_of("0123456789") != std::string::npos)
+            return std::nullopt;
+        return std::stoi(text);
+    };
     const std::size_t dash = value.find('-');
-    const std::string first = value.substr(0, dash);
-    const std::string last = dash == std::string::npos ? first : value.substr(dash + 1);
-    const int a = integerOption("--pages", first, 1, MaxPages);
-    const int b = integerOption("--pages", last, 1, MaxPages);
-    if (a > b)
-        throw UsageError{"--pages takes the first page before the last, as in 2-3"};
-    return {a, b};
+    const std::optional<int> a = page(value.substr(0, dash));
+    const std::optional<int> b = dash == std::string::npos ? a : page(value.substr(dash + 1));
+    if (!a || !b)
+        return std::nullopt;
+    return std::pair{*a, *b};
 }
 
 int runProjectSheet(const std::string &path, const std::string &output,
-                    std::optional<std::pair<int, int>> pages)
+                    const std::optional<std::string> &pagesText)
 {
     std::string failure;
     const std::optional<Project> project = openProjectFile(path, &failure);
     if (!project)
         return reportFailure(failure);
     PrintRequest request;
-    if (pages) {
-        if (pages->second > project->pageCount()) {
-            std::cerr << "lumidex-cli: the project has " << project->pageCount()
-                      << (project->pageCount() == 1 ? " page" : " pages") << "; --pages "
-                      << pages->first << "-" << pages->second << " asks for more\n";
+    if (pagesText) {
+        const std::optional<std::pair<int, int>> pages = pageRange(*pagesText);
+        const int count = project->pageCount();
+        if (!pages || pages->first < 1 || pages->first > pages->second || pages->second > count) {
+            std::cerr << "lumidex-cli: --pages " << *pagesText << " is not a range of pages of "
+                      << path << ", which has pages 1 to " << count << " (write it as 2-3)\n";
             return 1;
         }
         request.range = PrintRange::Pages;
@@ -584,7 +589,7 @@ int runProject(const std::vector<std::string> &args)
         throw UsageError{"unknown project command " + action + "; use export, import or sheet"};
     std::optional<std::string> input;
     std::optional<std::string> output;
-    std::optional<std::pair<int, int>> pages;
+    std::optional<std::string> pages;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string &arg = args[i];
         if (arg == "--pages") {
@@ -594,7 +599,7 @@ int runProject(const std::vector<std::string> &args)
                 throw UsageError{"give --pages once"};
             if (i + 1 >= args.size())
                 throw UsageError{"missing pages after --pages"};
-            pages = pageRangeOption(args[++i]);
+            pages = args[++i];
         } else if (arg == "-o" || arg == "--output") {
             if (action == "export")
                 throw UsageError{arg + " is for project import and sheet only"};

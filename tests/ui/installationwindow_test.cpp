@@ -1,19 +1,27 @@
 #include "app/session.h"
+#include "drawing/sheetlayout.h"
 #include "drawingview.h"
 #include "installationwindow.h"
 #include "keyfilterededit.h"
 #include "lensfinderdialog.h"
+#include "print/sheet.h"
 #include "scripteddialogs.h"
+#include "sheetoutput.h"
+#include "sheetrenderer.h"
 #include "sxgadialog.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -73,7 +81,10 @@ private slots:
         QCOMPARE(top, (QStringList{"&File", "&Options", "&Projector", "Po&sition", "&Help"}));
         QCOMPARE(menuTexts(topMenu(m_window.get(), "&File")),
                  (QStringList{"&New Project", "&Open Project", "&Save Project", "Save &As Project",
-                              "-", "&Print", "-", "E&xit"}));
+                              "-", "&Print", "Print Pre&view...", "E&xport PDF...", "-", "E&xit"}));
+        const QList<QAction *> file = topMenu(m_window.get(), "&File")->actions();
+        QVERIFY(file[5]->isEnabled());
+        QCOMPARE(file[5]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
         QCOMPARE(
             menuTexts(topMenu(m_window.get(), "Po&sition")),
             (QStringList{"&Top of Screen", "&Center of Screen", "&Bottom of Screen", "&Special"}));
@@ -197,6 +208,75 @@ private slots:
         emit table->cellDoubleClicked(0, 0);
         QCOMPARE(finder.result(), int(QDialog::Accepted));
         QVERIFY(m_session->state().selection == lumidex::Selection::dataProjector(Model::LX460, 0));
+    }
+
+    // The sheet on an image: the grey frame around the window's area, the heavy screen line
+    // and a projector picture land where the page mapping puts them.
+    void sheetPaintsFrameScreenAndProjector()
+    {
+        m_session->throwWindow().selectLens(Model::LX460, 0);
+        const std::vector<lumidex::SheetElement> sheet =
+            lumidex::composeSheet(m_session->throwWindow());
+        QImage image(2200, 1600, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        SheetRenderer renderer;
+        QVERIFY(renderer.render(painter, sheet));
+        painter.end();
+
+        // Page x = (sheet x + 400) / (1.1 x sheet width) of the image.
+        const auto at = [&](double x, double y) {
+            return QPoint(int((x + 400) * image.width() / (1.1 * lumidex::SheetWidth)),
+                          int((y + 200) * image.height() / (1.1 * lumidex::SheetHeight)));
+        };
+        QCOMPARE(QColor(image.pixel(at(lumidex::SheetWidth / 2.0, 0))), QColor(0x80, 0x80, 0x80));
+        const auto dark = [&](const QRect &r) {
+            int n = 0;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    n += qGray(image.pixel(x, y)) < 96;
+            return n;
+        };
+        int checked = 0;
+        for (const lumidex::SheetElement &e : sheet) {
+            if (e.name == "screen_pic") {
+                ++checked;
+                const QPoint mid = at(e.x1, (e.y1 + e.y2) / 2);
+                QVERIFY(dark(QRect(mid - QPoint(3, 3), QSize(7, 7))) > 10);
+            }
+            if (e.kind == lumidex::SheetElementKind::Picture && e.name == "nearPicture") {
+                ++checked;
+                const QRect r(at(e.rect.left, e.rect.top),
+                              at(e.rect.left + e.rect.width, e.rect.top + e.rect.height));
+                QVERIFY(dark(r.adjusted(0, 20, 0, 20)) > 0);
+            }
+        }
+        QCOMPARE(checked, 2);
+    }
+
+    // All pages into one PDF; the window keeps the page it showed; a file that cannot be
+    // written leaves nothing behind.
+    void exportWritesEveryPageAndKeepsThePageShown()
+    {
+        lumidex::ThrowWindow &w = m_session->throwWindow();
+        w.pageButton(1);
+        w.pageButton(1);
+        w.pageScroll(2);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("sheets.pdf");
+        QString why;
+        QVERIFY(writeSheetsPdf(w, {}, path, "test", &why));
+        QCOMPARE(w.currentPage(), 2);
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QCOMPARE(bytes.count("/Type /Page\n"), 3);
+
+        const QString missing = dir.filePath("no-such-folder/sheets.pdf");
+        QVERIFY(!writeSheetsPdf(w, {}, missing, "test", &why));
+        QVERIFY(!why.isEmpty());
+        QVERIFY(!QFile::exists(missing));
     }
 
     void sxgaDialogReturnsTheChoiceOrCancel()
