@@ -26,9 +26,6 @@ constexpr double PageHeight = lumidex::SheetHeight * PageScale;
 // finer printer or in a PDF.
 constexpr double PenDotsPerInch = 300;
 
-// How far below the window's top edge the frame around it leaves room for text, in twips.
-constexpr double FrameClearance = 120;
-
 QColor toQt(std::uint32_t rgb)
 {
     return QColor::fromRgb(QRgb(rgb));
@@ -128,13 +125,11 @@ void drawText(QPainter &painter, const PageMapping &map, const SheetElement &e)
         break;
     }
     case TextAlignment::PanelCaption: {
+        // Just inside the top edge: at a true 12 points on paper a caption half a line
+        // further down runs into the panel's first row of fields.
         const QRectF r = map.rect(e.rect);
-        const double pad = metrics.averageCharWidth() / 2;
-        topLeft = QPointF(r.center().x() - size.width() / 2, r.top() - size.height() / 2);
-        // On the sheet's own edge it would run into the frame: it goes just inside instead.
-        if (topLeft.y() < map.point(0, FrameClearance).y())
-            topLeft.setY(r.top() + pad);
-        painter.fillRect(QRectF(topLeft, size).adjusted(-pad, 0, pad, 0), toQt(lumidex::PanelGrey));
+        topLeft =
+            QPointF(r.center().x() - size.width() / 2, r.top() + map.pen(lumidex::PanelPenWidth));
         break;
     }
     case TextAlignment::CentredOnPoint:

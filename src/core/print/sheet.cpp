@@ -11,7 +11,7 @@ namespace {
 
 // The window's panels are drawn with a medium pen, the drawing with the finest one, the
 // screen with a heavy one and the frame around the window's area with the heaviest.
-constexpr int PanelPen = 5;
+constexpr int PanelPen = PanelPenWidth;
 constexpr int DrawingPen = 1;
 constexpr int ScreenPen = 10;
 constexpr int FramePen = 20;
@@ -113,8 +113,7 @@ private:
         return item ? toRectF(sheetRect(*item)) : SheetRectF{};
     }
 
-    // A panel: a grey box, its caption centred on its top edge. Half a line below the edge a
-    // caption at a true 12 points runs into the panel's first row of fields on paper.
+    // A panel: a grey box, its caption centred across the top.
     void panel(std::string_view name, std::string_view caption)
     {
         const SheetRectF r = itemRect(name);

@@ -31,8 +31,7 @@ enum class TextAlignment
     TopLeft,        // the text's top-left corner at the rectangle's top-left corner
     CentredInRect,  // the text centred in the rectangle, both ways
     CentredOnPoint, // the text's centre on the rectangle's top-left corner (it has no size)
-    PanelCaption    // centred across the rectangle and on its top edge, over a panel-grey
-                    // background, as a group box's title
+    PanelCaption    // centred across the rectangle, just inside its top edge
 };
 
 struct SheetRectF
@@ -47,6 +46,9 @@ inline constexpr std::uint32_t SheetBlack = 0x000000;
 inline constexpr std::uint32_t SheetWhite = 0xFFFFFF;
 inline constexpr std::uint32_t PanelGrey = 0xE0E0E0;
 inline constexpr std::uint32_t FrameGrey = 0x808080;
+
+// The pen of the panels' outlines, in printer dots.
+inline constexpr int PanelPenWidth = 5;
 
 // One thing to draw. Only the members of its kind mean anything.
 struct SheetElement
