@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace lumidex;
 using lumidex::fakes::ScriptedDialogs;
@@ -19,6 +20,20 @@ protected:
 
     ThrowWindow &window() { return session.throwWindow(); }
     InstallationState &state() { return session.state(); }
+
+    // Opens a project whose single page is a fresh one changed by `damage`, as a damaged file
+    // may hold it.
+    template<typename Damage> void openDamagedPage(Damage damage)
+    {
+        Project project = lumidex::newProject("01-02-2026");
+        damage(project.page(1));
+        const std::vector<std::uint8_t> bytes = encodeProject(project);
+        std::filesystem::create_directories(folder);
+        const std::string path = (folder / "damaged.lmx").string();
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
+        ASSERT_TRUE(window().openProjectFile(path));
+    }
 
     std::filesystem::path folder =
         std::filesystem::temp_directory_path() /
@@ -184,5 +199,64 @@ TEST_F(PagesTest, CancelledDialogsForgetTheFileName)
     window().openProject(); // cancelled
     EXPECT_TRUE(window().projectFileName().empty());
 }
+
+struct SignalCase
+{
+    const char *name;
+    std::int16_t stored; // 1-based, as the page keeps it
+    int shown;           // the list entry the window shows
+};
+
+class DamagedSignal : public PagesTest, public ::testing::WithParamInterface<SignalCase>
+{};
+
+// The LX-450 lists two input signals; a signal outside them takes the first.
+TEST_P(DamagedSignal, OutsideTheListTakesTheFirst)
+{
+    openDamagedPage([](PageRecord &page) {
+        page.projectorCode = projectorCodeOf(Selection::dataProjector(Model::LX450, 0));
+        page.inputSignal = GetParam().stored;
+    });
+    ASSERT_EQ(window().inputSignals().size(), 2u);
+    EXPECT_EQ(window().inputSignalIndex(), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, DamagedSignal,
+                         testing::Values(SignalCase{"second", 2, 1}, SignalCase{"zero", 0, 0},
+                                         SignalCase{"negative", -2, 0},
+                                         SignalCase{"pastTheList", 3, 0},
+                                         SignalCase{"largest", 32767, 0}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+struct RatioCase
+{
+    const char *name;
+    float stored;
+    float shown;
+};
+
+class DamagedRatio : public PagesTest, public ::testing::WithParamInterface<RatioCase>
+{};
+
+// The DX-520 takes any ratio and width, so what the page's ratio becomes is all that shows.
+TEST_P(DamagedRatio, OutsideTheAcceptedRangeTakesFourByThree)
+{
+    openDamagedPage([](PageRecord &page) {
+        page.projectorCode = projectorCodeOf(Selection::dataProjector(Model::DX520, 1));
+        page.aspectRatio = GetParam().stored;
+    });
+    const ScreenState &s = state().screen;
+    EXPECT_EQ(s.aspect, GetParam().shown);
+    EXPECT_NEAR(s.width, s.height * s.aspect, 1e-4 * s.width);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ratios, DamagedRatio,
+    testing::Values(RatioCase{"narrowestKept", 0.01f, 0.01f},
+                    RatioCase{"widestKept", 100.0f, 100.0f}, RatioCase{"tiny", 1e-30f, 4.0f / 3.0f},
+                    RatioCase{"tooNarrow", 0.005f, 4.0f / 3.0f},
+                    RatioCase{"huge", 1e30f, 4.0f / 3.0f}, RatioCase{"zero", 0.0f, 4.0f / 3.0f},
+                    RatioCase{"noNumber", std::numeric_limits<float>::quiet_NaN(), 4.0f / 3.0f}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -140,8 +140,8 @@ unsigned long envNumber(const char *name, unsigned long fallback)
 // --- dialogs answering at random -----------------------------------------------------------
 
 const std::vector<std::optional<std::string>> inputAnswers{
-    "1.5", "0",    "-3",    "14",  "30.5", "1e9",  "abc",
-    "",    "12/5", "1.2.3", "-20", "1.78", "1.33", std::nullopt};
+    "1.5",   "0",   "-3",   "14",   "30.5", "1e9", "abc",   "",          "12/5",
+    "1.2.3", "-20", "1.78", "1.33", "0.01", "100", "1e-13", std::nullopt};
 
 class RandomDialogs : public Dialogs
 {
@@ -150,8 +150,6 @@ public:
 
     void message(std::string_view text, MessageIcon, std::string_view) override
     {
-        if (text == OutOfRangeMessage)
-            ++refusals;
         logAnswer("msg: " + std::string(text.substr(0, 32)));
     }
 
@@ -245,7 +243,6 @@ public:
 
     bool tipsLeftOpen = false;
     int lastSxga = 0;
-    int refusals = 0; // "outside the capabilities" messages during the current action
 
 private:
     std::size_t pick(std::size_t n)
@@ -367,10 +364,7 @@ public:
             g_actions = long(n);
             const long long start = nowNs();
             g_actionStart = start;
-            m_dialogs.refusals = 0;
             m_recalculates = m_rewrites = false;
-            m_faultMet = false;
-            bool layoutBefore = screen().calcCaption() == caption::Layout;
             m_actions[a](long(n));
             g_actionStart = 0;
             if (nowNs() - start > HangNs) {
@@ -378,86 +372,12 @@ public:
                               << logText();
                 return;
             }
-            // Getting out of one known fault may run into another.
-            for (int round = 0; round < 4 && skipKnownFaults(layoutBefore); ++round)
-                layoutBefore = screen().calcCaption() == caption::Layout;
             if (!checkAfter(n))
                 return;
         }
     }
 
-    // How often each known fault was met and stepped over.
-    std::string knownFaultCounts() const
-    {
-        std::string text;
-        for (std::size_t i = 0; i < KnownFaults; ++i)
-            text += "  " + std::string(knownFaultNames[i]) + ": " +
-                    std::to_string(m_knownFaults[i]) + "\n";
-        return text;
-    }
-
 private:
-    // --- known faults ---
-    // Faults this test has found and that are not fixed yet. Each is recognised after the
-    // action that shows it and stepped over the way an installer would get out of it, so that
-    // the run goes on exploring; the summary says how often each was met. Remove an entry once
-    // its fault is fixed.
-    static constexpr std::size_t KnownFaults = 4;
-    static constexpr std::array<const char *, KnownFaults> knownFaultNames{
-        "reset screen refused again", "input signal outside its list",
-        "no hand-back unless the calculator shows Layout", "ratio below 1e-12 accepted"};
-
-    void knownFault(std::size_t which, const char *wayOut)
-    {
-        ++m_knownFaults[which];
-        m_faultMet = true;
-        logAnswer(std::string("KNOWN FAULT: ") + knownFaultNames[which] + "; " + wayOut);
-    }
-
-    // True when a known fault was met.
-    bool skipKnownFaults(bool layoutBefore)
-    {
-        const std::array<int, KnownFaults> before = m_knownFaults;
-        const InstallationState &st = state();
-        const ScreenState &s = st.screen;
-        // A refused screen is reset to a 100 inch diagonal at the ratio in force. When that
-        // screen is refused too (a ratio below 4:3 for the LX-550 lenses 0-2, a ratio of 0.5
-        // for the CR-7300, ...) the correction goes round until the window gives up, leaving
-        // 80 x 60 inches at the old ratio.
-        if (m_dialogs.refusals > 0 && s.width == 80.0f && s.height == 60.0f &&
-            s.diagonal == 100.0f && s.aspect != 4.0f / 3.0f) {
-            knownFault(0, "4:3 chosen");
-            screen().selectPreset(0);
-        }
-        // A damaged project file is read with any input signal; its page then names an entry
-        // the model's list does not have.
-        if (window().inputSignalVisible() &&
-            (window().inputSignalIndex() < 0 ||
-             window().inputSignalIndex() >= int(window().inputSignals().size()))) {
-            knownFault(1, "first entry chosen");
-            window().chooseInputSignal(0);
-        }
-        // A request of the installation window (units, a page shown, a size entered, a refused
-        // screen) ends with the screen calculator's Calc, which hands back only when it shows
-        // "Layout": in Determine mode it cancels (the screen becomes 80 x 60) or determines,
-        // with a value typed and not entered it enters that value, and the installation keeps
-        // the results, units and texts of a screen it no longer shows.
-        if (!layoutBefore && (!resultsMismatch().empty() || !fieldsMismatch().empty() ||
-                              !(std::isfinite(st.throwNear) && std::isfinite(st.throwFar) &&
-                                std::isfinite(st.throwDistance)))) {
-            knownFault(2, "recalculated");
-            window().recalc();
-        }
-        // Any positive ratio is taken (typed as a custom ratio, read from a damaged file). Below
-        // about 1e-12 the reset to a 100 inch diagonal no longer gives width = height x ratio
-        // (the cosine of an angle next to 90 degrees): 1e-30 gives 6.1E-15 x 100 inches.
-        if (s.aspect > 0 && s.aspect < 1e-12f) {
-            knownFault(3, "4:3 chosen");
-            screen().selectPreset(0);
-        }
-        return m_knownFaults != before;
-    }
-
     // After an installation-window action that recalculates: a data projector's distances
     // are those of the screen the window ends with. Empty when they are.
     std::string resultsMismatch()
@@ -484,8 +404,7 @@ private:
                formatSingle(float(r.throwFar + offset)) + ")";
     }
 
-    // After one that recalculates through the screen calculator: its size fields show that
-    // screen.
+    // After one that rewrites its size fields: they show the screen in force.
     std::string fieldsMismatch()
     {
         if (!m_rewrites)
@@ -646,7 +565,7 @@ private:
             logAction(n, "throw.selectLens(" + std::string(modelEntry(model).caption) + ", " +
                              std::to_string(lens) + ")");
             window().selectLens(model, lens);
-            m_recalculates = model != Model::LX530 || m_dialogs.lastSxga != -1;
+            m_recalculates = m_rewrites = model != Model::LX530 || m_dialogs.lastSxga != -1;
         });
         add([this](long n) {
             const int index = static_cast<int>(pick(5));
@@ -836,8 +755,8 @@ private:
         const std::string screenText =
             "screen " + formatSingle(s.width) + " x " + formatSingle(s.height) + " (diagonal " +
             formatSingle(s.diagonal) + ", aspect " + formatSingle(s.aspect) + ")";
-        if (!(s.aspect > 0))
-            return "aspect not positive: " + screenText;
+        if (!isAcceptedAspectRatio(s.aspect))
+            return "aspect outside 1:100 to 100:1: " + screenText;
         const double w = s.width;
         const double h = s.height;
         const double d = s.diagonal;
@@ -904,10 +823,10 @@ private:
                    std::isfinite(r->height)))
             return "the preview outline is not finite";
 
-        if (const std::string wrong = m_faultMet ? "" : resultsMismatch(); !wrong.empty())
+        if (const std::string wrong = resultsMismatch(); !wrong.empty())
             return "the installation's results are not those of its screen: " + wrong + "; " +
                    screenText;
-        if (const std::string wrong = m_faultMet ? "" : fieldsMismatch(); !wrong.empty())
+        if (const std::string wrong = fieldsMismatch(); !wrong.empty())
             return "the installation's fields are not its screen: " + wrong + "; " + screenText;
 
         if (m_dialogs.tipsLeftOpen)
@@ -927,10 +846,8 @@ private:
     RandomDialogs m_dialogs;
     Session m_session;
     std::vector<std::function<void(long)>> m_actions;
-    std::array<int, KnownFaults> m_knownFaults{};
     bool m_recalculates = false; // the action recalculates the installation by its nature
-    bool m_rewrites = false;     // ... through the screen calculator, rewriting its fields
-    bool m_faultMet = false;     // a known fault was met and stepped over in this action
+    bool m_rewrites = false;     // ... and rewrites its size fields from the screen
 };
 
 TEST(RandomUse, LongRandomSequencesKeepTheStateSound)
@@ -981,7 +898,6 @@ TEST(RandomUse, LongRandomSequencesKeepTheStateSound)
     {
         RandomUse run(seed);
         run.run(count);
-        std::printf("Random use: known faults met:\n%s", run.knownFaultCounts().c_str());
     }
 
     done = true;

@@ -353,7 +353,9 @@ INSTANTIATE_TEST_SUITE_P(
             "exactFourByThree", "1.33", 4.0f / 3.0f, "1.33:1", false, {2025, 825, 1780, 1335}},
         CustomCase{"narrowShowsNote", "1.2", 1.2f, "1.20:1", true, {2114, 825, 1602, 1335}},
         CustomCase{"oneAndAHalf", "1.5", 1.5f, "1.50:1", false, {1913.75, 825, 2002.5, 1335}},
-        CustomCase{"wide", "2", 2.0f, "2.00:1", false, {1725, 895.5, 2370, 1185}}),
+        CustomCase{"wide", "2", 2.0f, "2.00:1", false, {1725, 895.5, 2370, 1185}},
+        CustomCase{"narrowestTaken", "0.01", 0.01f, "0.01:1", true, {2908.325, 825, 13.35, 1335}},
+        CustomCase{"widestTaken", "100", 100.0f, "100.00:1", false, {1725, 1476.15, 2370, 23.7}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ScreenWindowTest, NarrowRatioNoteHasTheInstallerText)
@@ -417,12 +419,14 @@ struct BadRatioCase
 {
     const char *name;
     const char *answer;
+    const char *message = "The aspect ratio must be a positive number.";
 };
 
 class BadCustomRatio : public ScreenWindowTest, public ::testing::WithParamInterface<BadRatioCase>
 {};
 
-// A ratio that reads as zero or less would divide by zero; it is refused and nothing changes.
+// A ratio that reads as zero or less would divide by zero, one far outside 1:100 to 100:1 breaks
+// the screen's arithmetic; it is refused and nothing changes.
 TEST_P(BadCustomRatio, IsRefusedAndNothingChanges)
 {
     start();
@@ -433,16 +437,21 @@ TEST_P(BadCustomRatio, IsRefusedAndNothingChanges)
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, "Input Value Error");
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(dialogs.messages[0].text, "The aspect ratio must be a positive number.");
+    EXPECT_EQ(dialogs.messages[0].text, GetParam().message);
     EXPECT_EQ(screen().aspect, before.aspect);
     EXPECT_EQ(screen().width, before.width);
     EXPECT_EQ(window.checkedPreset(), 2);
 }
 
+constexpr const char *Range = "The aspect ratio must lie between 0.01 and 100.";
+
 INSTANTIATE_TEST_SUITE_P(Answers, BadCustomRatio,
                          testing::Values(BadRatioCase{"letters", "abc"}, BadRatioCase{"zero", "0"},
                                          BadRatioCase{"negative", "-1.5"},
-                                         BadRatioCase{"overflow", "1e99"}),
+                                         BadRatioCase{"overflow", "1e99"},
+                                         BadRatioCase{"tooNarrow", "0.009", Range},
+                                         BadRatioCase{"farTooNarrow", "1e-13", Range},
+                                         BadRatioCase{"tooWide", "100.1", Range}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ScreenWindowTest, DetermineFromWidthAndHeight)
@@ -553,7 +562,9 @@ INSTANTIATE_TEST_SUITE_P(
                            Dimension::Height, ".", "Height must be greater than zero."},
         // 1000 mm is 39 inches: shorter than a 50 inch height although 1000 > 50 as typed.
         DetermineErrorCase{"mixedUnits", "/mm", Dimension::Diagonal, "1000", Dimension::Height,
-                           "50", "Height must be smaller than diagonal."}),
+                           "50", "Height must be smaller than diagonal."},
+        DetermineErrorCase{"ratioTooNarrow", "", Dimension::Width, ".001", Dimension::Height,
+                           "1000", "The aspect ratio must lie between 0.01 and 100."}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ScreenWindowTest, LayoutTipIsShownOnceAndHandsOver)
@@ -624,6 +635,41 @@ INSTANTIATE_TEST_SUITE_P(
         UpdateCase{"snapToSixteenByNine", ScreenUpdate::SnapAspect, 1.75f, 2, 16.0f / 9.0f},
         UpdateCase{"snapLeavesOthers", ScreenUpdate::SnapAspect, 2.35f, 0, 2.35f},
         UpdateCase{"unknownDoesNothing", ScreenUpdate::None, 1.5f, 0, 1.5f}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct CalcModeCase
+{
+    const char *name;
+    void (*leave)(ScreenWindow &); // how the installer left the calculator
+};
+
+class UpdateInEveryMode : public ScreenWindowTest,
+                          public ::testing::WithParamInterface<CalcModeCase>
+{};
+
+// Calc hands over only from "Layout"; the installation window's request is handed back once
+// whatever Calc did instead.
+TEST_P(UpdateInEveryMode, HandsBackOnce)
+{
+    start();
+    GetParam().leave(window);
+    state.screenUpdateCode = ScreenUpdate::ReapplyUnits;
+    window.updateScreen();
+    EXPECT_EQ(host.handOffs, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, UpdateInEveryMode,
+    testing::Values(CalcModeCase{"layout", [](ScreenWindow &) {}},
+                    CalcModeCase{"valueTyped",
+                                 [](ScreenWindow &w) { w.keyPress(Dimension::Width, '9'); }},
+                    CalcModeCase{"determining", [](ScreenWindow &w) { w.enterDetermineMode(); }},
+                    CalcModeCase{"determiningTwoTyped",
+                                 [](ScreenWindow &w) {
+                                     w.enterDetermineMode();
+                                     w.keyPress(Dimension::Width, '9');
+                                     w.keyPress(Dimension::Height, '9');
+                                 }}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ScreenWindowTest, UpdateFromWidthCompletesTheScreen)

@@ -196,17 +196,133 @@ TEST_F(ThrowWindowTest, RefusedScreenIsResetThroughTheScreenCalculator)
     EXPECT_NEAR(state().throwDistance, (100 * 24.275 / 1.31 - 64) / 25.4, 1e-3);
 }
 
-TEST_F(ThrowWindowTest, ResetRefusedAgainAlsoTakesFourByThree)
+struct ResetCase
 {
-    dialogs.answers.push_back("0.5");
-    screen().selectPreset(CustomPreset);
-    dialogs.messages.clear();
-    screen().calc(); // the CR-7300 cannot fill a 0.5 ratio 100 inch screen either
-    EXPECT_EQ(state().screen.aspect, 4.0f / 3.0f);
-    EXPECT_EQ(state().screen.width, 80.0f);
-    EXPECT_EQ(state().screen.height, 60.0f);
-    EXPECT_LE(dialogs.messages.size(), 3u);
+    const char *name;
+    Selection selection;
+    int preset;             // the screen calculator's ratio, or CustomPreset with `custom`
+    const char *custom;     // the custom ratio typed
+    const char *typedWidth; // typed into the installation window; nullptr: Layout pressed
+    float aspectAfter;
+    int presetAfter;
+};
+
+class RefusedScreen : public ThrowWindowTest, public ::testing::WithParamInterface<ResetCase>
+{};
+
+// A refused screen becomes a 100 inch diagonal at the ratio in force, or at 4:3 when that
+// screen is refused as well; either way a consistent screen that both windows show.
+TEST_P(RefusedScreen, IsResetToAConsistentHundredInchScreen)
+{
+    const ResetCase &c = GetParam();
+    if (c.selection.isCrt())
+        window().selectSeries(c.selection.series);
+    else
+        window().selectLens(c.selection.model, c.selection.lens);
+    if (c.custom)
+        dialogs.answers.push_back(std::string(c.custom));
+    screen().selectPreset(c.preset);
+    if (c.typedWidth)
+        typeSize(Dimension::Width, c.typedWidth);
+    else
+        screen().calc();
+
+    const ScreenState &s = state().screen;
+    EXPECT_EQ(s.aspect, c.aspectAfter);
+    EXPECT_EQ(s.diagonal, 100.0f);
+    EXPECT_NEAR(s.width, s.height * s.aspect, 1e-4);
+    EXPECT_NEAR(std::hypot(s.width, s.height), 100.0, 1e-3);
+    EXPECT_EQ(screen().checkedPreset(), c.presetAfter);
+    EXPECT_EQ(window().sizeText(Dimension::Width), screen().field(Dimension::Width).text);
+    EXPECT_EQ(window().sizeText(Dimension::Height), screen().field(Dimension::Height).text);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, RefusedScreen,
+    testing::Values(ResetCase{"keepsTheRatioInForce", Selection::dataProjector(Model::LX460, 0), 2,
+                              nullptr, "300", 16.0f / 9.0f, 2},
+                    // 100 inches at 1.31 are 79.5 inches wide; these lenses need 80.
+                    ResetCase{"refusedAgainTakesFourByThree",
+                              Selection::dataProjector(Model::LX550, 0), CustomPreset, "1.31",
+                              "500", 4.0f / 3.0f, 0},
+                    ResetCase{"ratioRefusedTakesFourByThree", Selection::crt(Series::CR7300),
+                              CustomPreset, "0.5", nullptr, 4.0f / 3.0f, 0}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+enum class Request
+{
+    Units,
+    SizeEntered,
+    RefusedSize,
+    LensChosen,
+    PageShown
+};
+
+struct InForceCase
+{
+    const char *name;
+    void (*calculator)(ScreenWindow &); // done in the calculator, not handed over
+    Request request;
+};
+
+class ScreenInForce : public ThrowWindowTest, public ::testing::WithParamInterface<InForceCase>
+{};
+
+// Whatever the screen calculator was doing, a request of the installation window leaves its
+// distances and size fields those of the screen in force.
+TEST_P(ScreenInForce, IsWhatTheInstallationShows)
+{
+    const InForceCase &c = GetParam();
+    window().selectLens(Model::LX460, 0);
+    if (c.request == Request::PageShown) {
+        typeSize(Dimension::Width, "100"); // page 1 keeps a screen of its own
+        window().pageButton(1);
+    }
+    c.calculator(screen());
+    switch (c.request) {
+    case Request::Units:
+        window().selectUnits(Unit::Feet);
+        break;
+    case Request::SizeEntered:
+        typeSize(Dimension::Width, "100");
+        break;
+    case Request::RefusedSize:
+        typeSize(Dimension::Width, "300");
+        break;
+    case Request::LensChosen:
+        window().selectLens(Model::LX460, 1);
+        break;
+    case Request::PageShown:
+        window().pageButton(0);
+        break;
+    }
+
+    const ScreenState &s = state().screen;
+    const ThrowResult r =
+        computeThrow(state().selection, {s.diagonal, s.width, s.aspect, state().inputSignal, 0});
+    EXPECT_DOUBLE_EQ(state().throwDistance, r.throwDistance);
+    for (Dimension d : {Dimension::Width, Dimension::Height})
+        EXPECT_EQ(window().sizeText(d), formatLength(s.value(d), s.displayUnits));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Requests, ScreenInForce,
+    testing::Values(
+        InForceCase{"unitsWhileDetermining", [](ScreenWindow &w) { w.enterDetermineMode(); },
+                    Request::Units},
+        InForceCase{"refusedWhileDetermining", [](ScreenWindow &w) { w.enterDetermineMode(); },
+                    Request::RefusedSize},
+        InForceCase{"sizeWhileAValueIsTyped",
+                    [](ScreenWindow &w) {
+                        w.keyPress(Dimension::Height, '9');
+                        w.setFieldText(Dimension::Height, "90");
+                    },
+                    Request::SizeEntered},
+        InForceCase{"pageWhileDetermining", [](ScreenWindow &w) { w.enterDetermineMode(); },
+                    Request::PageShown},
+        InForceCase{"lensAfterASpinnerStep", [](ScreenWindow &w) { w.spinUp(Dimension::Width); },
+                    Request::LensChosen}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ThrowWindowTest, UnsupportedRatioBecomesFourByThree)
 {

@@ -419,12 +419,12 @@ bool ThrowWindow::checkCapabilities()
         return true;
 
     m_dialogs.message(check.text, check.icon, check.title);
-    if (check.aspectToFourByThree)
-        m_state.screen.aspect = 4.0f / 3.0f;
     if (check.outcome == LimitOutcome::OutOfRange) {
-        resetScreen();
+        resetScreen(check.aspectToFourByThree);
     } else {
         // The screen calculator shows the 4:3 preset and keeps the height.
+        if (check.aspectToFourByThree)
+            m_state.screen.aspect = 4.0f / 3.0f;
         requestScreenUpdate(ScreenUpdate::SnapAspect);
     }
     return false;
@@ -508,6 +508,9 @@ void ThrowWindow::recalculate()
     if (m_state.selection.isModel(Model::LX530))
         m_aspectModeCaption =
             m_state.sxgaAspectMode == 0 ? "4:3 on 4:3 screen" : "5:4 on 4:3 screen";
+    // The size fields show the screen these distances are for, also when the screen calculator
+    // changed it without handing it over (a lens chosen after a spinner was stepped).
+    rewriteFields();
     notify();
 
     if (showTips && !m_state.expertMode) {
@@ -522,17 +525,28 @@ void ThrowWindow::refuseScreen()
     resetScreen();
 }
 
-void ThrowWindow::resetScreen()
+void ThrowWindow::resetScreen(bool fourByThree)
 {
-    m_state.screen.height = 60.0f;
-    m_state.screen.width = 80.0f;
-    m_state.screen.diagonal = 100.0f;
+    // A refused screen becomes a 100 inch diagonal at the ratio in force. When that screen is
+    // refused too (a ratio just under 4:3 on an LX-550 lens whose least width is 80 inches), or
+    // no correction is left to hand it back with, the reset takes 4:3: 100/80/60 inches, which
+    // every projector and lens fills, and which stays consistent even if it is not handed back.
+    ScreenState &s = m_state.screen;
+    if (m_resetting || m_corrections >= MaxCorrections)
+        fourByThree = true;
+    if (fourByThree && s.aspect != 4.0f / 3.0f) {
+        s.aspect = 4.0f / 3.0f;
+        m_host.adoptAspect(); // the screen calculator shows the 4:3 preset
+    }
+    s.height = 60.0f;
+    s.width = 80.0f;
+    s.diagonal = 100.0f;
     m_state.enteredThrowDistance = 0.0f;
-    // A 100 inch diagonal at a ratio the projector cannot fill either (a very narrow custom
-    // ratio) would be refused again and again: the second reset takes 4:3 as well.
-    if (m_corrections > 0)
-        m_state.screen.aspect = 4.0f / 3.0f;
+    const bool outerReset = !m_resetting;
+    m_resetting = true;
     requestScreenUpdate(ScreenUpdate::FromDiagonal);
+    if (outerReset)
+        m_resetting = false;
 }
 
 void ThrowWindow::takeWidth(float width)
@@ -1001,9 +1015,9 @@ void ThrowWindow::loadPage(int number)
     ScreenState &s = m_state.screen;
     // A width that is no number is reset by the screen calculator's range check.
     s.width = std::isfinite(page.screenWidth) ? page.screenWidth : 0.0f;
-    // A stored ratio that could not come from the program would divide by zero.
-    s.aspect =
-        page.aspectRatio > 0 && std::isfinite(page.aspectRatio) ? page.aspectRatio : 4.0f / 3.0f;
+    // A stored ratio the program would not take (zero, no number, far too narrow or wide) can
+    // only come from a damaged file: 4:3 stands in.
+    s.aspect = isAcceptedAspectRatio(page.aspectRatio) ? page.aspectRatio : 4.0f / 3.0f;
     s.widthUnit = unitFromIndex(page.widthUnit);
     s.heightUnit = unitFromIndex(page.heightUnit);
     s.diagonalUnit = unitFromIndex(page.diagonalUnit);

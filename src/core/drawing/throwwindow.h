@@ -159,7 +159,7 @@ private:
     };
     CrtOutcome calculateCrt();
     void refuseScreen();
-    void resetScreen();
+    void resetScreen(bool fourByThree = false);
     void takeWidth(float width);
     void loadPage(int page);
     void addPage();
@@ -204,10 +204,10 @@ private:
     std::string m_projectFileName;
     std::string m_caption = "Installation Dimensions";
     std::optional<int> m_restorePosition; // a page restoring its custom placement angle
-    std::optional<int> m_focusRounded;
+    std::optional<int> m_focusRounded;    // CR-7300/CR-7400: the distance as the box shows it
     static constexpr int MaxCorrections = 4;
-    int m_corrections = 0; // screen corrections under way, one inside the other    //
-                           // CR-7300/CR-7400: the distance as the box shows it
+    int m_corrections = 0;    // screen corrections under way, one inside the other
+    bool m_resetting = false; // a refused screen's reset is under way
 };
 
 } // namespace lumidex

@@ -99,6 +99,19 @@ double toInches(std::string_view text, Unit unit);
 
 inline constexpr float KeepWidthAbove = 1.78f;
 
+// The narrowest and widest ratios a screen may have, however the ratio comes in (typed as a
+// custom ratio, determined from two dimensions, read from a page). The presets run from 1.33
+// to 2.35; 1:100 and 100:1 are strips no installation uses, and still far from where the
+// single-precision screen breaks down: from about 1e-12 on, the 100 inch diagonal a refused
+// screen is reset to no longer gives width = height x ratio.
+inline constexpr float MinAspectRatio = 0.01f;
+inline constexpr float MaxAspectRatio = 100.0f;
+// False as well for no number and for infinity.
+inline bool isAcceptedAspectRatio(float ratio)
+{
+    return ratio >= MinAspectRatio && ratio <= MaxAspectRatio;
+}
+
 struct AspectPreset
 {
     std::string_view menuCaption;

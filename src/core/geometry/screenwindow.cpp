@@ -22,6 +22,16 @@ constexpr std::array<TwipsRect, 6> presetOutlines{{
 }};
 
 constexpr std::string_view ValueErrorTitle = "Input Value Error";
+constexpr std::string_view AspectRatioError = "The aspect ratio must be a positive number.";
+constexpr std::string_view AspectRatioRangeError =
+    "The aspect ratio must lie between 0.01 and 100.";
+
+// The refusal of a ratio outside what a screen may have: a ratio that is no positive number is
+// told so, a positive one the range.
+std::string_view ratioRefusal(float ratio)
+{
+    return ratio > 0.0f && std::isfinite(ratio) ? AspectRatioRangeError : AspectRatioError;
+}
 
 constexpr std::string_view MinAspectNote =
     "For aspect ratios less than 4:3, please base the throw distance on the width determined "
@@ -252,11 +262,11 @@ void ScreenWindow::applyCustomRatio()
             return;
         }
         const float ratio = static_cast<float>(leadingNumber(*answer));
-        if (!(ratio > 0.0f) || !std::isfinite(ratio)) {
-            // A ratio of zero or less would divide by zero in every recomputation.
+        if (!isAcceptedAspectRatio(ratio)) {
+            // A ratio of zero or less would divide by zero in every recomputation, one far
+            // outside 1:100 to 100:1 breaks the screen's arithmetic.
             m_state.customViaButton = false;
-            m_dialogs.message("The aspect ratio must be a positive number.", MessageIcon::Critical,
-                              ValueErrorTitle);
+            m_dialogs.message(ratioRefusal(ratio), MessageIcon::Critical, ValueErrorTitle);
             return;
         }
         m_state.screen.aspect = ratio;
@@ -369,6 +379,11 @@ bool ScreenWindow::determineAspectRatio()
     if (!std::isfinite(storedWidth) || !std::isfinite(storedHeight) || !std::isfinite(ratio) ||
         !(ratio > 0.0f)) {
         determineError("The dimensions entered are too large.");
+        return false;
+    }
+    // Refused like a typed custom ratio outside the same range.
+    if (!isAcceptedAspectRatio(ratio)) {
+        determineError(ratioRefusal(ratio));
         return false;
     }
     m_state.screen.width = storedWidth;
@@ -495,7 +510,13 @@ void ScreenWindow::updateScreen()
     case ScreenUpdate::None:
         break;
     }
+    // Calc hands over only when it shows "Layout"; in Determine mode it cancels or determines
+    // and with a value typed it enters that value. Whatever it did, the installation window
+    // asked and gets the screen now in force back.
+    const bool handsOver = !m_determineMode && m_calcCaption == caption::Layout;
     calc();
+    if (!handsOver)
+        m_host.showInstallationWindow();
 }
 
 void ScreenWindow::adoptAspect()

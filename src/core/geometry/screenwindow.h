@@ -83,7 +83,8 @@ public:
     void toggleAlwaysOnTop();
     void toggleTooltips();
     void activate();
-    // The installation window's update request (its code is in the shared state).
+    // The installation window's update request (its code is in the shared state): recompute,
+    // press Calc, and hand the screen then in force back whatever mode Calc was in.
     void updateScreen();
     // A stored page brings its own ratio: check the preset that has it, or Custom with its
     // caption, without asking anything and without recomputing.
