@@ -173,6 +173,8 @@ void SheetPrinting::preview()
     printer.setDocName(sheetTitle(m_window));
     QPrintPreviewDialog dialog(&printer, m_parentWindow);
     dialog.setWindowTitle(tr("Print Preview"));
+    if (m_parentWindow)
+        dialog.resize(m_parentWindow->size().expandedTo(QSize(900, 640)));
     bool failed = false;
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, &failed](QPrinter *to) {
         PrinterSheets sheets(*to);
