@@ -64,24 +64,10 @@ public:
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
 
-        lumidex::PrintRequest request;
-        request.copies = std::max(1, m_printer.copyCount());
-        // Each copy is a job of its own, so the printer is asked for one copy per job.
+        const lumidex::PrintRequest request = SheetPrinting::requestOf(m_printer);
+        // The copies are printed here, each a job of its own (or one after the other in a
+        // file), so the printer is asked for one copy each time.
         m_printer.setCopyCount(1);
-        switch (m_printer.printRange()) {
-        case QPrinter::Selection:
-        case QPrinter::CurrentPage:
-            request.range = lumidex::PrintRange::Selection;
-            break;
-        case QPrinter::PageRange:
-            request.range = lumidex::PrintRange::Pages;
-            request.fromPage = m_printer.fromPage();
-            request.toPage = m_printer.toPage();
-            break;
-        case QPrinter::AllPages:
-            break;
-        }
-        request.copyPerJob = m_printer.outputFormat() == QPrinter::NativeFormat;
         recordDefaultPrinter();
         return request;
     }
@@ -150,6 +136,28 @@ SheetPrinting::SheetPrinting(lumidex::ThrowWindow &window, lumidex::Dialogs &dia
                              QWidget *parentWindow)
     : QObject(parentWindow), m_window(window), m_dialogs(dialogs), m_parentWindow(parentWindow)
 {}
+
+lumidex::PrintRequest SheetPrinting::requestOf(const QPrinter &printer)
+{
+    lumidex::PrintRequest request;
+    request.copies = std::max(1, printer.copyCount());
+    switch (printer.printRange()) {
+    case QPrinter::Selection:
+    case QPrinter::CurrentPage:
+        request.range = lumidex::PrintRange::Selection;
+        break;
+    case QPrinter::PageRange:
+        request.range = lumidex::PrintRange::Pages;
+        request.fromPage = printer.fromPage();
+        request.toPage = printer.toPage();
+        break;
+    case QPrinter::AllPages:
+        break;
+    }
+    // A file cannot take one job per copy: the second would replace the first.
+    request.copyPerJob = printer.outputFormat() == QPrinter::NativeFormat;
+    return request;
+}
 
 QString SheetPrinting::profilePath()
 {

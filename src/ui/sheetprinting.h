@@ -1,8 +1,11 @@
 #pragma once
 
+#include "print/printjob.h"
+
 #include <QObject>
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace lumidex {
@@ -22,6 +25,10 @@ public:
     void print();
     void preview();
     void exportPdf();
+
+    // What the print dialog left in printer: copies, the pages, and whether each copy can be
+    // a job of its own.
+    static lumidex::PrintRequest requestOf(const QPrinter &printer);
 
     // The per-user profile that holds the default printer entry.
     static QString profilePath();

@@ -7,17 +7,20 @@
 #include "print/sheet.h"
 #include "scripteddialogs.h"
 #include "sheetoutput.h"
+#include "sheetprinting.h"
 #include "sheetrenderer.h"
 #include "sxgadialog.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -277,6 +280,53 @@ private slots:
         QVERIFY(!writeSheetsPdf(w, {}, missing, "test", &why));
         QVERIFY(!why.isEmpty());
         QVERIFY(!QFile::exists(missing));
+    }
+
+    // What the print dialog leaves in the printer becomes the print request.
+    void printDialogChoicesBecomeTheRequest_data()
+    {
+        QTest::addColumn<int>("range");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<bool>("toFile");
+        QTest::addColumn<int>("expectedRange");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        using R = lumidex::PrintRange;
+        QTest::newRow("all") << int(QPrinter::AllPages) << 1 << false << int(R::All) << 1 << 1;
+        QTest::newRow("current page")
+            << int(QPrinter::CurrentPage) << 1 << false << int(R::Selection) << 1 << 1;
+        QTest::newRow("selection")
+            << int(QPrinter::Selection) << 1 << false << int(R::Selection) << 1 << 1;
+        QTest::newRow("range, two copies")
+            << int(QPrinter::PageRange) << 2 << false << int(R::Pages) << 2 << 3;
+        QTest::newRow("to a file") << int(QPrinter::AllPages) << 3 << true << int(R::All) << 1 << 1;
+    }
+
+    void printDialogChoicesBecomeTheRequest()
+    {
+        QFETCH(int, range);
+        QFETCH(int, copies);
+        QFETCH(bool, toFile);
+        QFETCH(int, expectedRange);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QPrinter printer;
+        if (toFile)
+            printer.setOutputFileName(QDir::temp().filePath("lumidex-never-written.pdf"));
+        printer.setPrintRange(QPrinter::PrintRange(range));
+        printer.setFromTo(2, 3);
+        printer.setCopyCount(copies);
+        const lumidex::PrintRequest r = SheetPrinting::requestOf(printer);
+        QCOMPARE(int(r.range), expectedRange);
+        QCOMPARE(r.copies, copies);
+        // Whether a real printer is there depends on the machine; a file never takes a job per
+        // copy.
+        if (toFile)
+            QVERIFY(!r.copyPerJob);
+        if (r.range == lumidex::PrintRange::Pages) {
+            QCOMPARE(r.fromPage, from);
+            QCOMPARE(r.toPage, to);
+        }
     }
 
     void sxgaDialogReturnsTheChoiceOrCancel()
