@@ -29,21 +29,6 @@ QColor toQt(DrawColour colour)
     return {0, 0, 0};
 }
 
-Qt::PenStyle toQt(LineStyle style)
-{
-    switch (style) {
-    case LineStyle::Dash:
-        return Qt::DashLine;
-    case LineStyle::Dot:
-        return Qt::DotLine;
-    case LineStyle::DashDot:
-        return Qt::DashDotLine;
-    case LineStyle::Solid:
-        break;
-    }
-    return Qt::SolidLine;
-}
-
 } // namespace
 
 DrawingRenderer::DrawingRenderer() = default;
@@ -63,17 +48,6 @@ QTransform DrawingRenderer::twipsToTarget(const QRectF &target)
     return QTransform(t.scale, 0, 0, t.scale, t.dx, t.dy);
 }
 
-QSvgRenderer *DrawingRenderer::picture(std::string_view family)
-{
-    const QString name = QString::fromLatin1(family.data(), qsizetype(family.size()));
-    auto it = m_pictures.find(name);
-    if (it == m_pictures.end()) {
-        it = m_pictures.insert(name, std::make_shared<QSvgRenderer>(
-                                         QStringLiteral(":/lumidex/pictures/%1.svg").arg(name)));
-    }
-    return it.value()->isValid() ? it.value().get() : nullptr;
-}
-
 void DrawingRenderer::render(QPainter &painter, const Drawing &drawing, const QRectF &target)
 {
     painter.save();
@@ -84,7 +58,7 @@ void DrawingRenderer::render(QPainter &painter, const Drawing &drawing, const QR
     drawing.forEachLine([&](std::string_view, const lumidex::DrawLine &l) {
         if (!l.visible)
             return;
-        QPen pen(toQt(l.colour), l.thick ? 4 * twipsPerPixel : 0, toQt(l.style));
+        QPen pen(toQt(l.colour), l.thick ? 4 * twipsPerPixel : 0, penStyleOf(l.style));
         pen.setCosmetic(!l.thick);
         painter.setPen(pen);
         painter.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
@@ -93,7 +67,7 @@ void DrawingRenderer::render(QPainter &painter, const Drawing &drawing, const QR
     drawing.forEachPicture([&](std::string_view, const lumidex::DrawPicture &p) {
         if (!p.visible || p.family.empty())
             return;
-        QSvgRenderer *svg = picture(p.family);
+        QSvgRenderer *svg = m_pictures.picture(p.family);
         if (!svg)
             return;
         painter.save();

@@ -1,15 +1,12 @@
 #pragma once
 
 #include "drawing/drawing.h"
+#include "picturecache.h"
 
-#include <QHash>
 #include <QRectF>
-#include <QString>
 #include <QTransform>
-#include <memory>
 
 class QPainter;
-class QSvgRenderer;
 
 // Paints the installation drawing: one paint path for the window, and later the printed
 // sheet. The drawing's twips are mapped onto `target` with the painter's window and
@@ -28,6 +25,5 @@ public:
     static QTransform twipsToTarget(const QRectF &target);
 
 private:
-    QSvgRenderer *picture(std::string_view family);
-    QHash<QString, std::shared_ptr<QSvgRenderer>> m_pictures;
+    PictureCache m_pictures;
 };

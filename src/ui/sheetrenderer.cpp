@@ -31,21 +31,6 @@ QColor toQt(std::uint32_t rgb)
     return QColor::fromRgb(QRgb(rgb));
 }
 
-Qt::PenStyle toQt(lumidex::LineStyle style)
-{
-    switch (style) {
-    case lumidex::LineStyle::Dash:
-        return Qt::DashLine;
-    case lumidex::LineStyle::Dot:
-        return Qt::DotLine;
-    case lumidex::LineStyle::DashDot:
-        return Qt::DashDotLine;
-    case lumidex::LineStyle::Solid:
-        break;
-    }
-    return Qt::SolidLine;
-}
-
 // Projector outlines of the data projectors are the enhanced pictures; the arrows and the CRT
 // projectors the older kind.
 lumidex::PictureKind kindOf(const std::string &family)
@@ -94,7 +79,7 @@ void drawBox(QPainter &painter, const PageMapping &map, const SheetElement &e)
 
 void drawLine(QPainter &painter, const PageMapping &map, const SheetElement &e)
 {
-    painter.setPen(QPen(toQt(e.colour), map.pen(e.width), toQt(e.style), Qt::FlatCap));
+    painter.setPen(QPen(toQt(e.colour), map.pen(e.width), penStyleOf(e.style), Qt::FlatCap));
     painter.drawLine(map.point(e.x1, e.y1), map.point(e.x2, e.y2));
 }
 
@@ -154,17 +139,6 @@ void drawText(QPainter &painter, const PageMapping &map, const SheetElement &e)
 SheetRenderer::SheetRenderer() = default;
 SheetRenderer::~SheetRenderer() = default;
 
-QSvgRenderer *SheetRenderer::picture(const std::string &family)
-{
-    const QString name = QString::fromStdString(family);
-    auto it = m_pictures.find(name);
-    if (it == m_pictures.end()) {
-        it = m_pictures.insert(name, std::make_shared<QSvgRenderer>(
-                                         QStringLiteral(":/lumidex/pictures/%1.svg").arg(name)));
-    }
-    return it.value()->isValid() ? it.value().get() : nullptr;
-}
-
 bool SheetRenderer::drawPicture(QPainter &painter, const lumidex::PrinterPage &page,
                                 const SheetElement &e)
 {
@@ -176,7 +150,7 @@ bool SheetRenderer::drawPicture(QPainter &painter, const lumidex::PrinterPage &p
     if (!placed)
         return false;
     const lumidex::PicturePlacement &p = *placed;
-    QSvgRenderer *svg = picture(e.family);
+    QSvgRenderer *svg = m_pictures.picture(e.family);
     if (!svg || p.w <= 0 || p.h <= 0)
         return true; // nothing to play
 

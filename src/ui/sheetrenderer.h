@@ -1,10 +1,8 @@
 #pragma once
 
+#include "picturecache.h"
 #include "print/sheet.h"
 
-#include <QHash>
-#include <QString>
-#include <memory>
 #include <vector>
 
 namespace lumidex {
@@ -12,7 +10,6 @@ struct PrinterPage;
 }
 
 class QPainter;
-class QSvgRenderer;
 
 // Paints one installation sheet onto a printer page, a PDF page, a preview or an image. The
 // page's logical coordinates are the window's twips, moved in by 400 and 200 and stretched so
@@ -32,6 +29,5 @@ public:
 private:
     bool drawPicture(QPainter &painter, const lumidex::PrinterPage &page,
                      const lumidex::SheetElement &e);
-    QSvgRenderer *picture(const std::string &family);
-    QHash<QString, std::shared_ptr<QSvgRenderer>> m_pictures;
+    PictureCache m_pictures;
 };
