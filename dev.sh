@@ -29,7 +29,10 @@ install_missing() {
 build() {
     install_missing
     if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
-        cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        local launcher=()
+        # Rebuilds in several work trees share one compiler cache where there is one.
+        command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
     fi
     cmake --build "$BUILD_DIR" --parallel 2
 }
