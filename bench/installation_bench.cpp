@@ -5,8 +5,8 @@
 // Targets: a recalculation's median under 20 microseconds; a repaint under 16 ms.
 
 #include "app/session.h"
-#include "drawing/throwwindow.h"
 #include "drawingrenderer.h"
+#include "installation/throwwindow.h"
 #include "silentdialogs.h"
 
 #include <QImage>

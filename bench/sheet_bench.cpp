@@ -44,7 +44,7 @@ BENCHMARK_DEFINE_F(SheetPdf, OnePage)(benchmark::State &state)
             pdf.setPageLayout(sheetPageLayout());
             PaintedSheets sheets(pdf);
             sheets.beginJob();
-            sheets.drawSheet(composeSheet(session->throwWindow()));
+            sheets.drawSheet(composeSheet(session->document()));
             sheets.endJob();
         }
         benchmark::DoNotOptimize(buffer.size());
@@ -54,14 +54,14 @@ BENCHMARK_REGISTER_F(SheetPdf, OnePage)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_DEFINE_F(SheetPdf, Export99Pages)(benchmark::State &state)
 {
-    ThrowWindow &window = session->throwWindow();
+    ProjectDocument &document = session->document();
     for (int page = 2; page <= MaxPages; ++page)
-        window.pageButton(1);
+        document.pageButton(1);
     QTemporaryDir dir;
     const QString path = dir.filePath("project.pdf");
     for (auto _ : state) {
         QString why;
-        if (!writeSheetsPdf(window, {}, path, "bench", &why))
+        if (!writeSheetsPdf(document, {}, path, "bench", &why))
             state.SkipWithError(why.toStdString().c_str());
     }
 }

@@ -399,7 +399,8 @@ int runThrow(const std::vector<std::string> &args)
         window.distanceKeyPress(ThrowWindow::KeyEnter);
     }
 
-    const Selection &s = state.selection;
+    const Selection &s = state.inputs.selection;
+    const InstallationResults &results = state.results;
     const Drawing &d = window.drawing();
     auto floatOrNull = [&](bool set, float v) { return set ? formatRoundTrip(v) : "null"; };
     cli::JsonObject texts;
@@ -417,12 +418,12 @@ int runThrow(const std::vector<std::string> &args)
     const bool ringSeries = s.isCrt() && (s.series == Series::CR7100 || s.series == Series::CR7200);
     std::string rings = "null";
     std::string focus = "null";
-    if (ringSeries && state.ringsSet) {
+    if (ringSeries && results.ringsSet) {
         rings = "[";
-        for (std::size_t i = 0; i < state.ringSettings.size(); ++i)
-            rings += (i ? "," : "") + std::to_string(state.ringSettings[i]);
+        for (std::size_t i = 0; i < results.ringSettings.size(); ++i)
+            rings += (i ? "," : "") + std::to_string(results.ringSettings[i]);
         rings += "]";
-        focus = formatRoundTrip(state.focusParameter);
+        focus = formatRoundTrip(results.focusParameter);
     }
     cli::JsonObject out;
     out.add("screen", screenJson(state.screen).str())
@@ -431,12 +432,12 @@ int runThrow(const std::vector<std::string> &args)
         .add("lens",
              s.isCrt() || !modelEntry(s.model).hasLensSubmenu ? "null" : std::to_string(s.lens))
         .add("zoom", !s.isCrt() && lensEntry(s).kind == LensKind::Zoom ? "true" : "false")
-        .add("throwNear", floatOrNull(state.throwNearSet, state.throwNear))
-        .add("throwFar", floatOrNull(state.throwNearSet, state.throwFar))
-        .add("throwDistance", formatRoundTrip(static_cast<float>(state.throwDistance)))
-        .add("throwAngle", formatRoundTrip(static_cast<float>(state.throwAngle)))
-        .add("drawingScale", std::to_string(state.drawingScale))
-        .add("projectorDrawX", std::to_string(state.projectorDrawX))
+        .add("throwNear", floatOrNull(results.throwNearSet, results.throwNear))
+        .add("throwFar", floatOrNull(results.throwNearSet, results.throwFar))
+        .add("throwDistance", formatRoundTrip(static_cast<float>(results.throwDistance)))
+        .add("throwAngle", formatRoundTrip(static_cast<float>(results.throwAngle)))
+        .add("drawingScale", std::to_string(results.drawingScale))
+        .add("projectorDrawX", std::to_string(results.projectorDrawX))
         .add("ringSettings", rings)
         .add("focusParameter", focus)
         .add("texts", texts.str())
@@ -567,13 +568,13 @@ int runProjectSheet(const std::string &path, const std::string &output,
 
     CliDialogs dialogs;
     Session session(dialogs, StartOptions{Unit::Inches, false, true, {}});
-    ThrowWindow &window = session.throwWindow();
+    ProjectDocument &document = session.document();
     session.screenWindow().calc(); // "&Layout": the installation window as the installer sees it
-    if (!window.openProjectFile(path))
+    if (!document.openProjectFile(path))
         return reportFailure(dialogs.messages.empty() ? path : dialogs.messages.back().second);
 
     std::string why;
-    if (!cli::writeSheetPdf(window, request, output, why)) {
+    if (!cli::writeSheetPdf(document, request, output, why)) {
         std::cerr << "lumidex-cli: unable to write the sheets to " << output << ": " << why << '\n';
         return 1;
     }

@@ -1,13 +1,13 @@
 #include "sheetcommand.h"
 
-#include "drawing/throwwindow.h"
+#include "project/projectdocument.h"
 #include "sheetoutput.h"
 
 #include <QGuiApplication>
 
 namespace lumidex::cli {
 
-bool writeSheetPdf(lumidex::ThrowWindow &window, const lumidex::PrintRequest &request,
+bool writeSheetPdf(lumidex::ProjectDocument &document, const lumidex::PrintRequest &request,
                    const std::string &output, std::string &error)
 {
     // Fonts and pictures need a GUI application, but never a display.
@@ -18,8 +18,8 @@ bool writeSheetPdf(lumidex::ThrowWindow &window, const lumidex::PrintRequest &re
     QGuiApplication app(argc, argv);
 
     QString why;
-    if (!writeSheetsPdf(window, request, QString::fromStdString(output),
-                        QString::fromStdString(window.caption()), &why)) {
+    if (!writeSheetsPdf(document, request, QString::fromStdString(output),
+                        QString::fromStdString(document.caption()), &why)) {
         error = why.toStdString();
         return false;
     }

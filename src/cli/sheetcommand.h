@@ -5,7 +5,7 @@
 #include <string>
 
 namespace lumidex {
-class ThrowWindow;
+class ProjectDocument;
 }
 
 namespace lumidex::cli {
@@ -13,7 +13,7 @@ namespace lumidex::cli {
 // Writes the requested pages of the project the window holds as installation sheets into one
 // PDF at output, painted as the printer paints them. Runs without a display. Nothing is left at
 // output unless the whole PDF was written; error then says why.
-bool writeSheetPdf(lumidex::ThrowWindow &window, const lumidex::PrintRequest &request,
+bool writeSheetPdf(lumidex::ProjectDocument &document, const lumidex::PrintRequest &request,
                    const std::string &output, std::string &error);
 
 } // namespace lumidex::cli

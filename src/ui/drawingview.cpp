@@ -89,6 +89,6 @@ void DrawingView::mousePressEvent(QMouseEvent *event)
     const lumidex::DrawPicture &p = m_window.drawing().nearPicture;
     const QRectF r = toWidget.mapRect(QRectF(p.left, p.top, p.width, p.height));
     if (p.visible && r.contains(event->position()))
-        emit pictureClicked(lumidex::helpIdOf(m_window.state().selection));
+        emit pictureClicked(lumidex::helpIdOf(m_window.state().inputs.selection));
     QWidget::mousePressEvent(event);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drawing/throwwindow.h"
+#include "installation/throwwindow.h"
 #include "drawingrenderer.h"
 
 #include <QWidget>

@@ -33,8 +33,8 @@ QKeySequence shortcutOf(std::string_view text)
 
 } // namespace
 
-InstallationWindow::InstallationWindow(lumidex::ThrowWindow &window, QWidget *parent)
-    : QMainWindow(parent), m_window(window)
+InstallationWindow::InstallationWindow(lumidex::ProjectDocument &document, QWidget *parent)
+    : QMainWindow(parent), m_document(document), m_window(document.window())
 {
     setObjectName(QStringLiteral("Throw"));
 
@@ -276,22 +276,23 @@ void InstallationWindow::createCentralWidget()
 void InstallationWindow::createConnections()
 {
     m_window.setChangedCallback([this] { refresh(); });
+    m_document.setChangedCallback([this] { refresh(); });
 
     connect(m_file.exit, &QAction::triggered, this, &QWidget::hide);
     connect(m_file.newProject, &QAction::triggered, this, [this] {
-        m_window.newProject();
+        m_document.newProject();
         refresh();
     });
     connect(m_file.open, &QAction::triggered, this, [this] {
-        m_window.openProject();
+        m_document.openProject();
         refresh();
     });
     connect(m_file.save, &QAction::triggered, this, [this] {
-        m_window.saveProject();
+        m_document.saveProject();
         refresh();
     });
     connect(m_file.saveAs, &QAction::triggered, this, [this] {
-        m_window.saveProjectAs();
+        m_document.saveProjectAs();
         refresh();
     });
     connect(m_file.print, &QAction::triggered, this, &InstallationWindow::printRequested);
@@ -300,12 +301,12 @@ void InstallationWindow::createConnections()
     connect(m_file.exportPdf, &QAction::triggered, this, &InstallationWindow::exportPdfRequested);
     for (int i = 0; i < 2; ++i) {
         connect(m_pageButtons[std::size_t(i)], &QPushButton::clicked, this, [this, i] {
-            m_window.pageButton(i);
+            m_document.pageButton(i);
             refresh();
         });
     }
     connect(m_pageScroll, &QScrollBar::valueChanged, this, [this](int value) {
-        m_window.pageScroll(value);
+        m_document.pageScroll(value);
         refresh();
     });
     for (std::size_t i = 0; i < m_units.size(); ++i) {
@@ -378,7 +379,7 @@ QAction *InstallationWindow::seriesAction(Series series) const
 void InstallationWindow::refresh()
 {
     const lumidex::InstallationState &state = m_window.state();
-    const lumidex::Selection &sel = state.selection;
+    const lumidex::Selection &sel = state.inputs.selection;
     for (const lumidex::SeriesEntry &s : lumidex::crtSeries())
         m_series[std::size_t(s.series)]->setChecked(sel.isCrt() && sel.series == s.series);
     const auto models = lumidex::dataProjectors();
@@ -397,12 +398,12 @@ void InstallationWindow::refresh()
         m_throwPoint[std::size_t(i)]->setChecked(m_window.checkedThrowPoint() == i);
 
     m_sheet->setPanelCaption(1, QString::fromStdString(m_window.frameTitle()));
-    setWindowTitle(QString::fromStdString(m_window.caption()));
-    m_pageNumbers[0]->setText(QString::number(m_window.currentPage()));
-    m_pageNumbers[1]->setText(QString::number(m_window.pageCount()));
-    if (m_pageScroll->value() != m_window.currentPage()) {
+    setWindowTitle(QString::fromStdString(m_document.caption()));
+    m_pageNumbers[0]->setText(QString::number(m_document.currentPage()));
+    m_pageNumbers[1]->setText(QString::number(m_document.pageCount()));
+    if (m_pageScroll->value() != m_document.currentPage()) {
         const QSignalBlocker quiet(m_pageScroll);
-        m_pageScroll->setValue(m_window.currentPage());
+        m_pageScroll->setValue(m_document.currentPage());
     }
     m_lensLabel->setText(QString::fromStdString(m_window.lensLabel()));
     m_lensLabel->setVisible(!m_window.lensLabel().empty());

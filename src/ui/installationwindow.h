@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/help.h"
-#include "drawing/throwwindow.h"
+#include "project/projectdocument.h"
 
 #include <QMainWindow>
 #include <array>
@@ -20,13 +20,13 @@ class SheetView;
 
 // The installation window ("Throw", "Installation Dimensions"): shows the installation
 // window's state and forwards the installer's actions. Rules and arithmetic live in
-// lumidex::ThrowWindow.
+// lumidex::ThrowWindow, pages and files in lumidex::ProjectDocument.
 class InstallationWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit InstallationWindow(lumidex::ThrowWindow &window, QWidget *parent = nullptr);
+    explicit InstallationWindow(lumidex::ProjectDocument &document, QWidget *parent = nullptr);
 
     void refresh();
 
@@ -55,6 +55,7 @@ private:
     void createCentralWidget();
     void createConnections();
 
+    lumidex::ProjectDocument &m_document;
     lumidex::ThrowWindow &m_window;
 
     struct FileActions

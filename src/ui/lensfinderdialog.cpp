@@ -1,7 +1,7 @@
 #include "lensfinderdialog.h"
 
 #include "catalogue/throwformulas.h"
-#include "drawing/throwwindow.h"
+#include "installation/throwwindow.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -67,7 +67,8 @@ void LensFinderDialog::search()
     const lumidex::InstallationState &state = m_window.state();
     const lumidex::Unit units = state.screen.displayUnits;
     const double distance = lumidex::toInches(m_distance->text().toStdString(), units);
-    m_matches = lumidex::findLenses(state.screen, state.mountPosition, distance, m_focus);
+    m_matches =
+        lumidex::findLenses(state.screen, lumidex::mountedAt(state.inputs), distance, m_focus);
     m_table->setRowCount(int(m_matches.size()));
     for (int row = 0; row < int(m_matches.size()); ++row) {
         const lumidex::LensMatch &m = m_matches[std::size_t(row)];

@@ -29,7 +29,7 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
     m_main = std::make_unique<ScreenCalculatorWindow>(m_session.screenWindow());
     m_main->adjustSize();
     centre(m_main.get());
-    m_installation = std::make_unique<InstallationWindow>(m_session.throwWindow());
+    m_installation = std::make_unique<InstallationWindow>(m_session.document());
     m_installation->adjustSize();
     centre(m_installation.get());
 
@@ -49,17 +49,17 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
     // Opening from the screen calculator loads the project for the installation window's next
     // showing.
     connect(m_main.get(), &ScreenCalculatorWindow::openProjectRequested, this, [this] {
-        m_session.throwWindow().openProject();
+        m_session.document().openProject();
         m_installation->refresh();
     });
     attachTips();
 
     if (options.projectFile)
-        m_session.throwWindow().openProjectFile(*options.projectFile);
+        m_session.document().openProjectFile(*options.projectFile);
 
     connect(m_installation.get(), &InstallationWindow::helpRequested, this, &Program::openHelp);
     connect(m_installation.get(), &InstallationWindow::aboutRequested, this, &Program::showAbout);
-    m_printing = new SheetPrinting(m_session.throwWindow(), m_dialogs, m_installation.get());
+    m_printing = new SheetPrinting(m_session.document(), m_dialogs, m_installation.get());
     connect(m_installation.get(), &InstallationWindow::printRequested, m_printing,
             &SheetPrinting::print);
     connect(m_installation.get(), &InstallationWindow::printPreviewRequested, m_printing,

@@ -1,6 +1,6 @@
 #include "sheetoutput.h"
 
-#include "drawing/throwwindow.h"
+#include "project/projectdocument.h"
 
 #include <QLocale>
 #include <QPageLayout>
@@ -40,13 +40,13 @@ QPageLayout sheetPageLayout()
                        QPageLayout::Landscape, QMarginsF(6, 6, 6, 6), QPageLayout::Millimeter);
 }
 
-ShownPageKeeper::ShownPageKeeper(lumidex::ThrowWindow &window)
-    : m_window(window), m_page(window.currentPage())
+ShownPageKeeper::ShownPageKeeper(lumidex::ProjectDocument &document)
+    : m_document(document), m_page(document.currentPage())
 {}
 
 ShownPageKeeper::~ShownPageKeeper()
 {
-    m_window.pageScroll(m_page);
+    m_document.pageScroll(m_page);
 }
 
 namespace {
@@ -56,7 +56,7 @@ constexpr int PdfResolution = 600;
 
 } // namespace
 
-bool writeSheetsPdf(lumidex::ThrowWindow &window, const lumidex::PrintRequest &request,
+bool writeSheetsPdf(lumidex::ProjectDocument &document, const lumidex::PrintRequest &request,
                     const QString &path, const QString &title, QString *error)
 {
     QSaveFile file(path);
@@ -75,9 +75,9 @@ bool writeSheetsPdf(lumidex::ThrowWindow &window, const lumidex::PrintRequest &r
         PaintedSheets sheets(pdf);
         lumidex::PrintRequest oneFile = request;
         oneFile.copyPerJob = false;
-        const ShownPageKeeper keep(window);
+        const ShownPageKeeper keep(document);
         written =
-            lumidex::printInstallation(window, oneFile, sheets) == lumidex::PrintOutcome::Printed;
+            lumidex::printInstallation(document, oneFile, sheets) == lumidex::PrintOutcome::Printed;
     }
     if (!written) {
         file.cancelWriting();

@@ -36,14 +36,14 @@ protected:
 class ShownPageKeeper
 {
 public:
-    explicit ShownPageKeeper(lumidex::ThrowWindow &window);
+    explicit ShownPageKeeper(lumidex::ProjectDocument &document);
     ~ShownPageKeeper();
 
     ShownPageKeeper(const ShownPageKeeper &) = delete;
     ShownPageKeeper &operator=(const ShownPageKeeper &) = delete;
 
 private:
-    lumidex::ThrowWindow &m_window;
+    lumidex::ProjectDocument &m_document;
     int m_page;
 };
 
@@ -54,5 +54,5 @@ QPageLayout sheetPageLayout();
 // Writes the requested pages of the project as one PDF at path, each copy after the other.
 // The window is left showing the page it showed. Nothing is left at path unless the whole PDF
 // was written; error then says why.
-bool writeSheetsPdf(lumidex::ThrowWindow &window, const lumidex::PrintRequest &request,
+bool writeSheetsPdf(lumidex::ProjectDocument &document, const lumidex::PrintRequest &request,
                     const QString &path, const QString &title, QString *error);

@@ -1,9 +1,9 @@
 #include "sheetprinting.h"
 
 #include "app/dialogs.h"
-#include "drawing/throwwindow.h"
 #include "print/printerprofile.h"
 #include "print/printjob.h"
+#include "project/projectdocument.h"
 #include "sheetoutput.h"
 
 #include <QDir>
@@ -125,16 +125,16 @@ private:
     PrinterSheets m_sheets;
 };
 
-QString sheetTitle(const lumidex::ThrowWindow &window)
+QString sheetTitle(const lumidex::ProjectDocument &document)
 {
-    return QString::fromStdString(window.caption());
+    return QString::fromStdString(document.caption());
 }
 
 } // namespace
 
-SheetPrinting::SheetPrinting(lumidex::ThrowWindow &window, lumidex::Dialogs &dialogs,
+SheetPrinting::SheetPrinting(lumidex::ProjectDocument &document, lumidex::Dialogs &dialogs,
                              QWidget *parentWindow)
-    : QObject(parentWindow), m_window(window), m_dialogs(dialogs), m_parentWindow(parentWindow)
+    : QObject(parentWindow), m_document(document), m_dialogs(dialogs), m_parentWindow(parentWindow)
 {}
 
 lumidex::PrintRequest SheetPrinting::requestOf(const QPrinter &printer)
@@ -171,14 +171,14 @@ void SheetPrinting::print()
     QDir().mkpath(QFileInfo(path).absolutePath());
     lumidex::IniProfileStore profile(path.toStdString());
     DialogPrinter printer(m_parentWindow, profile);
-    lumidex::printCommand(m_window, printer, profile, m_dialogs);
+    lumidex::printCommand(m_document, printer, profile, m_dialogs);
 }
 
 void SheetPrinting::preview()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(sheetTitle(m_window));
+    printer.setDocName(sheetTitle(m_document));
     QPrintPreviewDialog dialog(&printer, m_parentWindow);
     dialog.setWindowTitle(tr("Print Preview"));
     if (m_parentWindow)
@@ -189,8 +189,8 @@ void SheetPrinting::preview()
         lumidex::PrintRequest all;
         all.copies = 1;
         all.copyPerJob = false;
-        const ShownPageKeeper keep(m_window);
-        if (lumidex::printInstallation(m_window, all, sheets) == lumidex::PrintOutcome::Failed)
+        const ShownPageKeeper keep(m_document);
+        if (lumidex::printInstallation(m_document, all, sheets) == lumidex::PrintOutcome::Failed)
             failed = true;
     });
     dialog.exec();
@@ -201,8 +201,8 @@ void SheetPrinting::preview()
 void SheetPrinting::exportPdf()
 {
     QString suggested;
-    if (!m_window.projectFileName().empty()) {
-        const QFileInfo project(QString::fromStdString(m_window.projectFileName()));
+    if (!m_document.projectFileName().empty()) {
+        const QFileInfo project(QString::fromStdString(m_document.projectFileName()));
         suggested = project.absoluteDir().filePath(project.completeBaseName() + ".pdf");
     }
     QString path = QFileDialog::getSaveFileName(m_parentWindow, tr("Export PDF"), suggested,
@@ -215,7 +215,7 @@ void SheetPrinting::exportPdf()
     all.copyPerJob = false;
     QString why;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool written = writeSheetsPdf(m_window, all, path, sheetTitle(m_window), &why);
+    const bool written = writeSheetsPdf(m_document, all, path, sheetTitle(m_document), &why);
     QGuiApplication::restoreOverrideCursor();
     if (!written) {
         const QString text = tr("Unable to export the PDF to filename: %1\r\n%2")

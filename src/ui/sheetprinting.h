@@ -10,7 +10,7 @@ class QWidget;
 
 namespace lumidex {
 class Dialogs;
-class ThrowWindow;
+class ProjectDocument;
 } // namespace lumidex
 
 // The installation window's printing commands: File, Print (the print dialog, then one sheet
@@ -20,7 +20,8 @@ class SheetPrinting : public QObject
     Q_OBJECT
 
 public:
-    SheetPrinting(lumidex::ThrowWindow &window, lumidex::Dialogs &dialogs, QWidget *parentWindow);
+    SheetPrinting(lumidex::ProjectDocument &document, lumidex::Dialogs &dialogs,
+                  QWidget *parentWindow);
 
     void print();
     void preview();
@@ -34,7 +35,7 @@ public:
     static QString profilePath();
 
 private:
-    lumidex::ThrowWindow &m_window;
+    lumidex::ProjectDocument &m_document;
     lumidex::Dialogs &m_dialogs;
     QWidget *m_parentWindow;
 };

@@ -1,4 +1,6 @@
 #include "app/session.h"
+#include "catalogue/limits.h"
+#include "catalogue/throwformulas.h"
 #include "scripteddialogs.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +34,7 @@ protected:
 
 TEST_F(CrtWindowTest, StartUpShowsTheCr7300DistanceAtOnce)
 {
-    EXPECT_TRUE(state().selection == Selection::crt(Series::CR7300));
+    EXPECT_TRUE(state().inputs.selection == Selection::crt(Series::CR7300));
     EXPECT_EQ(window().distanceText(), "106");
     EXPECT_EQ(window().throwAngleText(), "15.2");
     EXPECT_TRUE(window().drawing().nearPicture.visible);
@@ -43,7 +45,7 @@ TEST_F(CrtWindowTest, Cr7300AtTheCentreThrowsStraight)
 {
     window().selectPosition(1);
     EXPECT_EQ(window().distanceText(), "111");
-    EXPECT_EQ(state().throwAngle, 0.0);
+    EXPECT_EQ(state().results.throwAngle, 0.0);
     EXPECT_EQ(window().drawing().line_TD.y1, window().drawing().line_TD.y2);
 }
 
@@ -52,7 +54,7 @@ TEST_F(CrtWindowTest, TypedDistanceFindsTheScreenWidth)
     window().selectSeries(Series::CR7400);
     typeDistance("150");
     EXPECT_EQ(window().distanceText(), "150");
-    EXPECT_EQ(state().enteredThrowDistance, 0.0f);
+    EXPECT_EQ(state().inputs.enteredThrowDistance, 0.0f);
     EXPECT_NEAR(state().screen.width, 102.7, 0.1);
     EXPECT_EQ(session.screenWindow().field(Dimension::Width).text, "103");
     EXPECT_TRUE(dialogs.messages.empty());
@@ -65,19 +67,19 @@ TEST_F(CrtWindowTest, TypedDistanceTooShortIsRefusedAndReset)
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.messages[0].text, OutOfRangeMessage);
     EXPECT_EQ(state().screen.width, 80.0f);
-    EXPECT_EQ(state().enteredThrowDistance, 0.0f);
+    EXPECT_EQ(state().inputs.enteredThrowDistance, 0.0f);
 }
 
 TEST_F(CrtWindowTest, Cr7100AngleBeyondTheLensLeavesTheResults)
 {
     window().selectSeries(Series::CR7100);
-    const double before = state().throwDistance;
+    const double before = state().results.throwDistance;
     dialogs.answers.push_back("17.8");
     window().selectPosition(3);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "Angle limit exceeded.  The Maximum Angle for the "
                                         "CR-7100 is (+-)17.7 degrees.");
-    EXPECT_EQ(state().throwDistance, before);
+    EXPECT_EQ(state().results.throwDistance, before);
 }
 
 TEST_F(CrtWindowTest, Cr75xxWritesItsRingAndSpacerNote)
@@ -112,7 +114,7 @@ TEST_F(CrtTipsTest, Cr7100WalksThroughTheRingSteps)
     ASSERT_EQ(dialogs.tipsShown.size(), 1u);
     EXPECT_EQ(dialogs.tipsShown[0], "Adjustment of the Modular Lens Coupling lens focus rings is "
                                     "needed to obtain optimum focus.");
-    EXPECT_TRUE(state().ringsSet);
+    EXPECT_TRUE(state().results.ringsSet);
     EXPECT_FALSE(dialogs.tipsRings[0].empty());
 }
 
@@ -123,7 +125,7 @@ TEST_F(CrtTipsTest, SteepCustomAngleWarnsAboutTheAngle)
     window().selectPosition(3);
     ASSERT_EQ(dialogs.tipsShown.size(), 1u);
     EXPECT_EQ(dialogs.tipsShown[0].substr(0, 23), "The ANGLE is too large.");
-    EXPECT_EQ(state().mountPosition, MountPosition::Bottom);
+    EXPECT_EQ(mountedAt(state().inputs), MountPosition::Bottom);
 }
 
 TEST_F(CrtTipsTest, NeverInExpertMode)

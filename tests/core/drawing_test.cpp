@@ -49,9 +49,9 @@ TEST_F(DrawingTest, ZoomLensDrawsBothPositionsWithTheirValues)
 {
     window().selectLens(Model::LX460, 0);
     const Drawing &d = drawing();
-    const int scale = state().drawingScale;
-    EXPECT_EQ(d.lineNear.x1, std::lround(8280 - scale * state().throwNear));
-    EXPECT_EQ(d.lineFar.x1, std::lround(8280 - scale * state().throwFar));
+    const int scale = state().results.drawingScale;
+    EXPECT_EQ(d.lineNear.x1, std::lround(8280 - scale * state().results.throwNear));
+    EXPECT_EQ(d.lineFar.x1, std::lround(8280 - scale * state().results.throwFar));
     EXPECT_TRUE(d.lineFar.visible);
     EXPECT_TRUE(d.Label1[14].visible);
     EXPECT_TRUE(d.Label1[15].visible);
@@ -84,7 +84,7 @@ TEST_F(DrawingTest, InstallationHoleMovesOnlyTheFarPosition)
     const Drawing &hole = drawing();
     EXPECT_EQ(front.farPicture.entry, 2);
     EXPECT_EQ(hole.farPicture.entry, 3);
-    EXPECT_NEAR(front.lineFar.x1 - hole.lineFar.x1, 8.2 * state().drawingScale, 1.0);
+    EXPECT_NEAR(front.lineFar.x1 - hole.lineFar.x1, 8.2 * state().results.drawingScale, 1.0);
     EXPECT_EQ(hole.nearPicture.left, front.nearPicture.left);
 }
 
@@ -92,7 +92,7 @@ TEST_F(DrawingTest, ScreenStandsOnTheFloorLineAtScale)
 {
     window().selectLens(Model::LX460, 0);
     const Drawing &d = drawing();
-    const int scale = state().drawingScale;
+    const int scale = state().results.drawingScale;
     EXPECT_EQ(d.screen_pic.y2, Drawing::FloorY);
     EXPECT_EQ(d.screen_pic.y2 - d.screen_pic.y1, 60 * scale);
     EXPECT_EQ(d.lblVsize.caption, "60");
@@ -149,7 +149,7 @@ TEST_P(Rulers, FollowScaleAndUnits)
     window().selectLens(Model::LX460, c.lens);
     window().selectUnits(c.units);
     screenWidth(c.width);
-    ASSERT_EQ(state().drawingScale, c.scale);
+    ASSERT_EQ(state().results.drawingScale, c.scale);
     const Drawing &d = drawing();
     EXPECT_EQ(d.Label1[1].caption, c.across[0]);
     EXPECT_EQ(d.Label1[2].caption, c.across[1]);
@@ -180,7 +180,7 @@ TEST_F(DrawingTest, VeryLongThrowShrinksTheScaleButNeverBelowOne)
     window().selectLens(Model::DX520, 1);
     screenWidth("25000");
     ASSERT_FLOAT_EQ(state().screen.width, 25000.0f);
-    EXPECT_EQ(state().drawingScale, 1);
+    EXPECT_EQ(state().results.drawingScale, 1);
     expectSane(drawing());
 }
 
@@ -188,7 +188,7 @@ TEST_F(DrawingTest, TallScreenHalvesTheScaleUntilItFits)
 {
     window().selectLens(Model::LX550, 0);
     screenWidth("400");
-    EXPECT_LT(state().drawingScale, 20);
+    EXPECT_LT(state().results.drawingScale, 20);
     EXPECT_GE(drawing().screen_pic.y1, Drawing::TopLimitY);
     EXPECT_GE(drawing().nearPicture.top, Drawing::TopLimitY);
 }
@@ -204,7 +204,7 @@ TEST_F(DrawingTest, FloorMountedCrtShowsOnlyTheCeilingSideHeight)
     EXPECT_TRUE(d.lblflr_ceiling.visible);
     EXPECT_FALSE(d.line_flr_proj.visible);
     EXPECT_FALSE(d.lineCeiling.visible);
-    EXPECT_EQ(d.lineNear.x1, state().projectorDrawX);
+    EXPECT_EQ(d.lineNear.x1, state().results.projectorDrawX);
     expectSane(d);
 }
 

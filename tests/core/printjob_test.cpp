@@ -111,17 +111,18 @@ protected:
         session.screenWindow().calc(); // "&Layout"
         for (int page = 1; page <= 3; ++page) {
             if (page > 1)
-                window().pageButton(1);
+                document().pageButton(1);
             window().setTitleText(PageText::Title, "page " + std::to_string(page));
         }
     }
 
     ThrowWindow &window() { return session.throwWindow(); }
+    ProjectDocument &document() { return session.document(); }
 
     void print(const PrintRequest &request)
     {
         printer.answer = request;
-        printCommand(window(), printer, profile, dialogs);
+        printCommand(document(), printer, profile, dialogs);
     }
 
     ScriptedDialogs dialogs;
@@ -148,7 +149,7 @@ class PrintWalk : public PrintCommandTest, public ::testing::WithParamInterface<
 TEST_P(PrintWalk, PrintsThePagesAskedForOneJobPerCopy)
 {
     const WalkCase &c = GetParam();
-    window().pageScroll(c.shown);
+    document().pageScroll(c.shown);
     print(c.request);
 
     ASSERT_EQ(printer.jobs.size(), c.jobs.size()) << c.what;
@@ -158,7 +159,7 @@ TEST_P(PrintWalk, PrintsThePagesAskedForOneJobPerCopy)
         for (const RecordingPrinter::Sheet &s : printer.jobs[j])
             EXPECT_EQ(s.title, "page " + std::to_string(s.page)) << c.what;
     }
-    EXPECT_EQ(window().currentPage(), c.shownAfter) << c.what;
+    EXPECT_EQ(document().currentPage(), c.shownAfter) << c.what;
     EXPECT_EQ(window().titleText(PageText::Title), "page " + std::to_string(c.shownAfter));
     EXPECT_TRUE(dialogs.messages.empty()) << c.what;
 }
@@ -197,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PrintCommandTest, SheetsFollowOnePerPageWithinAJob)
 {
-    window().pageScroll(1);
+    document().pageScroll(1);
     print(request(PrintRange::All));
     const std::vector<std::string> expected{"dialog 3 1", "busy",  "begin",     "sheet",
                                             "new sheet",  "sheet", "new sheet", "sheet",
@@ -208,21 +209,21 @@ TEST_F(PrintCommandTest, SheetsFollowOnePerPageWithinAJob)
 // A title typed on the page shown and not yet stored is printed, and kept.
 TEST_F(PrintCommandTest, UnstoredEditsOfThePageShownArePrinted)
 {
-    window().pageScroll(1);
+    document().pageScroll(1);
     window().setTitleText(PageText::Title, "page 1");
     window().setTitleText(PageText::Author, "typed just now");
     print(request(PrintRange::All));
-    window().pageScroll(1);
+    document().pageScroll(1);
     EXPECT_EQ(window().titleText(PageText::Author), "typed just now");
 }
 
 TEST_F(PrintCommandTest, CancelledDialogPrintsNothingAndKeepsThePage)
 {
-    window().pageScroll(2);
+    document().pageScroll(2);
     printer.answer = std::nullopt;
-    printCommand(window(), printer, profile, dialogs);
+    printCommand(document(), printer, profile, dialogs);
     EXPECT_EQ(printer.log, std::vector<std::string>{"dialog 3 2"});
-    EXPECT_EQ(window().currentPage(), 2);
+    EXPECT_EQ(document().currentPage(), 2);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(profile.reads, 0);
 }
@@ -244,7 +245,7 @@ class PrintFailure : public PrintCommandTest, public ::testing::WithParamInterfa
 TEST_P(PrintFailure, EndsCleanlyWithOneMessage)
 {
     const FailureCase &c = GetParam();
-    window().pageScroll(1);
+    document().pageScroll(1);
     printer.failBegin = c.failBegin;
     printer.failAtSheet = c.failAtSheet;
     print(request(PrintRange::All, 1, 1, 2));
@@ -257,7 +258,7 @@ TEST_P(PrintFailure, EndsCleanlyWithOneMessage)
                                         printer.log.end());
     EXPECT_EQ(tail, c.tail) << c.what;
     EXPECT_EQ(std::count(printer.log.begin(), printer.log.end(), "begin"), 1) << c.what;
-    EXPECT_EQ(window().currentPage(), c.shownAfter);
+    EXPECT_EQ(document().currentPage(), c.shownAfter);
     EXPECT_EQ(window().titleText(PageText::Title), "page " + std::to_string(c.shownAfter));
 }
 

@@ -383,22 +383,24 @@ private:
     std::string resultsMismatch()
     {
         const InstallationState &st = state();
-        if (!m_recalculates || st.selection.isCrt())
+        if (!m_recalculates || st.inputs.selection.isCrt())
             return {};
         const ScreenState &s = st.screen;
-        const ThrowResult r = computeThrow(
-            st.selection, {s.diagonal, s.width, s.aspect, st.inputSignal, st.sxgaAspectMode});
-        const double offset =
-            window().checkedThrowPoint() == 1 ? modelEntry(st.selection.model).holeOffset : 0.0;
+        const ThrowResult r =
+            computeThrow(st.inputs.selection, {s.diagonal, s.width, s.aspect, st.inputs.inputSignal,
+                                               st.inputs.sxgaAspectMode});
+        const double offset = window().checkedThrowPoint() == 1
+                                  ? modelEntry(st.inputs.selection.model).holeOffset
+                                  : 0.0;
         const auto same = [](double a, double b) {
             return std::abs(a - b) <= 1e-6 * std::max(std::abs(a), std::abs(b));
         };
-        if (same(st.throwDistance, r.throwDistance + offset) &&
-            (!r.zoom || (same(st.throwNear, r.throwNear) &&
-                         same(st.throwFar, static_cast<float>(r.throwFar + offset)))))
+        if (same(st.results.throwDistance, r.throwDistance + offset) &&
+            (!r.zoom || (same(st.results.throwNear, r.throwNear) &&
+                         same(st.results.throwFar, static_cast<float>(r.throwFar + offset)))))
             return {};
-        return "distance " + formatSingle(float(st.throwDistance)) + " (near " +
-               formatSingle(st.throwNear) + ", far " + formatSingle(st.throwFar) +
+        return "distance " + formatSingle(float(st.results.throwDistance)) + " (near " +
+               formatSingle(st.results.throwNear) + ", far " + formatSingle(st.results.throwFar) +
                ") where the screen gives " + formatSingle(float(r.throwDistance + offset)) +
                " (near " + formatSingle(r.throwNear) + ", far " +
                formatSingle(float(r.throwFar + offset)) + ")";
@@ -421,6 +423,7 @@ private:
 
     ScreenWindow &screen() { return m_session.screenWindow(); }
     ThrowWindow &window() { return m_session.throwWindow(); }
+    ProjectDocument &document() { return m_session.document(); }
     const InstallationState &state() { return m_session.state(); }
 
     std::size_t pick(std::size_t n)
@@ -643,7 +646,7 @@ private:
         add([this](long n) {
             logAction(n, "throw.aspectDoubleClick()");
             window().aspectDoubleClick();
-            const Selection &s = state().selection;
+            const Selection &s = state().inputs.selection;
             m_recalculates = m_rewrites =
                 s.isCrt() || !(s.model == Model::LX420 || s.model == Model::LX430 ||
                                s.model == Model::LX440 || s.model == Model::LX450);
@@ -663,39 +666,39 @@ private:
         add([this](long n) {
             const int index = static_cast<int>(pick(2));
             logAction(n, "throw.pageButton(" + std::to_string(index) + ") on page " +
-                             std::to_string(window().currentPage()));
-            const int page = window().currentPage();
-            const int pages = window().pageCount();
-            window().pageButton(index);
+                             std::to_string(document().currentPage()));
+            const int page = document().currentPage();
+            const int pages = document().pageCount();
+            document().pageButton(index);
             m_recalculates = m_rewrites =
-                window().currentPage() != page && window().pageCount() == pages;
+                document().currentPage() != page && document().pageCount() == pages;
         });
         add([this](long n) {
             const int value = static_cast<int>(pick(101));
             logAction(n, "throw.pageScroll(" + std::to_string(value) + ") on page " +
-                             std::to_string(window().currentPage()));
-            const int page = window().currentPage();
-            const int pages = window().pageCount();
-            window().pageScroll(value);
+                             std::to_string(document().currentPage()));
+            const int page = document().currentPage();
+            const int pages = document().pageCount();
+            document().pageScroll(value);
             m_recalculates = m_rewrites =
-                window().currentPage() != page && window().pageCount() == pages;
+                document().currentPage() != page && document().pageCount() == pages;
         });
         add([this](long n) {
             logAction(n, "throw.newProject()");
-            window().newProject();
+            document().newProject();
         });
         add([this](long n) {
             logAction(n, "throw.saveProject() '" +
-                             fs::path(window().projectFileName()).filename().string() + "'");
-            window().saveProject();
+                             fs::path(document().projectFileName()).filename().string() + "'");
+            document().saveProject();
         });
         add([this](long n) {
             logAction(n, "throw.saveProjectAs()");
-            window().saveProjectAs();
+            document().saveProjectAs();
         });
         add([this](long n) {
             logAction(n, "throw.openProject()");
-            window().openProject();
+            document().openProject();
         });
         add([this](long n) {
             static constexpr std::array<PageText, 7> fields{
@@ -741,12 +744,12 @@ private:
             {"height", s.height},
             {"diagonal", s.diagonal},
             {"aspect", s.aspect},
-            {"throwNear", st.throwNear},
-            {"throwFar", st.throwFar},
-            {"throwDistance", st.throwDistance},
-            {"throwAngle", st.throwAngle},
-            {"focusParameter", st.focusParameter},
-            {"enteredThrowDistance", st.enteredThrowDistance},
+            {"throwNear", st.results.throwNear},
+            {"throwFar", st.results.throwFar},
+            {"throwDistance", st.results.throwDistance},
+            {"throwAngle", st.results.throwAngle},
+            {"focusParameter", st.results.focusParameter},
+            {"enteredThrowDistance", st.inputs.enteredThrowDistance},
         };
         for (const auto &[name, value] : numbers)
             if (!std::isfinite(value))
@@ -768,24 +771,24 @@ private:
         if (!(allowed(w) && allowed(h) && allowed(d)) && s.diagonal != 100.0f)
             return "screen outside the limits and not reset: " + screenText;
 
-        const int pages = window().pageCount();
-        if (pages < 1 || pages > MaxPages || window().currentPage() < 1 ||
-            window().currentPage() > pages)
-            return "page " + std::to_string(window().currentPage()) + " of " +
+        const int pages = document().pageCount();
+        if (pages < 1 || pages > MaxPages || document().currentPage() < 1 ||
+            document().currentPage() > pages)
+            return "page " + std::to_string(document().currentPage()) + " of " +
                    std::to_string(pages);
 
-        const int code = projectorCodeOf(st.selection);
+        const int code = projectorCodeOf(st.inputs.selection);
         const auto back = selectionFromProjectorCode(code);
-        if (!back || !(*back == st.selection))
+        if (!back || !(*back == st.inputs.selection))
             return "selection is no catalogue entry (code " + std::to_string(code) + ")";
         if (window().inputSignalVisible() &&
             (window().inputSignalIndex() < 0 ||
              window().inputSignalIndex() >= int(window().inputSignals().size())))
-            return "input signal " + std::to_string(st.inputSignal) + " outside its list of " +
-                   std::to_string(window().inputSignals().size());
+            return "input signal " + std::to_string(st.inputs.inputSignal) +
+                   " outside its list of " + std::to_string(window().inputSignals().size());
 
-        if (st.drawingScale < 1)
-            return "drawing scale " + std::to_string(st.drawingScale);
+        if (st.results.drawingScale < 1)
+            return "drawing scale " + std::to_string(st.results.drawingScale);
         std::string bad;
         const auto far = [](long long v) { return v < -100'000'000LL || v > 100'000'000LL; };
         window().drawing().forEachLine([&](std::string_view name, const DrawLine &l) {

@@ -18,6 +18,7 @@ protected:
     SheetTest() { session.screenWindow().calc(); } // "&Layout"
 
     ThrowWindow &window() { return session.throwWindow(); }
+    ProjectDocument &document() { return session.document(); }
 
     static std::vector<const SheetElement *> named(const std::vector<SheetElement> &sheet,
                                                    std::string_view name, SheetElementKind kind)
@@ -62,7 +63,7 @@ TEST_F(SheetTest, HiddenValueLabelsAreLeftOut)
 {
     window().selectLens(Model::LX460, 0);
     ASSERT_TRUE(window().throwAngleText().empty());
-    const std::vector<SheetElement> sheet = composeSheet(window());
+    const std::vector<SheetElement> sheet = composeSheet(document());
     EXPECT_FALSE(has(sheet, "lblTA"));
     EXPECT_FALSE(has(sheet, "Label4")); // the window has no such banner to hide
     EXPECT_EQ(has(sheet, "lblAspectRatio"), !window().aspectModeCaption().empty());
@@ -75,7 +76,7 @@ TEST_F(SheetTest, CrtShowsItsThrowAngle)
     window().selectSeries(Series::CR7400);
     const std::string angle = window().throwAngleText();
     ASSERT_FALSE(angle.empty());
-    const std::vector<SheetElement> sheet = composeSheet(window());
+    const std::vector<SheetElement> sheet = composeSheet(document());
     EXPECT_EQ(textOf(sheet, "lblTA"), angle);
     EXPECT_EQ(has(sheet, "lblLens"), !window().lensLabel().empty());
 }
@@ -87,7 +88,7 @@ TEST_F(SheetTest, FieldsShowTheWindowsValues)
     window().selectLens(Model::LX460, 0);
     window().setTitleText(PageText::Title, "Hall B");
     window().setTitleText(PageText::Revision, "C");
-    const std::vector<SheetElement> sheet = composeSheet(window());
+    const std::vector<SheetElement> sheet = composeSheet(document());
     EXPECT_EQ(textOf(sheet, "Text1(13)"), window().sizeText(Dimension::Width));
     EXPECT_EQ(textOf(sheet, "Text1(16)"), window().sizeText(Dimension::Height));
     EXPECT_EQ(textOf(sheet, "Text1(14)"), window().sizeText(Dimension::Diagonal));
@@ -107,7 +108,7 @@ TEST_F(SheetTest, FrameTitleIsTheDrawingPanelsCaption)
 {
     window().selectLens(Model::LX460, 0);
     ASSERT_FALSE(window().frameTitle().empty());
-    const std::vector<SheetElement> sheet = composeSheet(window());
+    const std::vector<SheetElement> sheet = composeSheet(document());
     EXPECT_EQ(textOf(sheet, "fraThrow(1)"), window().frameTitle());
     const auto panel = named(sheet, "fraThrow(1)", SheetElementKind::Box);
     ASSERT_EQ(panel.size(), 1u);
@@ -124,7 +125,7 @@ TEST_F(SheetTest, AlwaysPrintedLinesSurviveBeingHidden)
     for (DrawLine *l : {&hidden.Line1, &hidden.Line2, &hidden.Line3, &hidden.screen_pic,
                         &hidden.lineNear, &hidden.line_Vsize, &hidden.lineCeiling})
         l->visible = false;
-    const std::vector<SheetElement> sheet = detail::composeSheet(window(), hidden);
+    const std::vector<SheetElement> sheet = detail::composeSheet(document(), hidden);
     for (std::string_view name : {"Line1", "Line2", "Line3", "screen_pic", "lineNear", "line_Vsize",
                                   "Line4(0)", "Line4(21)"})
         EXPECT_EQ(named(sheet, name, SheetElementKind::Line).size(), 1u) << name;
@@ -138,7 +139,7 @@ TEST_F(SheetTest, ZoomLensPrintsItsFarthestPosition)
 {
     window().selectLens(Model::LX460, 0);
     ASSERT_TRUE(window().drawing().lineFar.visible);
-    const std::vector<SheetElement> sheet = composeSheet(window());
+    const std::vector<SheetElement> sheet = composeSheet(document());
     EXPECT_TRUE(has(sheet, "lineFar"));
     EXPECT_EQ(textOf(sheet, "txtHTDFar"), window().drawing().txtHTDFar.caption);
     EXPECT_EQ(textOf(sheet, "Label1(14)"), "Min.");
@@ -148,7 +149,7 @@ TEST_F(SheetTest, ZoomLensPrintsItsFarthestPosition)
 TEST_F(SheetTest, PanelsThenDrawingThenFrameLast)
 {
     window().selectLens(Model::LX460, 0);
-    const std::vector<SheetElement> sheet = composeSheet(window());
+    const std::vector<SheetElement> sheet = composeSheet(document());
     ASSERT_FALSE(sheet.empty());
     const SheetElement &frame = sheet.back();
     EXPECT_EQ(frame.name, "frame");
@@ -174,7 +175,7 @@ TEST_F(SheetTest, EverythingStaysOnTheSheet)
 {
     for (int lens : {0, 3}) {
         window().selectLens(Model::LX460, lens);
-        for (const SheetElement &e : composeSheet(window())) {
+        for (const SheetElement &e : composeSheet(document())) {
             if (e.kind == SheetElementKind::Line) {
                 for (double x : {e.x1, e.x2}) {
                     EXPECT_GE(x, 0) << e.name;
@@ -198,7 +199,7 @@ TEST_F(SheetTest, EverythingStaysOnTheSheet)
 TEST_F(SheetTest, ValuesSitOnTheMiddleOfTheirLines)
 {
     window().selectLens(Model::LX460, 0);
-    const std::vector<SheetElement> sheet = composeSheet(window());
+    const std::vector<SheetElement> sheet = composeSheet(document());
     const auto line = named(sheet, "line_Vsize", SheetElementKind::Line);
     const auto label = named(sheet, "lblVsize", SheetElementKind::Text);
     ASSERT_EQ(line.size(), 1u);

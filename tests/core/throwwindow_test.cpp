@@ -1,5 +1,9 @@
 #include "app/session.h"
+#include "catalogue/limits.h"
+#include "catalogue/throwformulas.h"
+#include "crt/crtmodel.h"
 #include "geometry/numbertext.h"
+#include "installation/positions.h"
 #include "scripteddialogs.h"
 
 #include <cmath>
@@ -16,6 +20,7 @@ protected:
     ThrowWindowTest() { session.screenWindow().calc(); } // "&Layout"
 
     ThrowWindow &window() { return session.throwWindow(); }
+    ProjectDocument &document() { return session.document(); }
     InstallationState &state() { return session.state(); }
     ScreenWindow &screen() { return session.screenWindow(); }
 
@@ -42,34 +47,34 @@ protected:
 TEST_F(ThrowWindowTest, ZoomLensGivesNearestAndFarthestDistance)
 {
     window().selectLens(Model::LX460, 0);
-    EXPECT_NEAR(state().throwFar, 190.63, 0.01);
-    EXPECT_NEAR(state().throwNear, 151.40, 0.01);
-    EXPECT_DOUBLE_EQ(state().throwDistance, state().throwNear);
+    EXPECT_NEAR(state().results.throwFar, 190.63, 0.01);
+    EXPECT_NEAR(state().results.throwNear, 151.40, 0.01);
+    EXPECT_DOUBLE_EQ(state().results.throwDistance, state().results.throwNear);
     EXPECT_EQ(window().distanceText(), "151");
     EXPECT_EQ(window().farDistanceText(), "191");
     EXPECT_EQ(window().notes(), "Projector can be positioned anywhere along the line indicated.");
     EXPECT_EQ(window().notesColour(), NoteColour::Blue);
-    EXPECT_EQ(state().drawingScale, 20);
+    EXPECT_EQ(state().results.drawingScale, 20);
     EXPECT_FALSE(window().distanceEnabled());
 }
 
 TEST_F(ThrowWindowTest, FixedLensKeepsTheZoomValuesAndWritesNoNote)
 {
     window().selectLens(Model::LX460, 0);
-    const float far = state().throwFar;
+    const float far = state().results.throwFar;
     window().selectLens(Model::LX460, 3);
-    EXPECT_EQ(state().throwFar, far);
-    EXPECT_NE(state().throwDistance, state().throwNear);
+    EXPECT_EQ(state().results.throwFar, far);
+    EXPECT_NE(state().results.throwDistance, state().results.throwNear);
     EXPECT_EQ(window().farDistanceText(), "");
 }
 
 TEST_F(ThrowWindowTest, InputSignalChangesDistancesAtOnce)
 {
     window().selectLens(Model::LX450, 0);
-    const double standard = state().throwDistance;
+    const double standard = state().results.throwDistance;
     EXPECT_EQ(window().inputSignals(), (std::vector<std::string>{"Standard Installation", "SVGA"}));
     window().chooseInputSignal(1);
-    EXPECT_NEAR(state().throwDistance, standard * 1.04, 1e-3);
+    EXPECT_NEAR(state().results.throwDistance, standard * 1.04, 1e-3);
     window().selectLens(Model::LX460, 0);
     EXPECT_FALSE(window().inputSignalVisible());
 }
@@ -78,33 +83,29 @@ TEST_F(ThrowWindowTest, ChoosingLx470AgainResetsItsSignal)
 {
     window().selectLens(Model::LX470, 0);
     window().chooseInputSignal(2);
-    EXPECT_EQ(state().inputSignal, 3);
+    EXPECT_EQ(state().inputs.inputSignal, 3);
     window().selectLens(Model::LX470, 1);
-    EXPECT_EQ(state().inputSignal, 1);
+    EXPECT_EQ(state().inputs.inputSignal, 1);
     EXPECT_EQ(window().inputSignalIndex(), 0);
 }
 
 TEST_F(ThrowWindowTest, CancelledSxgaChoiceChangesNothing)
 {
     window().selectLens(Model::LX460, 0);
-    const double before = state().throwDistance;
+    const double before = state().results.throwDistance;
     dialogs.sxgaAnswer = -1;
     window().selectLens(Model::LX530, 0);
     EXPECT_EQ(dialogs.sxgaShown, 1);
-    EXPECT_TRUE(state().selection == Selection::dataProjector(Model::LX460, 0));
-    EXPECT_EQ(state().throwDistance, before);
+    EXPECT_TRUE(state().inputs.selection == Selection::dataProjector(Model::LX460, 0));
+    EXPECT_EQ(state().results.throwDistance, before);
 
     dialogs.sxgaAnswer = 0;
     window().selectLens(Model::LX530, 0);
-    const double fourThree = state().throwDistance;
+    const double fourThree = state().results.throwDistance;
     dialogs.sxgaAnswer = 1;
     window().selectLens(Model::LX530, 0);
     EXPECT_EQ(dialogs.sxgaShown, 3);
-    EXPECT_NE(state().throwDistance, fourThree);
-
-    state().restoringSelection = true;
-    window().selectLens(Model::LX530, 1);
-    EXPECT_EQ(dialogs.sxgaShown, 3);
+    EXPECT_NE(state().results.throwDistance, fourThree);
 }
 
 struct PositionCase
@@ -124,12 +125,12 @@ class PositionsOffered : public ThrowWindowTest, public ::testing::WithParamInte
 TEST_P(PositionsOffered, FollowTheModelAndLens)
 {
     const PositionCase &c = GetParam();
-    state().mountPosition = c.before;
+    state().inputs.position = c.before;
     window().selectLens(c.model, c.lens);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(window().positionEnabled(i), c.enabled[static_cast<std::size_t>(i)]) << i;
     EXPECT_EQ(window().checkedPosition(), c.checked);
-    EXPECT_EQ(state().mountPosition, c.after);
+    EXPECT_EQ(mountedAt(state().inputs), c.after);
 }
 
 using P = MountPosition;
@@ -145,9 +146,9 @@ INSTANTIATE_TEST_SUITE_P(
         PositionCase{
             "lx490ZoomKeepsBottom", Model::LX490, 0, P::Bottom, {1, 1, 1, 0}, 2, P::Bottom},
         // LX-440, LX-450 and DX-520 only check their entry; the stored position stays.
-        PositionCase{"lx440ChecksSpecial", Model::LX440, 0, P::Bottom, {0, 0, 0, 1}, 3, P::Bottom},
-        PositionCase{"lx450Ln105ChecksCenter", Model::LX450, 2, P::Top, {0, 1, 0, 0}, 1, P::Top},
-        PositionCase{"dx520ChecksSpecial", Model::DX520, 1, P::Top, {0, 0, 0, 1}, 3, P::Top},
+        PositionCase{"lx440TakesSpecial", Model::LX440, 0, P::Bottom, {0, 0, 0, 1}, 3, P::Special},
+        PositionCase{"lx450Ln105TakesCenter", Model::LX450, 2, P::Top, {0, 1, 0, 0}, 1, P::Center},
+        PositionCase{"dx520TakesSpecial", Model::DX520, 1, P::Top, {0, 0, 0, 1}, 3, P::Special},
         PositionCase{"lx510SelectsSpecial", Model::LX510, 2, P::Top, {0, 0, 0, 1}, 3, P::Special},
         PositionCase{"lx510Ln115Center", Model::LX510, 5, P::Top, {0, 1, 0, 0}, 1, P::Center},
         PositionCase{"lx530Ln115Center", Model::LX530, 7, P::Top, {0, 1, 0, 0}, 1, P::Center}),
@@ -164,20 +165,20 @@ TEST_F(ThrowWindowTest, Lx470AtCenterNeedsItsSpacersRemoved)
 TEST_F(ThrowWindowTest, InstallationHoleAddsTheModelOffsetOnce)
 {
     window().selectLens(Model::LX510, 0);
-    const double front = state().throwDistance;
-    const float near = state().throwNear;
-    const float far = state().throwFar;
+    const double front = state().results.throwDistance;
+    const float near = state().results.throwNear;
+    const float far = state().results.throwFar;
     window().selectThrowPoint(1);
-    EXPECT_NEAR(state().throwDistance, front + 9.73, 1e-4);
-    EXPECT_NEAR(state().throwFar, far + 9.73, 1e-3);
-    EXPECT_EQ(state().throwNear, near);
+    EXPECT_NEAR(state().results.throwDistance, front + 9.73, 1e-4);
+    EXPECT_NEAR(state().results.throwFar, far + 9.73, 1e-3);
+    EXPECT_EQ(state().results.throwNear, near);
     EXPECT_EQ(window().checkedThrowPoint(), 1);
     window().selectThrowPoint(1); // already checked: nothing happens
-    EXPECT_NEAR(state().throwDistance, front + 9.73, 1e-4);
+    EXPECT_NEAR(state().results.throwDistance, front + 9.73, 1e-4);
 
     // The next recalculation measures from the lens front again.
     window().recalc();
-    EXPECT_DOUBLE_EQ(state().throwDistance, front);
+    EXPECT_DOUBLE_EQ(state().results.throwDistance, front);
     EXPECT_EQ(window().checkedThrowPoint(), 0);
 }
 
@@ -193,7 +194,7 @@ TEST_F(ThrowWindowTest, RefusedScreenIsResetThroughTheScreenCalculator)
     EXPECT_EQ(state().screen.diagonal, 100.0f);
     EXPECT_EQ(screen().field(Dimension::Width).text, "80");
     EXPECT_EQ(window().sizeText(Dimension::Width), "80");
-    EXPECT_NEAR(state().throwDistance, (100 * 24.275 / 1.31 - 64) / 25.4, 1e-3);
+    EXPECT_NEAR(state().results.throwDistance, (100 * 24.275 / 1.31 - 64) / 25.4, 1e-3);
 }
 
 struct ResetCase
@@ -276,7 +277,7 @@ TEST_P(ScreenInForce, IsWhatTheInstallationShows)
     window().selectLens(Model::LX460, 0);
     if (c.request == Request::PageShown) {
         typeSize(Dimension::Width, "100"); // page 1 keeps a screen of its own
-        window().pageButton(1);
+        document().pageButton(1);
     }
     c.calculator(screen());
     switch (c.request) {
@@ -293,14 +294,14 @@ TEST_P(ScreenInForce, IsWhatTheInstallationShows)
         window().selectLens(Model::LX460, 1);
         break;
     case Request::PageShown:
-        window().pageButton(0);
+        document().pageButton(0);
         break;
     }
 
     const ScreenState &s = state().screen;
-    const ThrowResult r =
-        computeThrow(state().selection, {s.diagonal, s.width, s.aspect, state().inputSignal, 0});
-    EXPECT_DOUBLE_EQ(state().throwDistance, r.throwDistance);
+    const ThrowResult r = computeThrow(
+        state().inputs.selection, {s.diagonal, s.width, s.aspect, state().inputs.inputSignal, 0});
+    EXPECT_DOUBLE_EQ(state().results.throwDistance, r.throwDistance);
     for (Dimension d : {Dimension::Width, Dimension::Height})
         EXPECT_EQ(window().sizeText(d), formatLength(s.value(d), s.displayUnits));
 }
@@ -345,7 +346,7 @@ TEST_F(ThrowWindowTest, UnitsChosenHereConvertBothWindows)
     EXPECT_EQ(screen().unitsCaption(), "Units:  Feet");
     EXPECT_EQ(window().unitsCaption(), "Units = ft.");
     EXPECT_EQ(window().sizeText(Dimension::Width), "6.7");
-    EXPECT_EQ(window().distanceText(), formatNumber(state().throwDistance / 12, "0.0"));
+    EXPECT_EQ(window().distanceText(), formatNumber(state().results.throwDistance / 12, "0.0"));
     window().cycleUnits();
     window().cycleUnits();
     EXPECT_EQ(window().unitsCaption(), "Units = in.");
@@ -371,9 +372,9 @@ TEST_F(ThrowWindowTest, VeryWideScreenShrinksTheDrawingWithoutEndingBelowOne)
     screen().setFieldText(Dimension::Width, "31000");
     screen().keyPress(Dimension::Width, ScreenWindow::KeyEnter);
     window().selectLens(Model::DX520, 1);
-    EXPECT_GE(state().drawingScale, 1);
-    EXPECT_TRUE(std::isfinite(state().throwFar));
-    EXPECT_LT(state().projectorDrawX, 8280);
+    EXPECT_GE(state().results.drawingScale, 1);
+    EXPECT_TRUE(std::isfinite(state().results.throwFar));
+    EXPECT_LT(state().results.projectorDrawX, 8280);
 }
 
 TEST_F(ThrowWindowTest, AspectDoubleClickSnapsOrRefuses)
@@ -405,16 +406,17 @@ TEST_P(CustomAngle, MapsToAPositionOrIsRefused)
 {
     const AngleCase &c = GetParam();
     window().selectSeries(c.series);
-    state().mountPosition = MountPosition::Top;
+    state().inputs.position = MountPosition::Top;
     dialogs.messages.clear();
     dialogs.answers.push_back(std::string(c.answer));
     window().selectPosition(3);
-    EXPECT_EQ(window().checkedPosition(), 3);
+    // A refused angle leaves the position in force as it was.
+    EXPECT_EQ(window().checkedPosition(), c.position ? 3 : 0);
     if (c.position) {
-        EXPECT_EQ(state().mountPosition, *c.position);
-        EXPECT_TRUE(state().customAngleActive);
+        EXPECT_EQ(mountedAt(state().inputs), *c.position);
+        EXPECT_TRUE(state().inputs.customAngleActive());
     } else {
-        EXPECT_FALSE(state().customAngleActive);
+        EXPECT_FALSE(state().inputs.customAngleActive());
     }
     if (c.message) {
         ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -428,7 +430,10 @@ INSTANTIATE_TEST_SUITE_P(
         AngleCase{"cr7100MinusTwoIsCenter", Series::CR7100, "-2", P::Center, nullptr},
         AngleCase{"cr7100JustAboveCenterIsTop", Series::CR7100, "-2.1", P::Top, nullptr},
         AngleCase{"cr7100ElevenIsBottom", Series::CR7100, "11", P::Bottom, nullptr},
-        AngleCase{"cr7100TwentyTwoIsBottom", Series::CR7100, "22", P::Bottom, nullptr},
+        AngleCase{"cr7100LensLimitIsBottom", Series::CR7100, "17.7", P::Bottom, nullptr},
+        // Within the Bottom range, but beyond what the lens can focus: refused when entered.
+        AngleCase{"cr7100BeyondTheLens", Series::CR7100, "22", std::nullopt,
+                  Cr7100AngleLimitMessage.data()},
         AngleCase{"cr7100TooSteep", Series::CR7100, "22.1", std::nullopt,
                   "This angle is too large for this projector"},
         AngleCase{"cr7100TooSteepAbove", Series::CR7100, "-22.1", std::nullopt,
@@ -445,12 +450,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "Angle must be a valid NUMBER"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(ThrowWindowTest, CancelledAnglePromptKeepsSpecialChecked)
+TEST_F(ThrowWindowTest, CancelledAnglePromptKeepsThePositionInForce)
 {
     window().selectSeries(Series::CR7300);
     window().selectPosition(3);
-    EXPECT_EQ(window().checkedPosition(), 3);
-    EXPECT_EQ(state().mountPosition, MountPosition::Top);
+    EXPECT_EQ(window().checkedPosition(), 0);
+    EXPECT_EQ(state().inputs.position, MountPosition::Top);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

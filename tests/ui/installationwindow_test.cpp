@@ -64,7 +64,7 @@ private slots:
         m_dialogs = std::make_unique<ScriptedDialogs>();
         m_session = std::make_unique<lumidex::Session>(
             *m_dialogs, lumidex::StartOptions{lumidex::Unit::Inches, false, true, {}});
-        m_window = std::make_unique<InstallationWindow>(m_session->throwWindow());
+        m_window = std::make_unique<InstallationWindow>(m_session->document());
         m_session->screenWindow().calc(); // "&Layout"
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -210,7 +210,8 @@ private slots:
         QCOMPARE(table->item(0, 1)->text(), QStringLiteral("151"));
         emit table->cellDoubleClicked(0, 0);
         QCOMPARE(finder.result(), int(QDialog::Accepted));
-        QVERIFY(m_session->state().selection == lumidex::Selection::dataProjector(Model::LX460, 0));
+        QVERIFY(m_session->state().inputs.selection ==
+                lumidex::Selection::dataProjector(Model::LX460, 0));
     }
 
     // The sheet on an image: the grey frame around the window's area, the heavy screen line
@@ -219,7 +220,7 @@ private slots:
     {
         m_session->throwWindow().selectLens(Model::LX460, 0);
         const std::vector<lumidex::SheetElement> sheet =
-            lumidex::composeSheet(m_session->throwWindow());
+            lumidex::composeSheet(m_session->document());
         QImage image(2200, 1600, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
@@ -261,7 +262,7 @@ private slots:
     // written leaves nothing behind.
     void exportWritesEveryPageAndKeepsThePageShown()
     {
-        lumidex::ThrowWindow &w = m_session->throwWindow();
+        lumidex::ProjectDocument &w = m_session->document();
         w.pageButton(1);
         w.pageButton(1);
         w.pageScroll(2);

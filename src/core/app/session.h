@@ -9,8 +9,9 @@
 #include "app/installationstate.h"
 #include "app/tooltips.h"
 #include "crt/focustables.h"
-#include "drawing/throwwindow.h"
 #include "geometry/screenwindow.h"
+#include "installation/throwwindow.h"
+#include "project/projectdocument.h"
 
 #include <functional>
 
@@ -24,6 +25,7 @@ public:
     InstallationState &state() { return m_state; }
     ScreenWindow &screenWindow() { return m_screen; }
     ThrowWindow &throwWindow() { return m_throw; }
+    ProjectDocument &document() { return m_document; }
     const FocusTables &focusTables() const { return m_focus; }
     Tooltips &tooltips() { return m_tooltips; }
 
@@ -43,6 +45,7 @@ private:
     Tooltips m_tooltips;
     ScreenWindow m_screen;
     ThrowWindow m_throw;
+    ProjectDocument m_document;
     std::function<void()> m_show;
 };
 

@@ -187,10 +187,13 @@ Crt7100Angle crt7100Angle(Series series, int mountPosition, bool customAngleActi
         result.A = throwAngle;
         return result;
     }
-    if (series == Series::CR7100 && result.A > Cr7100MaxAngle) {
+    // A page keeps the angle as a 32-bit float: the limits are compared at that precision, so
+    // that an angle at the limit is still taken when its project is opened again.
+    const float steepness = toSingle(result.A);
+    if (series == Series::CR7100 && steepness > toSingle(Cr7100MaxAngle)) {
         result.refused = true;
         result.message = Cr7100AngleLimitMessage;
-    } else if (series == Series::CR7200 && result.A > Cr7200MaxAngle) {
+    } else if (series == Series::CR7200 && steepness > toSingle(Cr7200MaxAngle)) {
         result.refused = true;
         result.message = Cr7200AngleLimitMessage;
     }
@@ -335,13 +338,10 @@ Crt7500Result CalculateCrt7500(float S, float V, int mountPosition)
     }
 
     const bool largeScreen = S > 120;
-    result.notes = largeScreen ? " Lens Ring Position = 200,  CRT Spacers = 200 and 0.2mm"
-                               : " Lens Ring Position = 100,  CRT Spacers = 100";
-    if (mountPosition == 1) {
+    const bool centre = mountPosition == 1;
+    result.notes = Crt7500Notes[(largeScreen ? 1 : 0) + (centre ? 2 : 0)];
+    if (centre)
         result.throwAngle = 0;
-        result.notes = largeScreen ? " Lens Ring Position = 200,  CRT Spacers = 200 and 0.8mm"
-                                   : " Lens Ring Position = 100,  CRT Spacers = 100 and 0.8mm";
-    }
 
     const double cosAngle = cosDeg(result.throwAngle);
     if (V > 0) {

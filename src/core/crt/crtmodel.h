@@ -151,6 +151,15 @@ Crt7100Reverse crt7100Reverse(float enteredDistance, double A, bool customAngleA
 
 // --- CR-75xx -----------------------------------------------------------------------------------
 
+// The lens ring note for a screen up to 120 inches wide, for a wider one, and the same two at
+// the centre of the screen.
+inline constexpr std::array<std::string_view, 4> Crt7500Notes{
+    " Lens Ring Position = 100,  CRT Spacers = 100",
+    " Lens Ring Position = 200,  CRT Spacers = 200 and 0.2mm",
+    " Lens Ring Position = 100,  CRT Spacers = 100 and 0.8mm",
+    " Lens Ring Position = 200,  CRT Spacers = 200 and 0.8mm",
+};
+
 struct Crt7500Result
 {
     double throwAngle = 0.0; // degrees

@@ -40,6 +40,7 @@ struct DrawLine
     bool thick = false;
 
     int length() const; // vertical or horizontal extent, whichever is larger
+    bool operator==(const DrawLine &) const = default;
 };
 
 // Labels are sized for one line of the drawing's small text; the placement rules (centring,
@@ -57,6 +58,7 @@ struct DrawLabel
     DrawColour colour = DrawColour::Black;
     bool visible = true;
     bool field = false; // a value field (boxed) rather than a plain label
+    bool operator==(const DrawLabel &) const = default;
 };
 
 struct DrawPicture
@@ -70,6 +72,7 @@ struct DrawPicture
     bool inverted = false; // hung from the ceiling
     bool ghost = false;    // the farthest position of a zoom lens
     bool visible = false;
+    bool operator==(const DrawPicture &) const = default;
 };
 
 struct Drawing
@@ -92,6 +95,7 @@ struct Drawing
 
     // The window's layout state, before any recalculation.
     static Drawing layout();
+    bool operator==(const Drawing &) const = default;
 
     // Every element with its name, in painting order.
     void forEachLine(const std::function<void(std::string_view, const DrawLine &)> &f) const;

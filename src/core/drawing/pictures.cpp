@@ -1,5 +1,6 @@
 #include "drawing/pictures.h"
 
+#include <algorithm>
 #include <array>
 
 namespace lumidex {
@@ -63,6 +64,18 @@ int pictureMinimumX(Model m)
         break;
     }
     return 330;
+}
+
+PictureBox trueSize(const PictureGeometry &g, int scale)
+{
+    const double f = scale / 20.0;
+    return {g.width * f, g.height * f, g.lensY * f};
+}
+
+PictureBox drawnSize(const PictureGeometry &g, int scale)
+{
+    const double f = std::max(scale / 20.0, 0.5);
+    return {g.width * f, g.height * f, g.lensY * f};
 }
 
 } // namespace lumidex

@@ -24,6 +24,24 @@ const PictureGeometry &pictureFamily(std::string_view family);
 // The leftmost lens x at which the model's picture still fits in the drawing.
 int pictureMinimumX(Model model);
 
+// A picture's extent in the drawing, twips.
+struct PictureBox
+{
+    double width = 0;
+    double height = 0;
+    double lensY = 0; // lens axis, from the top of the upright picture
+
+    bool operator==(const PictureBox &) const = default;
+};
+
+// The real projector at `scale` twips per inch: every height read off the drawing is measured
+// to these edges, so it is the same at every scale.
+PictureBox trueSize(const PictureGeometry &picture, int scale);
+
+// The picture as drawn: the real projector, but never smaller than half its size at 20 twips
+// per inch, so that a projector stays visible beside a very large screen.
+PictureBox drawnSize(const PictureGeometry &picture, int scale);
+
 inline constexpr PictureGeometry ArrowPicture{"imgArrow", 120, 80, 40};
 inline constexpr PictureGeometry ArrowVPicture{"imgArrow_V", 80, 120, 60};
 

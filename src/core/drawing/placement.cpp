@@ -55,8 +55,9 @@ int lensOffsetInches(const Selection &s, float diagonal, float aspect, std::int1
     return std::isfinite(rounded) && std::abs(rounded) < 1e6 ? static_cast<int>(rounded) : 0;
 }
 
-VerticalPlacement placeVertically(MountPosition position, const PictureGeometry &picture,
-                                  double screenHeight, int scale, int lensOffset)
+VerticalPlacement placeVertically(MountPosition position, const PictureBox &real,
+                                  const PictureBox &drawn, double screenHeight, int scale,
+                                  int lensOffset)
 {
     constexpr double floorY = Drawing::FloorY;
     const double height = screenHeight * scale;
@@ -78,18 +79,24 @@ VerticalPlacement placeVertically(MountPosition position, const PictureGeometry 
         p.lensAxis = centre + offset;
         break;
     }
-    p.pictureTop =
-        p.inverted ? p.lensAxis - (picture.height - picture.lensY) : p.lensAxis - picture.lensY;
+    const auto topOf = [&](const PictureBox &box) {
+        return p.inverted ? p.lensAxis - (box.height - box.lensY) : p.lensAxis - box.lensY;
+    };
+    p.pictureTop = topOf(real);
     // A projector standing below the floor line stands on the floor instead, and the screen
     // is raised with it.
-    const double below = p.pictureTop + picture.height - floorY;
+    const double below = p.pictureTop + real.height - floorY;
     if (!p.inverted && below > 0) {
         p.screenTop -= below;
         p.screenBottom -= below;
         p.lensAxis -= below;
         p.pictureTop -= below;
     }
-    p.fits = p.screenTop >= Drawing::TopLimitY && p.pictureTop >= Drawing::TopLimitY;
+    p.drawnTop = topOf(drawn);
+    if (!p.inverted && p.drawnTop + drawn.height > floorY)
+        p.drawnTop = floorY - drawn.height;
+    p.fits = p.screenTop >= Drawing::TopLimitY && p.pictureTop >= Drawing::TopLimitY &&
+             p.drawnTop >= Drawing::TopLimitY;
     return p;
 }
 

@@ -71,7 +71,7 @@ void ScreenWindow::load(const StartOptions &options)
     m_state.tipsEnabled = m_tooltipsChecked;
     if (options.expertMode)
         m_state.expertMode = true;
-    m_state.selection = Selection::crt(Series::CR7300);
+    m_state.inputs.selection = Selection::crt(Series::CR7300);
     notify();
 }
 

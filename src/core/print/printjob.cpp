@@ -1,8 +1,8 @@
 #include "print/printjob.h"
 
 #include "app/dialogs.h"
-#include "drawing/throwwindow.h"
 #include "print/printerprofile.h"
+#include "project/projectdocument.h"
 
 #include <algorithm>
 
@@ -29,14 +29,14 @@ PageSpan pagesToPrint(const PrintRequest &request, int pageCount, int currentPag
 namespace {
 
 // Prints first..last as sheets of the job begun; false when the device failed.
-bool printSheets(ThrowWindow &window, const PageSpan &span, SheetSink &sink, bool firstOfJob)
+bool printSheets(ProjectDocument &document, const PageSpan &span, SheetSink &sink, bool firstOfJob)
 {
     for (int page = span.first; page <= span.last; ++page) {
-        window.pageScroll(page); // stores the page shown, loads this one
+        document.pageScroll(page); // stores the page shown, loads this one
         if (!firstOfJob && !sink.newSheet())
             return false;
         firstOfJob = false;
-        if (!sink.drawSheet(composeSheet(window)))
+        if (!sink.drawSheet(composeSheet(document)))
             return false;
     }
     return true;
@@ -44,9 +44,10 @@ bool printSheets(ThrowWindow &window, const PageSpan &span, SheetSink &sink, boo
 
 } // namespace
 
-PrintOutcome printInstallation(ThrowWindow &window, const PrintRequest &request, SheetSink &sink)
+PrintOutcome printInstallation(ProjectDocument &document, const PrintRequest &request,
+                               SheetSink &sink)
 {
-    const PageSpan span = pagesToPrint(request, window.pageCount(), window.currentPage());
+    const PageSpan span = pagesToPrint(request, document.pageCount(), document.currentPage());
     const int copies = std::max(1, request.copies);
     const int jobs = request.copyPerJob ? copies : 1;
     const int copiesPerJob = request.copyPerJob ? 1 : copies;
@@ -56,7 +57,7 @@ PrintOutcome printInstallation(ThrowWindow &window, const PrintRequest &request,
             return PrintOutcome::Failed;
         bool ok = true;
         for (int copy = 0; ok && copy < copiesPerJob; ++copy)
-            ok = printSheets(window, span, sink, copy == 0);
+            ok = printSheets(document, span, sink, copy == 0);
         if (!ok || !sink.endJob()) {
             if (!ok)
                 sink.abortJob();
@@ -66,10 +67,11 @@ PrintOutcome printInstallation(ThrowWindow &window, const PrintRequest &request,
     return PrintOutcome::Printed;
 }
 
-void printCommand(ThrowWindow &window, Printer &printer, ProfileStore &profile, Dialogs &dialogs)
+void printCommand(ProjectDocument &document, Printer &printer, ProfileStore &profile,
+                  Dialogs &dialogs)
 {
     const std::optional<PrintRequest> request =
-        printer.choose(window.pageCount(), window.currentPage());
+        printer.choose(document.pageCount(), document.currentPage());
     if (!request)
         return;
     // Told once, before the first sheet; printing goes on regardless.
@@ -77,7 +79,7 @@ void printCommand(ThrowWindow &window, Printer &printer, ProfileStore &profile, 
         dialogs.message(PrinterProblemText, MessageIcon::Exclamation, PrinterProblemTitle);
 
     printer.setBusy(true);
-    const PrintOutcome outcome = printInstallation(window, *request, printer);
+    const PrintOutcome outcome = printInstallation(document, *request, printer);
     printer.setBusy(false);
     if (outcome == PrintOutcome::Failed)
         dialogs.message(PrintErrorText, MessageIcon::None, {});

@@ -16,7 +16,7 @@ namespace lumidex {
 
 class Dialogs;
 class ProfileStore;
-class ThrowWindow;
+class ProjectDocument;
 
 enum class PrintRange
 {
@@ -70,7 +70,8 @@ enum class PrintOutcome
 
 // Prints the requested pages, once per copy. Afterwards the window shows the last page printed;
 // after a failure it shows the page it had reached, loaded in full.
-PrintOutcome printInstallation(ThrowWindow &window, const PrintRequest &request, SheetSink &sink);
+PrintOutcome printInstallation(ProjectDocument &document, const PrintRequest &request,
+                               SheetSink &sink);
 
 // The printer of the print command: its print dialog, its busy pointer, and the sheets.
 class Printer : public SheetSink
@@ -87,6 +88,7 @@ inline constexpr std::string_view PrintErrorText = "Print Error";
 
 // File, Print: the print dialog, the default printer check, then the sheets. A cancelled dialog
 // prints nothing and leaves the window as it was.
-void printCommand(ThrowWindow &window, Printer &printer, ProfileStore &profile, Dialogs &dialogs);
+void printCommand(ProjectDocument &document, Printer &printer, ProfileStore &profile,
+                  Dialogs &dialogs);
 
 } // namespace lumidex

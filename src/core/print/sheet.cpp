@@ -2,7 +2,7 @@
 
 #include "drawing/drawingarea.h"
 #include "drawing/sheetlayout.h"
-#include "drawing/throwwindow.h"
+#include "project/projectdocument.h"
 
 #include <string>
 
@@ -32,8 +32,9 @@ bool isCrtFamily(std::string_view family)
 class SheetWriter
 {
 public:
-    SheetWriter(const ThrowWindow &window, const Drawing &drawing)
-        : m_window(window), m_drawing(drawing), m_map(drawingToSheet())
+    SheetWriter(const ProjectDocument &document, const Drawing &drawing)
+        : m_document(document), m_window(document.window()), m_drawing(drawing),
+          m_map(drawingToSheet())
     {}
 
     std::vector<SheetElement> compose()
@@ -94,8 +95,8 @@ private:
 
         panel("fraThrow(5)", "Page");
         staticLabel("Label2(7)");
-        field("txtPageNum(0)", std::to_string(w.currentPage()));
-        field("txtPageNum(1)", std::to_string(w.pageCount()));
+        field("txtPageNum(0)", std::to_string(m_document.currentPage()));
+        field("txtPageNum(1)", std::to_string(m_document.pageCount()));
     }
 
     std::string chosenSignal() const
@@ -330,6 +331,7 @@ private:
         m_elements.push_back(std::move(e));
     }
 
+    const ProjectDocument &m_document;
     const ThrowWindow &m_window;
     const Drawing &m_drawing;
     const DrawingTransform m_map;
@@ -340,16 +342,16 @@ private:
 
 } // namespace
 
-std::vector<SheetElement> composeSheet(const ThrowWindow &window)
+std::vector<SheetElement> composeSheet(const ProjectDocument &document)
 {
-    return SheetWriter(window, window.drawing()).compose();
+    return SheetWriter(document, document.window().drawing()).compose();
 }
 
 namespace detail {
 
-std::vector<SheetElement> composeSheet(const ThrowWindow &window, const Drawing &drawing)
+std::vector<SheetElement> composeSheet(const ProjectDocument &document, const Drawing &drawing)
 {
-    return SheetWriter(window, drawing).compose();
+    return SheetWriter(document, drawing).compose();
 }
 
 } // namespace detail

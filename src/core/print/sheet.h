@@ -16,7 +16,7 @@
 
 namespace lumidex {
 
-class ThrowWindow;
+class ProjectDocument;
 
 enum class SheetElementKind
 {
@@ -93,12 +93,12 @@ struct SheetElement
 };
 
 // The sheet for the page the window shows now.
-std::vector<SheetElement> composeSheet(const ThrowWindow &window);
+std::vector<SheetElement> composeSheet(const ProjectDocument &document);
 
 namespace detail {
 // The window's panels with another drawing in the frame: lets the tests hide parts of the
 // drawing that the window itself never hides.
-std::vector<SheetElement> composeSheet(const ThrowWindow &window, const Drawing &drawing);
+std::vector<SheetElement> composeSheet(const ProjectDocument &document, const Drawing &drawing);
 } // namespace detail
 
 } // namespace lumidex

@@ -345,15 +345,15 @@ Project newProject(const std::string &today)
     page.text(PageText::HeightText) = formatDimension(start.screen.height, Unit::Inches);
     page.screenWidth = start.screen.width;
     page.aspectRatio = start.screen.aspect;
-    page.projectorCode = projectorCodeOf(start.selection);
-    page.screenPosition = static_cast<std::int16_t>(start.mountPosition);
-    page.placementAngle = static_cast<float>(start.throwAngle);
+    page.projectorCode = projectorCodeOf(start.inputs.selection);
+    page.screenPosition = static_cast<std::int16_t>(start.inputs.position);
+    page.placementAngle = static_cast<float>(start.results.throwAngle);
     page.widthUnit = static_cast<std::int16_t>(start.screen.widthUnit);
     page.heightUnit = static_cast<std::int16_t>(start.screen.heightUnit);
     page.diagonalUnit = static_cast<std::int16_t>(start.screen.diagonalUnit);
     page.measureUnits = static_cast<std::int16_t>(start.screen.displayUnits);
-    page.inputSignal = start.inputSignal;
-    page.sxgaAspectMode = start.sxgaAspectMode;
+    page.inputSignal = start.inputs.inputSignal;
+    page.sxgaAspectMode = start.inputs.sxgaAspectMode;
 
     Project project;
     project.setPageCount(1);

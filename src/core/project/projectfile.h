@@ -6,6 +6,8 @@
 // count, each page's nine texts and eleven numbers, then one trailing text, all little-endian,
 // texts as an int16 character count and one Windows-1252 byte per character.
 
+#include "installation/titleblock.h"
+
 #include <array>
 #include <chrono>
 #include <cstddef>
@@ -18,31 +20,13 @@
 
 namespace lumidex {
 
-// The texts of a page, by their place in PageRecord::texts.
-enum class PageText
-{
-    Author = 0,     // title block "By:"
-    Date = 1,       // title block date, month-day-year
-    Title = 2,      // title block title
-    WidthText = 3,  // the installation window's horizontal size field, as typed
-    HeightText = 4, // the installation window's vertical size field, as typed
-    ApprovedBy = 5, // "Approved by:" (24 characters at most)
-    Approval2 = 6,  // the unlabelled field beside it (24 characters at most)
-    Notes = 7,      // "Notes:"
-    Revision = 8,   // "Revision:" (10 characters at most)
-    Spare = 9       // never filled and never written to the file
-};
-
-inline constexpr int PageTextCount = 10;
 inline constexpr int StoredTextCount = 9; // the spare text stays in memory
 inline constexpr int MaxPages = 99;
 // A text's count is an int16, so a text longer than this cannot be saved.
 inline constexpr int MaxStoredTextLength = 32767;
 
-// The text of a page added by page navigation, and the defaults of a new project.
+// The note of a page added by page navigation.
 inline constexpr std::string_view NewPageNotes = " New Page";
-inline constexpr std::string_view NewProjectAuthor = " Author";
-inline constexpr std::string_view NewProjectTitle = "                   Enter title here";
 
 // Mounting position as a page stores it: the window's position index, or 4 when a custom
 // placement angle is in force (placementAngle is then that angle).
@@ -53,7 +37,7 @@ inline constexpr std::int16_t CustomAnglePosition = 4;
 // one. Texts are UTF-8 here and Windows-1252 in the file.
 struct PageRecord
 {
-    std::array<std::string, PageTextCount> texts;
+    PageTexts texts;
     float screenWidth = 0.0f;        // inches
     float aspectRatio = 0.0f;        // width / height
     std::int16_t projectorCode = 0;  // see projectorCodeOf()

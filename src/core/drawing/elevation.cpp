@@ -1,0 +1,293 @@
+#include "drawing/elevation.h"
+
+#include "catalogue/throwformulas.h"
+#include "drawing/pictures.h"
+#include "geometry/numbertext.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lumidex {
+namespace {
+
+int twips(double y)
+{
+    return static_cast<int>(roundHalfEven(std::clamp(y, -1e9, 1e9)));
+}
+
+void centreOn(DrawLabel &label, const DrawLine &line)
+{
+    label.left = line.x1 - label.width / 2;
+    label.top = (line.y1 + line.y2) / 2 - label.height / 2;
+}
+
+class ElevationWriter
+{
+public:
+    explicit ElevationWriter(const ElevationInput &in)
+        : m_in(in), m_picture(pictureOf(in.selection)), m_real(trueSize(m_picture, in.scale)),
+          m_drawn(drawnSize(m_picture, in.scale))
+    {}
+
+    Drawing write()
+    {
+        drawScreen();
+        if (m_in.selection.isCrt())
+            drawCrtProjector();
+        else
+            drawDataProjector();
+        placeArrow();
+        drawRulers();
+        m_d.hdimbox.caption = m_in.distanceText;
+        return m_d;
+    }
+
+private:
+    int lensAxis() const { return twips(m_in.vertical.lensAxis); }
+    int realTop() const { return twips(m_in.vertical.pictureTop); }
+    int realBottom() const { return twips(m_in.vertical.pictureTop + m_real.height); }
+    int drawnTop() const { return twips(m_in.vertical.drawnTop); }
+    int drawnWidth() const { return twips(m_drawn.width); }
+    int drawnHeight() const { return twips(m_drawn.height); }
+
+    DrawPicture picture(int entry, int right, bool ghost, bool visible) const
+    {
+        return {m_picture.family, entry,         right - drawnWidth(),   drawnTop(),
+                drawnWidth(),     drawnHeight(), m_in.vertical.inverted, ghost,
+                visible};
+    }
+
+    // Beside its line, never below the floor line, whatever the line's length. The value is
+    // the line's own length at the drawing's scale.
+    void placeHeightLabel(DrawLabel &label, const DrawLine &line) const
+    {
+        centreOn(label, line);
+        if (label.top + label.height > Drawing::FloorY)
+            label.top = Drawing::FloorY - label.height;
+        label.caption = formatLength(double(line.y2 - line.y1) / m_in.scale, m_in.units);
+    }
+
+    void drawScreen()
+    {
+        Drawing &d = m_d;
+        const int top = twips(m_in.vertical.screenTop);
+        const int bottom = twips(m_in.vertical.screenBottom);
+        d.screen_pic.y1 = d.line_Vsize.y1 = top;
+        d.screen_pic.y2 = d.line_Vsize.y2 = bottom;
+        centreOn(d.lblVsize, d.line_Vsize);
+        d.lblVsize.caption = formatLength(m_in.screenHeight, m_in.units);
+
+        m_screenCentreY = twips((top + bottom) / 2.0);
+        d.line_Hcent.y1 = m_screenCentreY;
+        d.line_Hcent.y2 = Drawing::FloorY;
+        d.lblHcent.caption =
+            formatLength(double(Drawing::FloorY - m_screenCentreY) / m_in.scale, m_in.units);
+        centreOn(d.lblHcent, d.line_Hcent);
+    }
+
+    // The throw line from the lens to the screen centre, and the near distance line with its
+    // marker and value box.
+    void drawNearDistance()
+    {
+        Drawing &d = m_d;
+        d.line_TD = {m_in.nearX,
+                     lensAxis(),
+                     Drawing::ScreenPlaneX,
+                     m_screenCentreY,
+                     DrawColour::DarkGrey,
+                     LineStyle::DashDot,
+                     true};
+        d.lineNear.x1 = m_in.nearStartX;
+        d.Line4[20].x1 = d.Line4[20].x2 = m_in.nearStartX;
+        d.hdimbox.left =
+            Drawing::ScreenPlaneX - (Drawing::ScreenPlaneX - m_in.nearStartX) / 2 - 308;
+    }
+
+    void drawCrtProjector()
+    {
+        Drawing &d = m_d;
+        const int mount = static_cast<int>(m_in.mount);
+        const int x = m_in.nearX;
+        const int entry = m_in.selection.series == Series::CR7500 ? 0 : std::clamp(mount, 0, 2);
+        d.nearPicture = picture(entry, x, false, true);
+        d.farPicture.visible = false;
+
+        // The height lines stand just left of the picture: to the projector's top (the ceiling
+        // side) and to its underside.
+        const int left = x - drawnWidth();
+        d.line_flr_proj = {left - 190,       realBottom(),   left - 190, Drawing::FloorY,
+                           DrawColour::Grey, LineStyle::Dot, true};
+        d.line_flr_ceiling = {left - 590,       realTop(),      left - 590, Drawing::FloorY,
+                              DrawColour::Grey, LineStyle::Dot, true};
+        placeHeightLabel(d.lblflr_proj, d.line_flr_proj);
+        placeHeightLabel(d.lblflr_ceiling, d.line_flr_ceiling);
+        d.lineHoriz_flr_proj = {d.line_flr_proj.x1 - 35,
+                                d.line_flr_proj.y1,
+                                d.line_flr_proj.x1 + 415,
+                                d.line_flr_proj.y1,
+                                DrawColour::Grey,
+                                LineStyle::Dot,
+                                true};
+        d.lineHoriz_flr_ceiling = {d.line_flr_ceiling.x1 - 35,
+                                   realTop(),
+                                   d.line_flr_ceiling.x1 + 565,
+                                   realTop(),
+                                   DrawColour::Grey,
+                                   LineStyle::Dot,
+                                   true};
+
+        drawNearDistance();
+        d.lineFlr_HTD = {
+            x,   d.lineHoriz_flr_proj.y1, x, d.Line4[20].y1 - 30, DrawColour::Grey, LineStyle::Dot,
+            true};
+        d.line_back_proj.visible = false;
+        d.lineCeiling = {0, realTop(), 9000, realTop(), DrawColour::Grey, LineStyle::Dash, true};
+
+        // Which heights the mounting position calls for.
+        const bool ceiling = mount == 0;
+        const bool floor = mount == 2;
+        d.line_flr_proj.visible = d.lblflr_proj.visible = d.lineHoriz_flr_proj.visible = !floor;
+        d.lineFlr_HTD.visible = !floor;
+        d.lineCeiling.visible = ceiling;
+        if (realTop() > d.screen_pic.y1) {
+            d.lineCeiling.visible = false;
+            d.line_Hcent.visible = false;
+            d.lblHcent.visible = false;
+        }
+        d.lineFar.visible = false;
+        d.Line4[24].visible = false;
+        d.Label1[14].visible = d.Label1[15].visible = false;
+        d.txtHTDFar.visible = false;
+    }
+
+    void drawDataProjector()
+    {
+        Drawing &d = m_d;
+        const Selection &s = m_in.selection;
+        const bool zoom = m_in.zoom;
+        const int mount = static_cast<int>(m_in.mount);
+
+        // Pictures: the near (or only) position, and a ghost at the farthest position.
+        int nearEntry = 0;
+        const std::string_view family = m_picture.family;
+        if (family == "imgLX460" || family == "imgLX510" || family == "imgLX550")
+            nearEntry = mount == 1 ? 1 : 0;
+        else if (family == "imgLX540")
+            nearEntry = mount == 0 ? 0 : 1;
+        else if (family == "Image2")
+            nearEntry = (!zoom && mount != 0) ? 1 : 0;
+        else if (family == "imgLX450")
+            nearEntry = s.lens == 2 ? 1 : 0;
+        d.nearPicture = picture(nearEntry, m_in.nearX, false, true);
+        d.farPicture = picture(m_in.fromHole ? 3 : 2, m_in.farX, true, zoom);
+
+        drawNearDistance();
+
+        // The height dimension stands beside the projector, on the side with room, and runs
+        // from the floor to the projector's top.
+        const int nearX = m_in.nearX;
+        const int side =
+            nearX + 700 > d.screen_pic.x1 - 250 ? nearX - drawnWidth() - 700 : nearX + 700;
+        d.line_flr_proj = {side,           realTop(), side, Drawing::FloorY, DrawColour::Grey,
+                           LineStyle::Dot, true};
+        placeHeightLabel(d.lblflr_proj, d.line_flr_proj);
+        d.lineFlr_HTD = {std::min(side, nearX - drawnWidth()),
+                         realTop(),
+                         std::max(side, nearX),
+                         realTop(),
+                         DrawColour::Grey,
+                         LineStyle::Dot,
+                         true};
+        d.lineHoriz_flr_proj.visible = false;
+        d.line_flr_ceiling.visible = false;
+        d.lblflr_ceiling.visible = false;
+        d.lineCeiling = {0,
+                         realTop(),
+                         Drawing::ScreenPlaneX,
+                         realTop(),
+                         DrawColour::Grey,
+                         LineStyle::Dash,
+                         m_in.vertical.inverted};
+
+        // Extension line from the near picture down to its dimension line.
+        const int pictureBottom = drawnTop() + drawnHeight();
+        d.lineHoriz_flr_ceiling = {m_in.nearStartX,
+                                   pictureBottom + 40,
+                                   m_in.nearStartX,
+                                   d.lineNear.y1 - 40,
+                                   DrawColour::Grey,
+                                   LineStyle::Dot,
+                                   true};
+
+        // The farthest position of a zoom lens.
+        const int farStart = m_in.farStartX;
+        d.lineFar.visible = zoom;
+        d.lineFar.x1 = farStart;
+        d.Line4[24] = {farStart, 4800, farStart, 5130, DrawColour::Black, LineStyle::Solid, zoom};
+        d.Label1[14].left = m_in.nearStartX + 40;
+        d.Label1[15].left = farStart + 40;
+        d.Label1[14].visible = d.Label1[15].visible = zoom;
+        d.txtHTDFar.caption = zoom ? m_in.farText : std::string{};
+        d.txtHTDFar.visible = zoom;
+        d.txtHTDFar.left = farStart + (m_in.nearStartX - farStart) / 2 - d.txtHTDFar.width / 2;
+        d.txtHTDFar.top = d.lineFar.y1 - d.txtHTDFar.height - 20;
+        d.line_back_proj = {farStart,          pictureBottom + 40, farStart,
+                            d.lineFar.y1 - 40, DrawColour::Grey,   LineStyle::Dot,
+                            zoom && mount == 0};
+    }
+
+    // The arrow head at the screen end of the distance line.
+    void placeArrow()
+    {
+        m_d.imgArrow = {ArrowPicture.family,
+                        0,
+                        Drawing::ScreenPlaneX - ArrowPicture.width,
+                        m_d.lineNear.y1 - ArrowPicture.height / 2,
+                        ArrowPicture.width,
+                        ArrowPicture.height,
+                        false,
+                        false,
+                        true};
+    }
+
+    void drawRulers()
+    {
+        // The ticks never move; their numbers follow the scale and the units.
+        const double across = 60.0 * 20 / m_in.scale;
+        const double up = 30.0 * 20 / m_in.scale;
+        for (int k = 1; k <= 13; ++k) {
+            if (k == 7)
+                continue;
+            const double inches = k < 7 ? k * across : (k - 7) * up;
+            std::string caption;
+            switch (m_in.units) {
+            case Unit::Inches:
+                caption = formatNumber(inches, "0");
+                break;
+            case Unit::Feet:
+                caption = formatNumber(inches / 12, "0");
+                break;
+            case Unit::Millimetres:
+                caption = std::to_string(static_cast<long long>(inches * 25.4));
+                break;
+            }
+            m_d.Label1[static_cast<std::size_t>(k)].caption = caption;
+        }
+    }
+
+    const ElevationInput &m_in;
+    const PictureGeometry &m_picture;
+    const PictureBox m_real;
+    const PictureBox m_drawn;
+    Drawing m_d = Drawing::layout();
+    int m_screenCentreY = 0;
+};
+
+} // namespace
+
+Drawing drawElevation(const ElevationInput &in)
+{
+    return ElevationWriter(in).write();
+}
+
+} // namespace lumidex
