@@ -312,6 +312,25 @@ private:
     fs::path m_folder;
 };
 
+// The fresh window of the invariant asks nothing: a stored installation never prompts.
+class SilentDialogs : public Dialogs
+{
+public:
+    void message(std::string_view, MessageIcon, std::string_view) override {}
+    std::optional<std::string> input(std::string_view, std::string_view, std::string_view) override
+    {
+        return std::nullopt;
+    }
+    int sxgaChoice() override { return -1; }
+    void showTips(TipsWindow &tips) override
+    {
+        for (int clicks = 0; !tips.closed() && clicks < 20; ++clicks)
+            tips.advance();
+    }
+    std::optional<std::string> openFileName() override { return std::nullopt; }
+    std::optional<std::string> saveFileName() override { return std::nullopt; }
+};
+
 // --- the run -------------------------------------------------------------------------------
 
 const char *dimensionName(Dimension d)
@@ -364,8 +383,10 @@ public:
             g_actions = long(n);
             const long long start = nowNs();
             g_actionStart = start;
-            m_recalculates = m_rewrites = false;
+            m_recalculates = false;
+            const std::uint64_t recalculations = window().recalculations();
             m_actions[a](long(n));
+            m_recalculated = window().recalculations() != recalculations;
             g_actionStart = 0;
             if (nowNs() - start > HangNs) {
                 ADD_FAILURE() << "Random use: action #" << n << " took longer than 2 s\n"
@@ -383,7 +404,7 @@ private:
     std::string resultsMismatch()
     {
         const InstallationState &st = state();
-        if (!m_recalculates || st.inputs.selection.isCrt())
+        if (!m_recalculated || st.inputs.selection.isCrt())
             return {};
         const ScreenState &s = st.screen;
         const ThrowResult r =
@@ -406,19 +427,74 @@ private:
                formatSingle(float(r.throwFar + offset)) + ")";
     }
 
-    // After one that rewrites its size fields: they show the screen in force.
-    std::string fieldsMismatch()
+    // The whole class of stale views: a window built afresh from the shared state (with the
+    // screen the view was worked out for) and the page as storing it would keep it shows
+    // exactly what the window shows that got here the long way.
+    std::string freshWindowMismatch()
     {
-        if (!m_rewrites)
-            return {};
-        const ScreenState &s = state().screen;
-        for (Dimension d : {Dimension::Width, Dimension::Height}) {
-            if (window().sizeText(d) != formatLength(s.value(d), s.displayUnits))
-                return std::string(dimensionName(d)) + " field shows '" + window().sizeText(d) +
-                       "', not '" + formatLength(s.value(d), s.displayUnits) + "' (" +
-                       window().unitsCaption() + ")";
+        ThrowWindow &fresh = m_fresh.throwWindow();
+        const PageRecord page = document().shownPage();
+        m_fresh.state() = state();
+        m_fresh.state().screen = window().viewScreen();
+        fresh.setTitleTexts(page.texts);
+        fresh.takeStoredInputs(inputsOf(page));
+        fresh.recalc();
+        if (!(m_fresh.state().screen == window().viewScreen()))
+            return "a correction of the screen its view was worked out for";
+        const InstallationView &a = window().view();
+        const InstallationView &b = fresh.view();
+        if (!(a.drawing == b.drawing))
+            return "another drawing" + firstDrawingDifference(a.drawing, b.drawing);
+        const std::pair<const char *, bool> parts[] = {
+            {"distance texts", a.distanceText == b.distanceText && a.farText == b.farText},
+            {"frame texts", a.frameTitle == b.frameTitle && a.lensLabel == b.lensLabel &&
+                                a.aspectModeCaption == b.aspectModeCaption &&
+                                a.throwAngleText == b.throwAngleText},
+            {"menu states", a.positionEnabled == b.positionEnabled &&
+                                a.checkedPosition == b.checkedPosition &&
+                                a.checkedThrowPoint == b.checkedThrowPoint &&
+                                a.distanceEnabled == b.distanceEnabled},
+            {"input signals",
+             a.inputSignals == b.inputSignals && a.inputSignalIndex == b.inputSignalIndex},
+            {"field texts", a.sizeTexts == b.sizeTexts && a.aspectText == b.aspectText &&
+                                a.unitsCaption == b.unitsCaption},
+            {"automatic note", a.automaticNote == b.automaticNote},
+            {"results", m_fresh.state().results == state().results},
+        };
+        for (const auto &[name, same] : parts) {
+            if (!same)
+                return std::string("other ") + name;
+        }
+        // Notes typed since the last recalculation are the installer's until the next one.
+        for (PageText t : TitleBlockTexts) {
+            if (t == PageText::Notes && m_notesEditedAt == window().recalculations())
+                continue;
+            if (fresh.titleText(t) != window().titleText(t))
+                return "another text in field " + std::to_string(int(t)) + ": '" +
+                       fresh.titleText(t) + "' for '" + window().titleText(t) + "'";
         }
         return {};
+    }
+
+    static std::string firstDrawingDifference(const Drawing &a, const Drawing &b)
+    {
+        std::vector<std::string> names;
+        a.forEachLine([&](std::string_view name, const DrawLine &l) {
+            b.forEachLine([&](std::string_view other, const DrawLine &m) {
+                if (name == other && !(l == m))
+                    names.push_back(std::string(name));
+            });
+        });
+        a.forEachLabel([&](std::string_view name, const DrawLabel &l) {
+            b.forEachLabel([&](std::string_view other, const DrawLabel &m) {
+                if (name == other && !(l == m))
+                    names.push_back(std::string(name) + " '" + l.caption + "'/'" + m.caption + "'");
+            });
+        });
+        std::string text;
+        for (const std::string &n : names)
+            text += (text.empty() ? ": " : ", ") + n;
+        return text.empty() ? ": pictures" : text;
     }
 
     ScreenWindow &screen() { return m_session.screenWindow(); }
@@ -568,7 +644,7 @@ private:
             logAction(n, "throw.selectLens(" + std::string(modelEntry(model).caption) + ", " +
                              std::to_string(lens) + ")");
             window().selectLens(model, lens);
-            m_recalculates = m_rewrites = model != Model::LX530 || m_dialogs.lastSxga != -1;
+            m_recalculates = model != Model::LX530 || m_dialogs.lastSxga != -1;
         });
         add([this](long n) {
             const int index = static_cast<int>(pick(5));
@@ -577,7 +653,7 @@ private:
                              (enabled ? "" : " (disabled, skipped)"));
             if (enabled)
                 window().selectPosition(index);
-            m_recalculates = enabled && index < 4;
+            m_recalculates = enabled && index < 3;
         });
         add([this](long n) {
             const int index = static_cast<int>(pick(2));
@@ -588,12 +664,12 @@ private:
             const Unit u = pickUnit();
             logAction(n, "throw.selectUnits(" + std::to_string(unitIndex(u)) + ")");
             window().selectUnits(u);
-            m_recalculates = m_rewrites = true;
+            m_recalculates = true;
         });
         add([this](long n) {
             logAction(n, "throw.cycleUnits()");
             window().cycleUnits();
-            m_recalculates = m_rewrites = true;
+            m_recalculates = true;
         });
         add([this](long n) {
             const int index = static_cast<int>(pick(window().inputSignals().size() + 1));
@@ -611,7 +687,7 @@ private:
                              (enabled ? "" : " (disabled, skipped)"));
             if (enabled && window().sizeKeyPress(d, key))
                 window().setSizeText(d, edited(window().sizeText(d), key));
-            m_recalculates = m_rewrites = enabled && key == ThrowWindow::KeyEnter;
+            m_recalculates = enabled && key == ThrowWindow::KeyEnter;
         });
         add([this](long n) {
             const Dimension d = pickDimension();
@@ -647,9 +723,8 @@ private:
             logAction(n, "throw.aspectDoubleClick()");
             window().aspectDoubleClick();
             const Selection &s = state().inputs.selection;
-            m_recalculates = m_rewrites =
-                s.isCrt() || !(s.model == Model::LX420 || s.model == Model::LX430 ||
-                               s.model == Model::LX440 || s.model == Model::LX450);
+            m_recalculates = s.isCrt() || !(s.model == Model::LX420 || s.model == Model::LX430 ||
+                                            s.model == Model::LX440 || s.model == Model::LX450);
         });
         add([this](long n) {
             const bool shown = !window().throwAngleText().empty();
@@ -661,7 +736,7 @@ private:
         add([this](long n) {
             logAction(n, "throw.recalc()");
             window().recalc();
-            m_recalculates = m_rewrites = true;
+            m_recalculates = true;
         });
         add([this](long n) {
             const int index = static_cast<int>(pick(2));
@@ -670,8 +745,7 @@ private:
             const int page = document().currentPage();
             const int pages = document().pageCount();
             document().pageButton(index);
-            m_recalculates = m_rewrites =
-                document().currentPage() != page && document().pageCount() == pages;
+            m_recalculates = document().currentPage() != page && document().pageCount() == pages;
         });
         add([this](long n) {
             const int value = static_cast<int>(pick(101));
@@ -680,8 +754,7 @@ private:
             const int page = document().currentPage();
             const int pages = document().pageCount();
             document().pageScroll(value);
-            m_recalculates = m_rewrites =
-                document().currentPage() != page && document().pageCount() == pages;
+            m_recalculates = document().currentPage() != page && document().pageCount() == pages;
         });
         add([this](long n) {
             logAction(n, "throw.newProject()");
@@ -714,6 +787,8 @@ private:
             logAction(n, "throw.setTitleText(" + std::to_string(int(field)) + ", " +
                              std::to_string(text.size()) + " bytes)");
             window().setTitleText(field, text);
+            if (field == PageText::Notes)
+                m_notesEditedAt = window().recalculations();
         });
     }
 
@@ -829,8 +904,24 @@ private:
         if (const std::string wrong = resultsMismatch(); !wrong.empty())
             return "the installation's results are not those of its screen: " + wrong + "; " +
                    screenText;
-        if (const std::string wrong = fieldsMismatch(); !wrong.empty())
-            return "the installation's fields are not its screen: " + wrong + "; " + screenText;
+        if (m_recalculates && !m_recalculated)
+            return "the action did not recalculate the installation";
+        if (m_recalculated) {
+            if (!(window().viewScreen() == s))
+                return "the installation was recalculated for another screen than the one in "
+                       "force: " +
+                       screenText;
+            for (Dimension dim : AllDimensions) {
+                if (!window().sizeEnabled(dim) ||
+                    window().sizeText(dim) != window().view().sizeTexts[std::size_t(dim)])
+                    return std::string("the ") + dimensionName(dim) +
+                           " field keeps an edit after the recalculation";
+            }
+            if (window().distanceText() != window().view().distanceText)
+                return "the distance box keeps an edit after the recalculation";
+        }
+        if (const std::string wrong = freshWindowMismatch(); !wrong.empty())
+            return "a fresh window from the same state and page shows " + wrong;
 
         if (m_dialogs.tipsLeftOpen)
             return "the installer's tips window did not close after 20 clicks";
@@ -849,8 +940,11 @@ private:
     RandomDialogs m_dialogs;
     Session m_session;
     std::vector<std::function<void(long)>> m_actions;
-    bool m_recalculates = false; // the action recalculates the installation by its nature
-    bool m_rewrites = false;     // ... and rewrites its size fields from the screen
+    bool m_recalculates = false;       // the action recalculates the installation by its nature
+    bool m_recalculated = false;       // ... and it did
+    std::uint64_t m_notesEditedAt = 0; // recalculations when the installer last typed notes
+    SilentDialogs m_freshDialogs;
+    Session m_fresh{m_freshDialogs, StartOptions{}};
 };
 
 TEST(RandomUse, LongRandomSequencesKeepTheStateSound)

@@ -40,6 +40,7 @@ struct ScreenState
     float value(Dimension d) const;
     Unit &unit(Dimension d);
     Unit unit(Dimension d) const;
+    bool operator==(const ScreenState &) const = default;
 };
 
 enum class TextColour

@@ -17,7 +17,6 @@ namespace {
 
 constexpr double ScreenPlaneX = Drawing::ScreenPlaneX;
 constexpr std::int16_t DefaultScale = 20;
-constexpr std::string_view NewPageNote = " New Page";
 
 std::int16_t nearestScale(double value)
 {
@@ -385,8 +384,7 @@ private:
 
 bool isAutomaticNote(std::string_view notes)
 {
-    if (notes.empty() || notes == ZoomNote || notes == TiltNote || notes == SpacerNote ||
-        notes == NewPageNote)
+    if (notes.empty() || notes == ZoomNote || notes == TiltNote || notes == SpacerNote)
         return true;
     return std::find(Crt7500Notes.begin(), Crt7500Notes.end(), notes) != Crt7500Notes.end();
 }

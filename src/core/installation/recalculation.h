@@ -51,7 +51,8 @@ enum class NoteColour
 };
 
 // The automatic notes a recalculation writes. Text in the Notes field that is none of them
-// (and is not empty) was typed by the installer and is never overwritten.
+// (and is not empty) was written by the installer, or marks a new page, and is never
+// overwritten.
 inline constexpr std::string_view ZoomNote =
     "Projector can be positioned anywhere along the line indicated.";
 inline constexpr std::string_view TiltNote = " NOTE: Projector Tilt shown may not be correct.";
