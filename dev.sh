@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 
 BUILD_DIR=${LUMIDEX_BUILD_DIR:-build}
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgtest-dev
-          libbenchmark-dev)
+          libbenchmark-dev nlohmann-json3-dev)
 
 install_missing() {
     local missing=()
