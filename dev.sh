@@ -4,16 +4,19 @@
 #   ./dev.sh test             install what is missing, build, run every test
 #   ./dev.sh build            install what is missing and build
 #   ./dev.sh bench            build and run the benchmarks
+#   ./dev.sh package          build the Debian package build/lumidex_<version>_amd64.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 
 BUILD_DIR=${LUMIDEX_BUILD_DIR:-build}
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgtest-dev
-          libbenchmark-dev)
+          libbenchmark-dev nlohmann-json3-dev)
+# The package step also needs dpkg-shlibdeps (dpkg-dev) and the checkers CI runs on the package.
+PACKAGE_TOOLS=(dpkg-dev lintian desktop-file-utils)
 
 install_missing() {
     local missing=()
-    for p in "${PACKAGES[@]}"; do
+    for p in "${PACKAGES[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
             missing+=("$p")
     done
@@ -27,7 +30,7 @@ install_missing() {
 }
 
 build() {
-    install_missing
+    install_missing "$@"
     if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
         local launcher=()
         # Rebuilds in several work trees share one compiler cache where there is one.
@@ -55,8 +58,12 @@ bench)
     build
     "$BUILD_DIR/bin/lumidex_bench" "$@"
     ;;
+package)
+    build "${PACKAGE_TOOLS[@]}"
+    (cd "$BUILD_DIR" && cpack -G DEB)
+    ;;
 *)
-    echo "usage: ./dev.sh run [switches] | test | build | bench" >&2
+    echo "usage: ./dev.sh run [switches] | test | build | bench | package" >&2
     exit 2
     ;;
 esac

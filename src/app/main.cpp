@@ -1,14 +1,51 @@
 // lumidex: the desktop program. main() refuses a second copy (bringing the first to the
 // front), reads the start-up switches and hands over to Program, which owns the windows.
+//
+// LUMIDEX_START_CHECK=1 in the environment starts the program as usual and ends it as soon as
+// the start-up window is up, after opening the help contents: it prints its version and the
+// help folder, and exits with status 0 when the contents page was found there, 1 when not.
+// With QT_QPA_PLATFORM=offscreen it needs no display; the package checks an unpacked or
+// installed copy this way. Such a run leaves a running copy alone.
 
 #include "app/commandline.h"
+#include "app/help.h"
+#include "app/version.h"
+#include "helpwindow.h"
 #include "program.h"
 #include "singleinstance.h"
+#include "splashwindow.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
+#include <QTimer>
+#include <cstdio>
 #include <string>
 #include <vector>
+
+namespace {
+
+int checkStart(Program &program)
+{
+    program.openHelp(lumidex::HelpRequest::contents());
+    const QString contents =
+        QDir(program.helpFolder())
+            .filePath(QString::fromUtf8(lumidex::HelpContentsFile.data(),
+                                        static_cast<qsizetype>(lumidex::HelpContentsFile.size())));
+    const bool started = program.splash()->isVisible();
+    const bool helpFound =
+        QFileInfo(contents).isFile() && program.helpWindow() &&
+        program.helpWindow()->currentText().contains(QStringLiteral("Lumidex Help Contents"));
+    std::printf("Lumidex %s: %s; help %s %s\n", lumidex::versionLabel().c_str(),
+                started ? "started" : "did not show its start-up window",
+                helpFound ? "found in" : "missing from",
+                QDir::toNativeSeparators(program.helpFolder()).toLocal8Bit().constData());
+    std::fflush(stdout);
+    return started && helpFound ? 0 : 1;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -16,9 +53,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Lumidex"));
     QApplication::setOrganizationName(QStringLiteral("Varnel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/lumidex/lumidex.svg")));
+    const bool startCheck = qEnvironmentVariableIsSet("LUMIDEX_START_CHECK");
 
     SingleInstance instance(SingleInstance::defaultName());
-    if (!instance.claim())
+    if (!startCheck && !instance.claim())
         return 0;
 
     std::vector<std::string> arguments;
@@ -32,5 +70,7 @@ int main(int argc, char *argv[])
     QObject::connect(&program, &Program::quitRequested, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     program.start();
+    if (startCheck)
+        QTimer::singleShot(0, &program, [&program] { QApplication::exit(checkStart(program)); });
     return app.exec();
 }

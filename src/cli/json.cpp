@@ -3,8 +3,10 @@
 #include "geometry/numbertext.h"
 #include "project/projectfile.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <cstdint>
 #include <functional>
+#include <nlohmann/json.hpp>
 #include <set>
 #include <utility>
 
@@ -12,35 +14,10 @@ namespace lumidex::cli {
 
 std::string jsonString(std::string_view text)
 {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (c < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-    }
-    return out + "\"";
+    // Bytes that are no UTF-8 (none of the program's texts has them) become U+FFFD rather than
+    // stopping the output half way.
+    return nlohmann::json(std::string(text))
+        .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 JsonObject &JsonObject::add(std::string_view key, std::string_view rawValue)
@@ -61,335 +38,6 @@ JsonObject &JsonObject::addFloat(std::string_view key, float value)
     return add(key, formatRoundTrip(value));
 }
 
-} // namespace lumidex::cli
-
-namespace lumidex::cli {
-namespace {
-
-class Parser
-{
-public:
-    explicit Parser(std::string_view text) : m_text(text) {}
-
-    std::optional<JsonValue> document(std::string *error)
-    {
-        if (m_text.starts_with("\xEF\xBB\xBF"))
-            m_pos = 3;
-        JsonValue root;
-        skipSpace();
-        if (value(root, 0)) {
-            skipSpace();
-            if (m_pos == m_text.size())
-                return root;
-            fail("unexpected text after the document");
-        }
-        if (error)
-            *error = where() + ": " + m_error;
-        return std::nullopt;
-    }
-
-private:
-    bool fail(std::string what)
-    {
-        m_error = std::move(what);
-        return false;
-    }
-
-    // The line and column of the current position, for the message.
-    std::string where() const
-    {
-        std::size_t line = 1;
-        std::size_t column = 1;
-        for (std::size_t i = 0; i < m_pos && i < m_text.size(); ++i) {
-            if (m_text[i] == '\n') {
-                ++line;
-                column = 1;
-            } else {
-                ++column;
-            }
-        }
-        return "line " + std::to_string(line) + ", column " + std::to_string(column);
-    }
-
-    bool atEnd() const { return m_pos >= m_text.size(); }
-    char peek() const { return atEnd() ? '\0' : m_text[m_pos]; }
-
-    void skipSpace()
-    {
-        while (!atEnd() && (peek() == ' ' || peek() == '\t' || peek() == '\n' || peek() == '\r'))
-            ++m_pos;
-    }
-
-    bool literal(std::string_view word)
-    {
-        if (m_text.substr(m_pos, word.size()) != word)
-            return fail("unknown word; expected a value");
-        m_pos += word.size();
-        return true;
-    }
-
-    bool value(JsonValue &out, int depth)
-    {
-        if (atEnd())
-            return fail("the document ends where a value was expected");
-        switch (peek()) {
-        case '{':
-            return object(out, depth + 1);
-        case '[':
-            return array(out, depth + 1);
-        case '"':
-            out.kind = JsonValue::Kind::String;
-            return string(out.text);
-        case 't':
-            out.kind = JsonValue::Kind::Boolean;
-            out.boolean = true;
-            return literal("true");
-        case 'f':
-            out.kind = JsonValue::Kind::Boolean;
-            out.boolean = false;
-            return literal("false");
-        case 'n':
-            out.kind = JsonValue::Kind::Null;
-            return literal("null");
-        default:
-            if (peek() == '-' || (peek() >= '0' && peek() <= '9'))
-                return number(out);
-            return fail("expected a value");
-        }
-    }
-
-    bool object(JsonValue &out, int depth)
-    {
-        if (depth > MaxJsonDepth)
-            return fail("objects and arrays are nested too deeply");
-        out.kind = JsonValue::Kind::Object;
-        ++m_pos; // '{'
-        skipSpace();
-        if (peek() == '}') {
-            ++m_pos;
-            return true;
-        }
-        std::set<std::string, std::less<>> seen;
-        for (;;) {
-            if (peek() != '"')
-                return fail("expected a key in double quotes");
-            const std::size_t keyStart = m_pos;
-            std::string key;
-            if (!string(key))
-                return false;
-            if (!seen.insert(key).second) {
-                m_pos = keyStart;
-                return fail("duplicate key " + jsonString(key));
-            }
-            skipSpace();
-            if (peek() != ':')
-                return fail("expected ':' after the key");
-            ++m_pos;
-            skipSpace();
-            out.keys.push_back(std::move(key));
-            out.items.emplace_back();
-            if (!value(out.items.back(), depth))
-                return false;
-            skipSpace();
-            if (peek() == '}') {
-                ++m_pos;
-                return true;
-            }
-            if (peek() != ',')
-                return fail("expected ',' or '}'");
-            ++m_pos;
-            skipSpace();
-        }
-    }
-
-    bool array(JsonValue &out, int depth)
-    {
-        if (depth > MaxJsonDepth)
-            return fail("objects and arrays are nested too deeply");
-        out.kind = JsonValue::Kind::Array;
-        ++m_pos; // '['
-        skipSpace();
-        if (peek() == ']') {
-            ++m_pos;
-            return true;
-        }
-        for (;;) {
-            out.items.emplace_back();
-            if (!value(out.items.back(), depth))
-                return false;
-            skipSpace();
-            if (peek() == ']') {
-                ++m_pos;
-                return true;
-            }
-            if (peek() != ',')
-                return fail("expected ',' or ']'");
-            ++m_pos;
-            skipSpace();
-        }
-    }
-
-    bool digits()
-    {
-        if (atEnd() || peek() < '0' || peek() > '9')
-            return fail("expected a digit");
-        while (!atEnd() && peek() >= '0' && peek() <= '9')
-            ++m_pos;
-        return true;
-    }
-
-    // -? (0 | [1-9][0-9]*) (. [0-9]+)? ([eE] [+-]? [0-9]+)?
-    bool number(JsonValue &out)
-    {
-        const std::size_t start = m_pos;
-        if (peek() == '-')
-            ++m_pos;
-        if (peek() == '0') {
-            ++m_pos;
-            if (peek() >= '0' && peek() <= '9')
-                return fail("a number cannot have a leading zero");
-        } else if (!digits()) {
-            return false;
-        }
-        if (peek() == '.') {
-            ++m_pos;
-            if (!digits())
-                return false;
-        }
-        if (peek() == 'e' || peek() == 'E') {
-            ++m_pos;
-            if (peek() == '+' || peek() == '-')
-                ++m_pos;
-            if (!digits())
-                return false;
-        }
-        out.kind = JsonValue::Kind::Number;
-        out.text = std::string(m_text.substr(start, m_pos - start));
-        return true;
-    }
-
-    std::optional<unsigned> hex4()
-    {
-        if (m_text.size() - m_pos < 4)
-            return std::nullopt;
-        unsigned v = 0;
-        for (int i = 0; i < 4; ++i) {
-            const char c = m_text[m_pos + static_cast<std::size_t>(i)];
-            v <<= 4;
-            if (c >= '0' && c <= '9')
-                v |= static_cast<unsigned>(c - '0');
-            else if (c >= 'a' && c <= 'f')
-                v |= static_cast<unsigned>(c - 'a' + 10);
-            else if (c >= 'A' && c <= 'F')
-                v |= static_cast<unsigned>(c - 'A' + 10);
-            else
-                return std::nullopt;
-        }
-        m_pos += 4;
-        return v;
-    }
-
-    // After "\u": one escaped character, a surrogate pair taken together.
-    bool unicodeEscape(std::string &out)
-    {
-        const std::optional<unsigned> first = hex4();
-        if (!first)
-            return fail("\\u must be followed by four hexadecimal digits");
-        char32_t c = *first;
-        if (c >= 0xDC00 && c <= 0xDFFF)
-            return fail("\\u escape is a low surrogate without a high surrogate before it");
-        if (c >= 0xD800 && c <= 0xDBFF) {
-            if (m_text.substr(m_pos, 2) != "\\u")
-                return fail("\\u escape is a high surrogate without a low surrogate after it");
-            m_pos += 2;
-            const std::optional<unsigned> second = hex4();
-            if (!second)
-                return fail("\\u must be followed by four hexadecimal digits");
-            if (*second < 0xDC00 || *second > 0xDFFF)
-                return fail("\\u escape is a high surrogate without a low surrogate after it");
-            c = 0x10000 + ((c - 0xD800) << 10) + (*second - 0xDC00);
-        }
-        appendUtf8(out, c);
-        return true;
-    }
-
-    // One UTF-8 character as it stands in the document, checked and copied.
-    bool utf8Character(std::string &out)
-    {
-        std::size_t next = m_pos;
-        if (!nextUtf8(m_text, next))
-            return fail("malformed UTF-8");
-        out.append(m_text.substr(m_pos, next - m_pos));
-        m_pos = next;
-        return true;
-    }
-
-    bool string(std::string &out)
-    {
-        ++m_pos; // '"'
-        for (;;) {
-            if (atEnd())
-                return fail("the document ends inside a string");
-            const auto c = static_cast<unsigned char>(m_text[m_pos]);
-            if (c == '"') {
-                ++m_pos;
-                return true;
-            }
-            if (c < 0x20)
-                return fail("a control character must be escaped inside a string");
-            if (c >= 0x80) {
-                if (!utf8Character(out))
-                    return false;
-                continue;
-            }
-            if (c != '\\') {
-                out += static_cast<char>(c);
-                ++m_pos;
-                continue;
-            }
-            ++m_pos;
-            if (atEnd())
-                return fail("the document ends inside a string");
-            const char escaped = m_text[m_pos++];
-            switch (escaped) {
-            case '"':
-            case '\\':
-            case '/':
-                out += escaped;
-                break;
-            case 'b':
-                out += '\b';
-                break;
-            case 'f':
-                out += '\f';
-                break;
-            case 'n':
-                out += '\n';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'u':
-                if (!unicodeEscape(out))
-                    return false;
-                break;
-            default:
-                --m_pos;
-                return fail("unknown escape in a string");
-            }
-        }
-    }
-
-    std::string_view m_text;
-    std::size_t m_pos = 0;
-    std::string m_error;
-};
-
-} // namespace
-
 const JsonValue *JsonValue::member(std::string_view key) const
 {
     if (kind != Kind::Object)
@@ -401,9 +49,196 @@ const JsonValue *JsonValue::member(std::string_view key) const
     return nullptr;
 }
 
+namespace {
+
+using Json = nlohmann::json;
+
+// Builds the document from the library's reading events, keeping each number's text and
+// refusing what the library lets through: a key given twice in one object (the library would
+// keep the last one silently) and nesting deeper than MaxJsonDepth.
+class DocumentBuilder : public nlohmann::json_sax<Json>
+{
+public:
+    explicit DocumentBuilder(std::string_view document) : m_document(document) {}
+
+    JsonValue &root() { return m_root; }
+    const std::string &error() const { return m_error; }
+
+    bool null() override { return place(JsonValue{}); }
+
+    bool boolean(bool value) override
+    {
+        JsonValue v;
+        v.kind = JsonValue::Kind::Boolean;
+        v.boolean = value;
+        return place(std::move(v));
+    }
+
+    // Whole numbers arrive without their text, but a number written with a minus sign always
+    // arrives here and one without it as unsigned: the text is the value's digits, and minus
+    // zero (an angle may be stored as one) keeps its sign.
+    bool number_integer(number_integer_t value) override
+    {
+        return number(value == 0 ? "-0" : std::to_string(value));
+    }
+    bool number_unsigned(number_unsigned_t value) override { return number(std::to_string(value)); }
+    bool number_float(number_float_t, const string_t &text) override { return number(text); }
+
+    bool string(string_t &value) override
+    {
+        JsonValue v;
+        v.kind = JsonValue::Kind::String;
+        v.text = std::move(value);
+        return place(std::move(v));
+    }
+
+    bool binary(binary_t &) override { return false; } // JSON text has none
+
+    bool start_object(std::size_t) override { return open(JsonValue::Kind::Object); }
+    bool start_array(std::size_t) override { return open(JsonValue::Kind::Array); }
+    bool end_object() override { return close(); }
+    bool end_array() override { return close(); }
+
+    bool key(string_t &name) override
+    {
+        Frame &frame = m_open.back();
+        if (!frame.keys.insert(name).second)
+            return fail(where() + ": duplicate key " + jsonString(name));
+        frame.value->keys.push_back(std::move(name));
+        return true;
+    }
+
+    bool parse_error(std::size_t position, const std::string &,
+                     const nlohmann::detail::exception &e) override
+    {
+        return fail(lineAndColumn(position) + ": " + libraryMessage(e.what()));
+    }
+
+private:
+    struct Frame
+    {
+        JsonValue *value;
+        std::set<std::string, std::less<>> keys; // an object's keys so far
+    };
+
+    bool fail(std::string what)
+    {
+        m_error = std::move(what);
+        return false;
+    }
+
+    // Where the next value goes: the root, the next array element, or the value of the key
+    // just read. Containers only grow while no child of theirs is open, so the pointers to the
+    // open ones stay valid.
+    JsonValue &slot()
+    {
+        if (m_open.empty())
+            return m_root;
+        return m_open.back().value->items.emplace_back();
+    }
+
+    bool place(JsonValue value)
+    {
+        slot() = std::move(value);
+        return true;
+    }
+
+    bool number(std::string text)
+    {
+        JsonValue v;
+        v.kind = JsonValue::Kind::Number;
+        v.text = std::move(text);
+        return place(std::move(v));
+    }
+
+    bool open(JsonValue::Kind kind)
+    {
+        if (m_open.size() >= static_cast<std::size_t>(MaxJsonDepth))
+            return fail("objects and arrays are nested more than " + std::to_string(MaxJsonDepth) +
+                        " deep");
+        JsonValue &value = slot();
+        value.kind = kind;
+        m_open.push_back(Frame{&value, {}});
+        return true;
+    }
+
+    bool close()
+    {
+        m_open.pop_back();
+        return true;
+    }
+
+    // The open object's place in the document, as the project reader names places:
+    // "document", "pages[2]".
+    std::string where() const
+    {
+        std::string path;
+        for (std::size_t i = 1; i < m_open.size(); ++i) {
+            const JsonValue &parent = *m_open[i - 1].value;
+            if (parent.kind == JsonValue::Kind::Array)
+                path += "[" + std::to_string(parent.items.size() - 1) + "]";
+            else
+                path += (path.empty() ? "" : ".") + parent.keys.back();
+        }
+        return path.empty() ? "document" : path;
+    }
+
+    // The library counts the bytes it has read, the one it stopped at included.
+    std::string lineAndColumn(std::size_t position) const
+    {
+        const std::string_view read = m_document.substr(0, std::min(position, m_document.size()));
+        const auto lines = std::count(read.begin(), read.end(), '\n');
+        const std::size_t lineStart =
+            read.rfind('\n') == std::string_view::npos ? 0 : read.rfind('\n') + 1;
+        const std::size_t column = position - lineStart;
+        return "line " + std::to_string(lines + 1) + ", column " +
+               std::to_string(std::max<std::size_t>(column, 1));
+    }
+
+    // The library's message without its exception id and its own place: "[json.exception.
+    // parse_error.101] parse error at line 1, column 5: syntax error ..." gives "syntax error
+    // ...". Bytes of the document it quotes that are no UTF-8 are shown as "?", so that the
+    // message stays readable on any terminal.
+    static std::string libraryMessage(std::string_view what)
+    {
+        if (what.starts_with("[json.exception.") && what.find("] ") != std::string_view::npos)
+            what.remove_prefix(what.find("] ") + 2);
+        if (what.starts_with("parse error") && what.find(": ") != std::string_view::npos)
+            what.remove_prefix(what.find(": ") + 2);
+        std::string message;
+        for (std::size_t pos = 0; pos < what.size();) {
+            std::size_t next = pos;
+            if (nextUtf8(what, next)) {
+                message += what.substr(pos, next - pos);
+                pos = next;
+            } else {
+                message += '?';
+                ++pos;
+            }
+        }
+        return message;
+    }
+
+    std::string_view m_document;
+    JsonValue m_root;
+    std::vector<Frame> m_open;
+    std::string m_error;
+};
+
+} // namespace
+
 std::optional<JsonValue> parseJson(std::string_view document, std::string *error)
 {
-    return Parser(document).document(error);
+    DocumentBuilder builder(document);
+    // Strict: a whole document and nothing after it, comments refused.
+    const bool read = Json::sax_parse(document.begin(), document.end(), &builder,
+                                      Json::input_format_t::json, true, false);
+    if (!read) {
+        if (error)
+            *error = builder.error().empty() ? "not a JSON document" : builder.error();
+        return std::nullopt;
+    }
+    return std::move(builder.root());
 }
 
 } // namespace lumidex::cli

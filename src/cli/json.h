@@ -1,8 +1,12 @@
 #pragma once
 
-// A minimal JSON writer for the command-line tool's output, and a strict reader for the
-// documents it takes in (RFC 8259: no comments, no trailing commas, no duplicate keys, UTF-8
-// only).
+// JSON for the command-line tool, through the nlohmann JSON library: the output's objects, and a
+// strict reader for the documents it takes in (RFC 8259: no comments, no trailing commas, UTF-8
+// only, and no duplicate keys).
+//
+// Numbers are written by the caller (formatRoundTrip for the 32-bit values) rather than by the
+// library, which would print 80 as 80.0, minus zero as -0.0 and a float with the digits of a
+// double; scripts and the acceptance checks read the numbers as the tool has always written them.
 
 #include <cstddef>
 #include <optional>
@@ -12,8 +16,10 @@
 
 namespace lumidex::cli {
 
+// `text` as a JSON string, quoted and escaped.
 std::string jsonString(std::string_view text);
 
+// An object written key by key in the order given; values are JSON text.
 class JsonObject
 {
 public:
@@ -54,8 +60,10 @@ struct JsonValue
 inline constexpr int MaxJsonDepth = 128;
 
 // Reads a whole document (one value, white space around it; a leading UTF-8 byte order mark is
-// skipped). On malformed input returns nothing and `error` says where and what, as
-// "line 3, column 14: expected ',' or '}'" (columns count bytes from 1).
+// skipped). On malformed input returns nothing and `error` says where and what: the line and
+// column for a syntax error ("line 3, column 14: syntax error while parsing object - ..."),
+// columns counting bytes from 1, or the place in the document for a duplicate key
+// ("pages[0]: duplicate key \"texts\"").
 std::optional<JsonValue> parseJson(std::string_view document, std::string *error);
 
 } // namespace lumidex::cli

@@ -55,7 +55,7 @@ void InstallationWindow::createActions()
     m_file.print = new QAction(tr("&Print"), this);
     m_file.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     m_file.printPreview = new QAction(tr("Print Pre&view..."), this);
-    m_file.exportPdf = new QAction(tr("E&xport PDF..."), this);
+    m_file.exportPdf = new QAction(tr("Export P&DF..."), this);
     m_file.exit = new QAction(tr("E&xit"), this);
 
     const std::array<QString, 3> units{tr("Inches"), tr("Feet"), tr("Millimeters")};

@@ -179,4 +179,6 @@ void Program::attachTips()
     tips.attach(m_installation->findChild<QWidget *>(QStringLiteral("lblMeasurement")),
                 TipControl::MeasurementLabel);
     tips.attachHider(m_installation->sheet());
+    tips.attachPlatformTips(m_main.get());
+    tips.attachPlatformTips(m_installation.get());
 }

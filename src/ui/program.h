@@ -44,6 +44,7 @@ public:
     ScreenCalculatorWindow *mainWindow() const { return m_main.get(); }
     InstallationWindow *installationWindow() const { return m_installation.get(); }
     HelpWindow *helpWindow() const { return m_help.get(); }
+    const QString &helpFolder() const { return m_helpFolder; }
 
 signals:
     void quitRequested();

@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QLayout>
 #include <QMessageBox>
 
 namespace {
@@ -32,6 +34,27 @@ QMessageBox::Icon toQt(lumidex::MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// A window manager cuts a title that is wider than its window ("Custo... t ratio"): a prompt is
+// made wide enough for its title in a title bar's larger bold font, with room for the title
+// bar's icon, buttons and padding. The dialog's layout sets its least size, so the room is made
+// in the layout.
+void makeRoomForTitle(QDialog &dialog)
+{
+    dialog.sizeHint(); // an input dialog lays itself out when first asked for its size
+    QLayout *layout = dialog.layout();
+    if (!layout)
+        return;
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.15);
+    const QFontMetrics metrics(titleFont);
+    const int titleBarControls = 5 * (metrics.height() + 8);
+    const QMargins margins = layout->contentsMargins();
+    const int width = metrics.horizontalAdvance(dialog.windowTitle()) + titleBarControls -
+                      margins.left() - margins.right();
+    layout->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed));
+}
+
 } // namespace
 
 void QtDialogs::message(std::string_view text, lumidex::MessageIcon icon, std::string_view title)
@@ -48,13 +71,14 @@ void QtDialogs::message(std::string_view text, lumidex::MessageIcon icon, std::s
 std::optional<std::string> QtDialogs::input(std::string_view prompt, std::string_view title,
                                             std::string_view defaultText)
 {
-    bool ok = false;
-    const QString answer =
-        QInputDialog::getText(QApplication::activeWindow(), toQt(title), toQt(prompt),
-                              QLineEdit::Normal, toQt(defaultText), &ok);
-    if (!ok)
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(toQt(title));
+    dialog.setLabelText(toQt(prompt));
+    dialog.setTextValue(toQt(defaultText));
+    makeRoomForTitle(dialog);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return answer.toStdString();
+    return dialog.textValue().toStdString();
 }
 
 int QtDialogs::sxgaChoice()

@@ -54,8 +54,21 @@ void TipService::attachClickHider(QWidget *widget)
     m_hiders.insert(widget, true);
 }
 
+void TipService::attachPlatformTips(QWidget *window)
+{
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->toolTip().isEmpty() && !m_platformTips.contains(w)) {
+            w->installEventFilter(this);
+            m_platformTips.insert(w);
+        }
+    }
+}
+
 bool TipService::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::ToolTip && !m_state.tipsEnabled &&
+        m_platformTips.contains(watched))
+        return true; // tips are switched off: the platform tooltip is not shown
     if (event->type() == QEvent::MouseMove) {
         if (const auto it = m_controls.constFind(watched); it != m_controls.cend())
             apply(m_tips.hover(it.value(), m_state.tipsEnabled));

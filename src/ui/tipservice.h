@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSet>
 
 class QLabel;
 class QWidget;
@@ -28,6 +29,9 @@ public:
     void attachHider(QWidget *widget);
     // A click on `widget` (a dimension caption) hides the tip.
     void attachClickHider(QWidget *widget);
+    // The platform tooltips of `window`'s controls (the spinners, the aspect button, the expert
+    // switch, the page scroll bar) show only while tips are switched on, like the program's own.
+    void attachPlatformTips(QWidget *window);
 
     QWidget *tipWindow() const;
 
@@ -42,4 +46,5 @@ private:
     QLabel *m_window = nullptr;
     QHash<QObject *, lumidex::TipControl> m_controls;
     QHash<QObject *, bool> m_hiders; // true: hides on a click, false: on pointer movement
+    QSet<QObject *> m_platformTips;
 };

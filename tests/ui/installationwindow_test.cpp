@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(top, (QStringList{"&File", "&Options", "&Projector", "Po&sition", "&Help"}));
         QCOMPARE(menuTexts(topMenu(m_window.get(), "&File")),
                  (QStringList{"&New Project", "&Open Project", "&Save Project", "Save &As Project",
-                              "-", "&Print", "Print Pre&view...", "E&xport PDF...", "-", "E&xit"}));
+                              "-", "&Print", "Print Pre&view...", "Export P&DF...", "-", "E&xit"}));
         const QList<QAction *> file = topMenu(m_window.get(), "&File")->actions();
         QVERIFY(file[5]->isEnabled());
         QCOMPARE(file[5]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));

@@ -1,17 +1,26 @@
 #include "helpwindow.h"
 #include "installationwindow.h"
 #include "program.h"
+#include "qtdialogs.h"
 #include "screencalculatorwindow.h"
 #include "scripteddialogs.h"
 #include "singleinstance.h"
 #include "splashwindow.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolTip>
+#include <functional>
 
 using lumidex::fakes::ScriptedDialogs;
 
@@ -112,6 +121,102 @@ private slots:
         QTest::mouseMove(ratio, QPoint(6, 6));
         QTest::qWait(20);
         QVERIFY(!tip->isVisible());
+    }
+
+    void platformTooltipsFollowTheSwitch_data()
+    {
+        QTest::addColumn<bool>("installation");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("spinner up") << false << QStringLiteral("One inch larger");
+        QTest::newRow("spinner down") << false << QStringLiteral("One inch smaller");
+        QTest::newRow("aspect button") << false << QStringLiteral("Next aspect ratio");
+        QTest::newRow("expert switch") << false << QStringLiteral("Expert mode on or off");
+        QTest::newRow("page scroll bar")
+            << true
+            << QStringLiteral("Click right button to create/scroll through pages, left to "
+                              "scroll backwards.");
+    }
+
+    void platformTooltipsFollowTheSwitch()
+    {
+        QFETCH(bool, installation);
+        QFETCH(QString, tip);
+        ScriptedDialogs dialogs;
+        Program program({}, QCoreApplication::applicationDirPath(), &dialogs);
+        QWidget *window = installation ? static_cast<QWidget *>(program.installationWindow())
+                                       : static_cast<QWidget *>(program.mainWindow());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QWidget *control = nullptr;
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            if (w->toolTip() == tip)
+                control = w;
+        }
+        QVERIFY(control);
+        const auto hover = [control] {
+            QToolTip::hideText();
+            // A tooltip fades out: wait until the last one has gone.
+            if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+                return QStringLiteral("(the last tooltip stayed)");
+            const QPoint inside(2, 2);
+            QHelpEvent event(QEvent::ToolTip, inside, control->mapToGlobal(inside));
+            QApplication::sendEvent(control, &event);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(hover(), tip);
+        program.state().tipsEnabled = false;
+        QCOMPARE(hover(), QString());
+        program.state().tipsEnabled = true;
+        QCOMPARE(hover(), tip);
+        QToolTip::hideText();
+    }
+
+    // Alt and a letter must reach one entry: two entries of a menu sharing a letter leave the
+    // second out of reach of the keyboard.
+    void everyMenuEntryHasItsOwnAccessKey()
+    {
+        ScriptedDialogs dialogs;
+        Program program({}, QCoreApplication::applicationDirPath(), &dialogs);
+        std::function<void(const QList<QAction *> &, const QString &)> check =
+            [&check](const QList<QAction *> &actions, const QString &where) {
+                QHash<QChar, QString> taken;
+                for (QAction *a : actions) {
+                    const QString text = a->text();
+                    const qsizetype amp = text.indexOf(QLatin1Char('&'));
+                    if (amp >= 0 && amp + 1 < text.size()) {
+                        const QChar key = text.at(amp + 1).toLower();
+                        QVERIFY2(!taken.contains(key),
+                                 qPrintable(where + ": " + taken.value(key) + " and " + text));
+                        taken.insert(key, text);
+                    }
+                    if (a->menu())
+                        check(a->menu()->actions(), where + " > " + text);
+                }
+            };
+        check(program.mainWindow()->menuBar()->actions(), QStringLiteral("screen calculator"));
+        check(program.installationWindow()->menuBar()->actions(),
+              QStringLiteral("installation window"));
+    }
+
+    // The custom ratio prompt was too narrow for "Custom aspect ratio" in its title bar.
+    void promptsAreWideEnoughForTheirTitles()
+    {
+        QtDialogs dialogs;
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        for (const char *title : {"Custom aspect ratio", "Custom Projector Placement"}) {
+            int width = 0;
+            QTimer::singleShot(0, qApp, [&width] {
+                if (QWidget *prompt = QApplication::activeModalWidget()) {
+                    width = prompt->width();
+                    if (auto *dialog = qobject_cast<QDialog *>(prompt))
+                        dialog->reject();
+                }
+            });
+            QVERIFY(!dialogs.input("Please enter aspect ratio:", title, "1.33"));
+            QVERIFY2(width > QFontMetrics(bold).horizontalAdvance(QString::fromLatin1(title)) + 60,
+                     title);
+        }
     }
 
     void aboutIsOneModelessWindow()
