@@ -1,0 +1,177 @@
+#include "app/session.h"
+#include "print/printjob.h"
+#include "scripteddialogs.h"
+#include "sheetoutput.h"
+#include "sheetprinting.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+using lumidex::fakes::ScriptedDialogs;
+
+namespace {
+
+enum class Output
+{
+    ExportPdf,
+    PrintToFile,
+};
+
+enum class Trouble
+{
+    None,
+    FullDisk,         // a small file system, filled up by the PDF
+    WriteError,       // a file size limit: the write fails part way
+    DirectoryInTheWay // a folder of the PDF's name
+};
+
+// Limits the size of any file this process writes, so that a write fails part way.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(bool on) : m_on(on)
+    {
+        if (!m_on)
+            return;
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit small = m_old;
+        small.rlim_cur = 4096;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit()
+    {
+        if (!m_on)
+            return;
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    bool m_on;
+    rlimit m_old{};
+    void (*m_handler)(int) = SIG_DFL;
+};
+
+// A file system of two pages mounted over a folder (as root), gone before the folder is.
+class SmallDisk
+{
+public:
+    SmallDisk(const QString &folder, bool wanted) : m_folder(folder.toLocal8Bit())
+    {
+        m_mounted = wanted && ::mount("tmpfs", m_folder.constData(), "tmpfs", 0, "size=8k") == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            ::umount(m_folder.constData());
+    }
+    bool mounted() const { return m_mounted; }
+
+private:
+    QByteArray m_folder;
+    bool m_mounted = false;
+};
+
+} // namespace
+
+class SheetOutputTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_session = std::make_unique<lumidex::Session>(
+            *m_dialogs, lumidex::StartOptions{lumidex::Unit::Inches, false, true, {}});
+        m_session->screenWindow().calc();
+    }
+
+    void cleanup() { m_session.reset(); }
+
+    void writeFailureLeavesThePreviousFile_data()
+    {
+        QTest::addColumn<Output>("output");
+        QTest::addColumn<Trouble>("trouble");
+        for (const auto &[output, name] : {std::pair{Output::ExportPdf, "export"},
+                                           std::pair{Output::PrintToFile, "print to file"}}) {
+            const QByteArray n(name);
+            QTest::newRow(n + ", written") << output << Trouble::None;
+            QTest::newRow(n + ", full disk") << output << Trouble::FullDisk;
+            QTest::newRow(n + ", write error") << output << Trouble::WriteError;
+            QTest::newRow(n + ", directory in the way") << output << Trouble::DirectoryInTheWay;
+        }
+    }
+
+    // Either the whole new PDF or the previous file, and nothing else in the folder.
+    void writeFailureLeavesThePreviousFile()
+    {
+        QFETCH(Output, output);
+        QFETCH(Trouble, trouble);
+        QTemporaryDir temporary;
+        QDir dir(temporary.path());
+        const SmallDisk disk(temporary.path(), trouble == Trouble::FullDisk);
+        if (trouble == Trouble::FullDisk && !disk.mounted())
+            QSKIP("no small file system can be mounted here");
+        const QString path = dir.filePath(QStringLiteral("sheets.pdf"));
+        const QByteArray previous = "the previous sheets";
+        if (trouble == Trouble::DirectoryInTheWay) {
+            QVERIFY(dir.mkpath(QStringLiteral("sheets.pdf/inside")));
+        } else {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write(previous);
+        }
+
+        lumidex::ThrowWindow &window = m_session->throwWindow();
+        bool written = false;
+        {
+            const FileSizeLimit limit(trouble == Trouble::WriteError);
+            if (output == Output::ExportPdf) {
+                QString why;
+                written = writeSheetsPdf(window, {}, path, QStringLiteral("test"), &why);
+                QCOMPARE(why.isEmpty(), written);
+            } else {
+                QPrinter printer(QPrinter::HighResolution);
+                printer.setOutputFileName(path);
+                const std::unique_ptr<lumidex::SheetSink> sheets =
+                    SheetPrinting::jobSheets(printer);
+                lumidex::PrintRequest request;
+                request.copyPerJob = false;
+                written = lumidex::printInstallation(window, request, *sheets) ==
+                          lumidex::PrintOutcome::Printed;
+            }
+        }
+
+        QCOMPARE(written, trouble == Trouble::None);
+        QCOMPARE(dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("sheets.pdf")});
+        if (trouble == Trouble::DirectoryInTheWay) {
+            QVERIFY(QFileInfo::exists(path + QStringLiteral("/inside")));
+            return;
+        }
+        QFile result(path);
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        const QByteArray bytes = result.readAll();
+        if (written) {
+            QVERIFY(bytes.startsWith("%PDF"));
+            QVERIFY(bytes.trimmed().endsWith("%%EOF"));
+        } else {
+            QCOMPARE(bytes, previous);
+        }
+    }
+
+private:
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<lumidex::Session> m_session;
+};
+
+QTEST_MAIN(SheetOutputTest)
+#include "sheetoutput_test.moc"
