@@ -1,4 +1,5 @@
 #include "app/session.h"
+#include "filetrouble.h"
 #include "print/printjob.h"
 #include "scripteddialogs.h"
 #include "sheetoutput.h"
@@ -9,9 +10,6 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
-#include <sys/mount.h>
-#include <sys/resource.h>
 
 using lumidex::fakes::ScriptedDialogs;
 
@@ -29,54 +27,6 @@ enum class Trouble
     FullDisk,         // a small file system, filled up by the PDF
     WriteError,       // a file size limit: the write fails part way
     DirectoryInTheWay // a folder of the PDF's name
-};
-
-// Limits the size of any file this process writes, so that a write fails part way.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(bool on) : m_on(on)
-    {
-        if (!m_on)
-            return;
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit small = m_old;
-        small.rlim_cur = 4096;
-        ::setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit()
-    {
-        if (!m_on)
-            return;
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    bool m_on;
-    rlimit m_old{};
-    void (*m_handler)(int) = SIG_DFL;
-};
-
-// A file system of two pages mounted over a folder (as root), gone before the folder is.
-class SmallDisk
-{
-public:
-    SmallDisk(const QString &folder, bool wanted) : m_folder(folder.toLocal8Bit())
-    {
-        m_mounted = wanted && ::mount("tmpfs", m_folder.constData(), "tmpfs", 0, "size=8k") == 0;
-    }
-    ~SmallDisk()
-    {
-        if (m_mounted)
-            ::umount(m_folder.constData());
-    }
-    bool mounted() const { return m_mounted; }
-
-private:
-    QByteArray m_folder;
-    bool m_mounted = false;
 };
 
 } // namespace
@@ -117,8 +67,9 @@ private slots:
         QFETCH(Trouble, trouble);
         QTemporaryDir temporary;
         QDir dir(temporary.path());
-        const SmallDisk disk(temporary.path(), trouble == Trouble::FullDisk);
-        if (trouble == Trouble::FullDisk && !disk.mounted())
+        std::optional<lumidex::fakes::SmallDisk> disk;
+        if (trouble == Trouble::FullDisk &&
+            !disk.emplace(temporary.path().toStdString(), "8k").mounted())
             QSKIP("no small file system can be mounted here");
         const QString path = dir.filePath(QStringLiteral("sheets.pdf"));
         const QByteArray previous = "the previous sheets";
@@ -133,7 +84,8 @@ private slots:
         lumidex::ThrowWindow &window = m_session->throwWindow();
         bool written = false;
         {
-            const FileSizeLimit limit(trouble == Trouble::WriteError);
+            const lumidex::fakes::FileSizeLimit limit(
+                trouble == Trouble::WriteError ? 4096 : RLIM_INFINITY);
             if (output == Output::ExportPdf) {
                 QString why;
                 written = writeSheetsPdf(window, {}, path, QStringLiteral("test"), &why);
