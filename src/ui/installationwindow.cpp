@@ -460,6 +460,8 @@ void InstallationWindow::refresh()
         break;
     }
     m_notes->setPalette(p);
+    // The automatic notes run longer than the field; the whole note shows over it.
+    m_notes->setToolTip(m_notes->text());
     m_drawing->refresh();
 }
 

@@ -6,8 +6,12 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QString>
+#include <memory>
 
 class QPagedPaintDevice;
+class QPdfWriter;
+class QSaveFile;
+class WholeWrites;
 
 // Sheets painted onto a paged device: a printer, a PDF writer or a preview. One job is one
 // painter session on the device.
@@ -29,6 +33,38 @@ protected:
     QPagedPaintDevice &m_device;
     QPainter m_painter;
     SheetRenderer m_renderer;
+};
+
+// Sheets into a PDF file. The PDF goes to a temporary file beside it and takes the file's
+// place only once it is complete, so that a full disk or any other write error fails the job
+// and leaves the previous file of that name as it was, with no partial file beside it.
+class PdfFileSheets : public lumidex::SheetSink
+{
+public:
+    PdfFileSheets(QString path, QPageLayout layout, int resolution, QString title);
+    ~PdfFileSheets() override;
+
+    bool beginJob() override;
+    bool newSheet() override;
+    bool drawSheet(const std::vector<lumidex::SheetElement> &sheet) override;
+    bool endJob() override;
+    void abortJob() override;
+
+    // Why the file could not be written; empty when it was, or when drawing failed.
+    QString errorString() const { return m_error; }
+
+private:
+    bool written();
+
+    QString m_path;
+    QPageLayout m_layout;
+    int m_resolution;
+    QString m_title;
+    QString m_error;
+    std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<WholeWrites> m_output;
+    std::unique_ptr<QPdfWriter> m_pdf;
+    std::unique_ptr<PaintedSheets> m_sheets;
 };
 
 // Shows the page the window showed when it was made, whatever a walk through the pages left

@@ -46,7 +46,7 @@ class DialogPrinter : public lumidex::Printer
 {
 public:
     DialogPrinter(QWidget *parent, lumidex::ProfileStore &profile)
-        : m_parent(parent), m_profile(profile), m_sheets(m_printer)
+        : m_parent(parent), m_profile(profile)
     {}
 
     std::optional<lumidex::PrintRequest> choose(int pageCount, int currentPage) override
@@ -84,15 +84,16 @@ public:
     {
         // Landscape for every job: the dialog may have been left on portrait.
         m_printer.setPageOrientation(QPageLayout::Landscape);
-        return m_sheets.beginJob();
+        m_sheets = SheetPrinting::jobSheets(m_printer);
+        return m_sheets->beginJob();
     }
-    bool newSheet() override { return m_sheets.newSheet(); }
+    bool newSheet() override { return m_sheets->newSheet(); }
     bool drawSheet(const std::vector<lumidex::SheetElement> &sheet) override
     {
-        return m_sheets.drawSheet(sheet);
+        return m_sheets->drawSheet(sheet);
     }
-    bool endJob() override { return m_sheets.endJob(); }
-    void abortJob() override { m_sheets.abortJob(); }
+    bool endJob() override { return m_sheets->endJob(); }
+    void abortJob() override { m_sheets->abortJob(); }
 
 private:
     // The default printer entry reads "name,driver,port"; the print system here knows its
@@ -122,7 +123,7 @@ private:
     QWidget *m_parent;
     lumidex::ProfileStore &m_profile;
     QPrinter m_printer{QPrinter::HighResolution};
-    PrinterSheets m_sheets;
+    std::unique_ptr<lumidex::SheetSink> m_sheets;
 };
 
 QString sheetTitle(const lumidex::ProjectDocument &document)
@@ -157,6 +158,16 @@ lumidex::PrintRequest SheetPrinting::requestOf(const QPrinter &printer)
     // A file cannot take one job per copy: the second would replace the first.
     request.copyPerJob = printer.outputFormat() == QPrinter::NativeFormat;
     return request;
+}
+
+std::unique_ptr<lumidex::SheetSink> SheetPrinting::jobSheets(QPrinter &printer)
+{
+    // QPrinter writes a file straight and never reports a failed write: a file chosen in the
+    // print dialog is written as Export PDF writes, whole or not at all.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return std::make_unique<PdfFileSheets>(printer.outputFileName(), printer.pageLayout(),
+                                               printer.resolution(), printer.docName());
+    return std::make_unique<PrinterSheets>(printer);
 }
 
 QString SheetPrinting::profilePath()

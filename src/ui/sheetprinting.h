@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 
 class QPrinter;
 class QWidget;
@@ -30,6 +31,9 @@ public:
     // What the print dialog left in printer: copies, the pages, and whether each copy can be
     // a job of its own.
     static lumidex::PrintRequest requestOf(const QPrinter &printer);
+
+    // The sheets of a print job: on paper, or into the file the print dialog chose.
+    static std::unique_ptr<lumidex::SheetSink> jobSheets(QPrinter &printer);
 
     // The per-user profile that holds the default printer entry.
     static QString profilePath();

@@ -2,6 +2,7 @@
 
 #include "drawing/sheetlayout.h"
 #include "print/picturerect.h"
+#include "print/textfit.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -83,32 +84,102 @@ void drawLine(QPainter &painter, const PageMapping &map, const SheetElement &e)
     painter.drawLine(map.point(e.x1, e.y1), map.point(e.x2, e.y2));
 }
 
-void drawText(QPainter &painter, const PageMapping &map, const SheetElement &e)
+QFont sheetFont(const SheetElement &e, double points)
 {
     QFont font(QString::fromStdString(e.fontFamily));
-    font.setPointSizeF(e.points);
+    font.setPointSizeF(points);
     font.setBold(e.bold);
+    return font;
+}
+
+// Text as this device draws it, in its pixels.
+class DeviceTextMeasure : public lumidex::TextMeasure
+{
+public:
+    DeviceTextMeasure(const SheetElement &e, QPaintDevice *device) : m_element(e), m_device(device)
+    {}
+
+    double width(std::string_view utf8, double points) const override
+    {
+        return metrics(points).horizontalAdvance(
+            QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
+    }
+    double lineHeight(double points) const override { return metrics(points).height(); }
+
+private:
+    QFontMetricsF metrics(double points) const
+    {
+        return QFontMetricsF(sheetFont(m_element, points), m_device);
+    }
+
+    const SheetElement &m_element;
+    QPaintDevice *m_device;
+};
+
+void drawLines(QPainter &painter, const SheetElement &e, const std::vector<QString> &lines,
+               const std::vector<QPointF> &topLefts, const QFontMetricsF &metrics,
+               const QRectF &clip)
+{
+    painter.setPen(toQt(e.colour));
+    if (!clip.isNull()) {
+        painter.save();
+        painter.setClipRect(clip);
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const QRectF box(topLefts[i],
+                         QSizeF(metrics.horizontalAdvance(lines[i]), metrics.height()));
+        if (e.opaque)
+            painter.fillRect(box, Qt::white);
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, lines[i]);
+    }
+    if (!clip.isNull())
+        painter.restore();
+}
+
+// A field's value: centred in its box, smaller or on more lines when it is wider than the box,
+// so that all of it reaches the paper.
+void drawFieldText(QPainter &painter, const PageMapping &map, const SheetElement &e)
+{
+    const QRectF r = map.rect(e.rect);
+    // Clear of the box's outline on either side.
+    const double inset = 2 * map.pen(lumidex::PanelPenWidth);
+    const lumidex::FittedText fitted =
+        lumidex::fitTextInBox(e.text, e.points, r.width() - 2 * inset, r.height(),
+                              DeviceTextMeasure(e, painter.device()));
+    const QFont font = sheetFont(e, fitted.points);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, painter.device());
+
+    std::vector<QString> lines;
+    std::vector<QPointF> topLefts;
+    double top = r.center().y() - metrics.height() * double(fitted.lines.size()) / 2;
+    for (const std::string &line : fitted.lines) {
+        lines.push_back(QString::fromStdString(line));
+        topLefts.emplace_back(r.center().x() - metrics.horizontalAdvance(lines.back()) / 2, top);
+        top += metrics.height();
+    }
+    // Only text that even the smallest size cannot hold reaches past the box; it is cut there.
+    const bool spills = metrics.height() * double(lines.size()) > r.height();
+    drawLines(painter, e, lines, topLefts, metrics, spills ? r : QRectF());
+}
+
+void drawText(QPainter &painter, const PageMapping &map, const SheetElement &e)
+{
+    if (e.alignment == TextAlignment::CentredInRect) {
+        drawFieldText(painter, map, e);
+        return;
+    }
+    const QFont font = sheetFont(e, e.points);
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
     const QString text = QString::fromStdString(e.text);
     const QSizeF size(metrics.horizontalAdvance(text), metrics.height());
 
     QPointF topLeft;
-    QRectF clip;
     switch (e.alignment) {
     case TextAlignment::TopLeft:
         topLeft = map.point(e.rect.left, e.rect.top);
         break;
-    case TextAlignment::CentredInRect: {
-        const QRectF r = map.rect(e.rect);
-        topLeft = r.center() - QPointF(size.width() / 2, size.height() / 2);
-        if (size.width() > r.width()) {
-            // Too long for its box: the start shows, as in the window's field.
-            topLeft.setX(r.left() + metrics.averageCharWidth() / 2);
-            clip = r;
-        }
-        break;
-    }
     case TextAlignment::PanelCaption: {
         // Just inside the top edge: at a true 12 points on paper a caption half a line
         // further down runs into the panel's first row of fields.
@@ -120,18 +191,10 @@ void drawText(QPainter &painter, const PageMapping &map, const SheetElement &e)
     case TextAlignment::CentredOnPoint:
         topLeft = map.point(e.rect.left, e.rect.top) - QPointF(size.width() / 2, size.height() / 2);
         break;
+    case TextAlignment::CentredInRect:
+        break;
     }
-    const QRectF box(topLeft, size);
-    if (e.opaque)
-        painter.fillRect(box, Qt::white);
-    painter.setPen(toQt(e.colour));
-    if (!clip.isNull()) {
-        painter.save();
-        painter.setClipRect(clip);
-    }
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
-    if (!clip.isNull())
-        painter.restore();
+    drawLines(painter, e, {text}, {topLeft}, metrics, {});
 }
 
 } // namespace

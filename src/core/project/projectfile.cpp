@@ -3,20 +3,15 @@
 #include "app/installationstate.h"
 #include "catalogue/catalogue.h"
 #include "geometry/units.h"
+#include "project/filereplace.h"
 
 #include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <random>
 #include <system_error>
 #include <utility>
-
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#define LUMIDEX_HAVE_FSYNC 1
-#endif
 
 namespace lumidex {
 namespace {
@@ -223,44 +218,6 @@ std::string asSentence(std::string reason)
 std::string platformDescription(int errorNumber)
 {
     return std::system_category().message(errorNumber);
-}
-
-// A name in the target's folder that no file has yet; opened exclusively, so that two saves
-// into one folder never share a temporary file.
-std::FILE *createTemporaryBeside(const std::filesystem::path &target,
-                                 std::filesystem::path &created, int &errorNumber)
-{
-    static thread_local std::mt19937 random{std::random_device{}()};
-    const std::filesystem::path folder = target.parent_path();
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        char name[32];
-        std::snprintf(name, sizeof name, ".~lmx%08x.tmp", static_cast<unsigned>(random()));
-        created = folder / name;
-        errno = 0;
-        if (std::FILE *file = std::fopen(created.string().c_str(), "wbx"))
-            return file;
-        errorNumber = errno;
-        if (errorNumber != EEXIST)
-            return nullptr;
-    }
-    return nullptr;
-}
-
-// Writes, flushes to the disk and closes; the first failure's error number, or 0.
-int writeAndClose(std::FILE *file, const std::vector<std::uint8_t> &bytes)
-{
-    int errorNumber = 0;
-    errno = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fflush(file) != 0)
-        errorNumber = errno ? errno : EIO;
-#ifdef LUMIDEX_HAVE_FSYNC
-    if (errorNumber == 0 && ::fsync(::fileno(file)) != 0)
-        errorNumber = errno;
-#endif
-    errno = 0;
-    if (std::fclose(file) != 0 && errorNumber == 0)
-        errorNumber = errno ? errno : EIO;
-    return errorNumber;
 }
 
 } // namespace
@@ -507,41 +464,8 @@ bool saveProjectFile(const std::string &path, const Project &project, std::strin
         return failed(countWrong ? EINVAL : EOVERFLOW, asSentence(*reason));
     }
     const std::vector<std::uint8_t> bytes = encodeProject(project);
-
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    fs::path target(path);
-    // Saving through a link replaces the file it points to, not the link.
-    if (fs::is_symlink(target, ec)) {
-        const fs::path resolved = fs::weakly_canonical(target, ec);
-        if (!ec)
-            target = resolved;
-    }
-
-    fs::path temporary;
-    int errorNumber = 0;
-    std::FILE *file = createTemporaryBeside(target, temporary, errorNumber);
-    if (!file) {
-        errorNumber = errorNumber ? errorNumber : EIO;
-        return failed(errorNumber, platformDescription(errorNumber));
-    }
-    errorNumber = writeAndClose(file, bytes);
-    if (errorNumber != 0) {
-        fs::remove(temporary, ec);
-        return failed(errorNumber, platformDescription(errorNumber));
-    }
-    // The replacement keeps the old file's permissions; a new file gets the folder's usual ones.
-    const fs::file_status old = fs::status(target, ec);
-    if (!ec && fs::is_regular_file(old))
-        fs::permissions(temporary, old.permissions(), ec);
-
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        const int renameError = ec.value();
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return failed(renameError, platformDescription(renameError));
-    }
+    if (const std::optional<FileError> failure = replaceFileContents(path, bytes))
+        return failed(failure->number, failure->description);
     return true;
 }
 

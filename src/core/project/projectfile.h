@@ -126,11 +126,12 @@ std::string openFailureMessage(std::string_view fileName, int errorNumber,
 std::string saveFailureMessage(std::string_view fileName, int errorNumber);
 std::string openFailureMessage(std::string_view fileName, int errorNumber);
 
-// Writes the project to `path` without ever losing the file already there: the bytes go to a
-// temporary file in the same folder, which is flushed to disk and then renamed over `path`.
-// On failure the previous file is untouched, no temporary file is left, and `error` receives
-// the save failure message (platform error number and description; EOVERFLOW or EINVAL with
-// the reason for a project that cannot be saved).
+// Writes the project to `path` without ever losing the file already there (see
+// replaceFileContents): the disk holds the old file or the whole new one, the file keeps its
+// permissions and group, a link keeps pointing at it. A file the user may not write is not
+// replaced (error 13, Permission denied); one in a folder the user may not write is rewritten
+// where it is. On failure `error` receives the save failure message (platform error number and
+// description; EOVERFLOW or EINVAL with the reason for a project that cannot be saved).
 bool saveProjectFile(const std::string &path, const Project &project, std::string *error);
 
 // Reads the project at `path`. On failure `error` receives the open failure message: the

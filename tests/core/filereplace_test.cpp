@@ -1,0 +1,294 @@
+#include "filetrouble.h"
+#include "project/filereplace.h"
+#include "project/projectfile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace lumidex;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Stat = struct stat;
+using M = SaveMethod;
+
+struct PlanCase
+{
+    const char *name;
+    SaveTarget target; // exists, regular, directory, file error, folder error
+    SavePlan plan;
+};
+
+class SavePlanning : public testing::TestWithParam<PlanCase>
+{};
+
+TEST_P(SavePlanning, FollowsTheUsersRights)
+{
+    const SavePlan plan = planSave(GetParam().target);
+    EXPECT_EQ(plan.method, GetParam().plan.method);
+    EXPECT_EQ(plan.errorNumber, GetParam().plan.errorNumber);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, SavePlanning,
+    testing::Values(
+        PlanCase{"newFile", {false, false, false, 0, 0}, {M::Replace, 0}},
+        PlanCase{"newInReadOnlyFolder", {false, false, false, 0, EACCES}, {M::Refuse, EACCES}},
+        PlanCase{"writable", {true, true, false, 0, 0}, {M::Replace, 0}},
+        PlanCase{"writableInReadOnlyFolder", {true, true, false, 0, EACCES}, {M::InPlace, 0}},
+        PlanCase{"readOnly", {true, true, false, EACCES, 0}, {M::Refuse, EACCES}},
+        PlanCase{"readOnlyFileSystem", {true, true, false, EROFS, EROFS}, {M::Refuse, EROFS}},
+        PlanCase{"directory", {true, false, true, 0, 0}, {M::Refuse, EISDIR}},
+        PlanCase{"pipeOrDevice", {true, false, false, 0, 0}, {M::Refuse, EINVAL}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+Bytes readAll(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+const Bytes OldBytes(50, 0x11);
+const Bytes NewBytes(70000, 0x22);
+
+void writeOld(const fs::path &path, fs::perms mode)
+{
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char *>(OldBytes.data()), std::streamsize(OldBytes.size()));
+    fs::permissions(path, mode);
+}
+
+bool runningAsRoot()
+{
+    return ::geteuid() == 0;
+}
+
+class FileReplaceTest : public testing::Test
+{
+public:
+    void SetUp() override
+    {
+        std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(test.begin(), test.end(), '/', '-');
+        dir = fs::temp_directory_path() /
+              ("lumidex-replace-" + std::to_string(::getpid()) + "-" + test);
+        fs::create_directories(dir);
+        path = dir / "room.lmx";
+    }
+    void TearDown() override
+    {
+        disk.reset();
+        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(dir);
+    }
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> found;
+        for (const auto &e : fs::directory_iterator(dir))
+            found.push_back(e.path().filename().string());
+        std::sort(found.begin(), found.end());
+        return found;
+    }
+
+    fs::path dir;
+    fs::path path;
+    std::unique_ptr<fakes::SmallDisk> disk;
+};
+
+enum class Outcome
+{
+    Replaced,  // a new file holds the new bytes
+    Rewritten, // the same file holds the new bytes
+    Kept,      // the old file, untouched
+};
+
+struct MatrixCase
+{
+    const char *name;
+    // Prepares dir and path; the hooks stand in for a user where the tests run as root.
+    // Gives why the case cannot run here, or nothing.
+    std::function<std::string(FileReplaceTest &, FileReplaceHooks &)> prepare;
+    Outcome outcome;
+    int errorNumber = 0;
+    rlim_t sizeLimit = RLIM_INFINITY; // a write past it fails as on a full disk
+};
+
+class SaveMatrix : public FileReplaceTest, public testing::WithParamInterface<MatrixCase>
+{};
+
+TEST_P(SaveMatrix, OldFileIntactOrNewFileComplete)
+{
+    FileReplaceHooks hooks;
+    if (const std::string skip = GetParam().prepare(*this, hooks); !skip.empty())
+        GTEST_SKIP() << skip;
+    Stat before{};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+    const std::vector<std::string> namesBefore = names();
+    const bool link = fs::is_symlink(path);
+
+    std::optional<FileError> error;
+    {
+        const fakes::FileSizeLimit limit(GetParam().sizeLimit);
+        error = replaceFileContents(path.string(), NewBytes, hooks);
+    }
+
+    Stat after{};
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_EQ(names(), namesBefore) << "a file left behind or taken away";
+    EXPECT_EQ(fs::is_symlink(path), link);
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+    if (GetParam().outcome == Outcome::Kept) {
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->number, GetParam().errorNumber) << error->description;
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        if (S_ISREG(after.st_mode)) {
+            EXPECT_EQ(readAll(path), OldBytes);
+        }
+        return;
+    }
+    ASSERT_FALSE(error) << error->description;
+    EXPECT_EQ(readAll(path), NewBytes);
+    EXPECT_EQ(after.st_ino == before.st_ino, GetParam().outcome == Outcome::Rewritten);
+}
+
+using P = fs::perms;
+constexpr P ReadOnly = P::owner_read | P::group_read | P::others_read;
+constexpr P Usual = P::owner_read | P::owner_write | P::group_read | P::others_read;
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, SaveMatrix,
+    testing::Values(
+        // Unusual bits, and as root someone else's file: the replacement keeps them.
+        MatrixCase{"keepsModeOwnerAndGroup",
+                   [](auto &t, auto &) {
+                       writeOld(t.path, P::owner_read | P::owner_write | P::others_read);
+                       if (runningAsRoot() && ::chown(t.path.c_str(), 65534, 65534) != 0)
+                           return std::string("cannot give the file to another user");
+                       return std::string();
+                   },
+                   Outcome::Replaced},
+        MatrixCase{"readOnlyFile",
+                   [](auto &t, auto &hooks) {
+                       if (runningAsRoot())
+                           hooks.fileWriteError = EACCES; // root may write it; a user may not
+                       writeOld(t.path, ReadOnly);
+                       return std::string();
+                   },
+                   Outcome::Kept, EACCES},
+        MatrixCase{"readOnlyFolder",
+                   [](auto &t, auto &hooks) {
+                       if (runningAsRoot())
+                           hooks.folderWriteError = EACCES;
+                       writeOld(t.path, Usual);
+                       fs::permissions(t.dir, P::owner_read | P::owner_exec);
+                       return std::string();
+                   },
+                   Outcome::Rewritten},
+        // In place the space is taken first: a disk too small leaves the old text whole.
+        MatrixCase{"fullDiskInPlace",
+                   [](auto &t, auto &hooks) {
+                       hooks.folderWriteError = EACCES;
+                       writeOld(t.path, Usual);
+                       return std::string();
+                   },
+                   Outcome::Kept, EFBIG, 4096},
+        MatrixCase{"fullDisk",
+                   [](auto &t, auto &) {
+                       t.disk = std::make_unique<fakes::SmallDisk>(t.dir.string(), "16k");
+                       if (!t.disk->mounted())
+                           return std::string("no small file system can be mounted here");
+                       writeOld(t.path, Usual);
+                       return std::string();
+                   },
+                   Outcome::Kept, ENOSPC},
+        // The file the link points at is replaced; the link stays.
+        MatrixCase{"symlink",
+                   [](auto &t, auto &) {
+                       fs::create_directory(t.dir / "real");
+                       writeOld(t.dir / "real" / "room.lmx", Usual);
+                       fs::create_symlink("real/room.lmx", t.path);
+                       return std::string();
+                   },
+                   Outcome::Replaced},
+        MatrixCase{"directoryInTheWay",
+                   [](auto &t, auto &) {
+                       fs::create_directories(t.path / "inside");
+                       return std::string();
+                   },
+                   Outcome::Kept, EISDIR},
+        MatrixCase{"pipe",
+                   [](auto &t, auto &) {
+                       ::mkfifo(t.path.c_str(), 0644);
+                       return std::string();
+                   },
+                   Outcome::Kept, EINVAL}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// The message a user sees; root may write any file, so only a user can see it.
+TEST_F(FileReplaceTest, ReadOnlyProjectIsRefusedWithThePermissionMessage)
+{
+    if (runningAsRoot())
+        GTEST_SKIP() << "root may write a read-only file";
+    writeOld(path, ReadOnly);
+    std::string error;
+    EXPECT_FALSE(saveProjectFile(path.string(), newProject("12-08-2026"), &error));
+    EXPECT_EQ(error, "Unable to save project to filename: " + path.string() +
+                         "\rError code: 13\rPermission denied");
+    EXPECT_EQ(readAll(path), OldBytes);
+}
+
+// A killed save leaves its temporary; the next save of the project takes it away and nothing
+// else: not another project's, not a look-alike name, not a link, not one a running save
+// holds, not another user's.
+TEST_F(FileReplaceTest, NextSaveRemovesWhatAKilledSaveLeft)
+{
+    writeOld(path, Usual);
+    FileReplaceHooks killed;
+    killed.stopAfterBytes = NewBytes.size() / 2;
+    ASSERT_TRUE(replaceFileContents(path.string(), NewBytes, killed));
+    EXPECT_EQ(readAll(path), OldBytes);
+    const std::vector<std::string> left = names();
+    ASSERT_EQ(left.size(), 2u);
+    EXPECT_TRUE(isTemporaryOf(left[0], "room.lmx")) << left[0];
+    EXPECT_EQ(fs::file_size(dir / left[0]), NewBytes.size() / 2);
+
+    std::vector<std::string> kept{
+        ".other.lmx.~lumidex-0000abcd.tmp", ".room.lmx.~lumidex-0000ABCD.tmp",
+        ".room.lmx.~lumidex-0000abc.tmp",   ".room.lmx.~lumidex-0000abcd.tmp.bak",
+        "room.lmx.~lumidex-0000abcd.tmp",   ".room.lmx.~lumidex-11111111.tmp",
+        ".room.lmx.~lumidex-22222222.tmp", // held by a save at work
+    };
+    for (const std::string &name : kept)
+        writeOld(dir / name, Usual);
+    fs::remove(dir / kept[5]);
+    fs::create_symlink("room.lmx", dir / kept[5]);
+    const int running = ::open((dir / kept[6]).c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(running, LOCK_EX), 0);
+    if (runningAsRoot()) {
+        kept.push_back(".room.lmx.~lumidex-33333333.tmp");
+        writeOld(dir / kept.back(), Usual);
+        ASSERT_EQ(::chown((dir / kept.back()).c_str(), 65534, 65534), 0);
+    }
+
+    EXPECT_FALSE(replaceFileContents(path.string(), NewBytes));
+    ::close(running);
+    kept.push_back("room.lmx");
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(names(), kept);
+    EXPECT_EQ(readAll(path), NewBytes);
+}
+
+} // namespace

@@ -1,0 +1,129 @@
+#include "app/session.h"
+#include "filetrouble.h"
+#include "print/printjob.h"
+#include "scripteddialogs.h"
+#include "sheetoutput.h"
+#include "sheetprinting.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using lumidex::fakes::ScriptedDialogs;
+
+namespace {
+
+enum class Output
+{
+    ExportPdf,
+    PrintToFile,
+};
+
+enum class Trouble
+{
+    None,
+    FullDisk,         // a small file system, filled up by the PDF
+    WriteError,       // a file size limit: the write fails part way
+    DirectoryInTheWay // a folder of the PDF's name
+};
+
+} // namespace
+
+class SheetOutputTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_session = std::make_unique<lumidex::Session>(
+            *m_dialogs, lumidex::StartOptions{lumidex::Unit::Inches, false, true, {}});
+        m_session->screenWindow().calc();
+    }
+
+    void cleanup() { m_session.reset(); }
+
+    void writeFailureLeavesThePreviousFile_data()
+    {
+        QTest::addColumn<Output>("output");
+        QTest::addColumn<Trouble>("trouble");
+        for (const auto &[output, name] : {std::pair{Output::ExportPdf, "export"},
+                                           std::pair{Output::PrintToFile, "print to file"}}) {
+            const QByteArray n(name);
+            QTest::newRow(n + ", written") << output << Trouble::None;
+            QTest::newRow(n + ", full disk") << output << Trouble::FullDisk;
+            QTest::newRow(n + ", write error") << output << Trouble::WriteError;
+            QTest::newRow(n + ", directory in the way") << output << Trouble::DirectoryInTheWay;
+        }
+    }
+
+    // Either the whole new PDF or the previous file, and nothing else in the folder.
+    void writeFailureLeavesThePreviousFile()
+    {
+        QFETCH(Output, output);
+        QFETCH(Trouble, trouble);
+        QTemporaryDir temporary;
+        QDir dir(temporary.path());
+        std::optional<lumidex::fakes::SmallDisk> disk;
+        if (trouble == Trouble::FullDisk &&
+            !disk.emplace(temporary.path().toStdString(), "8k").mounted())
+            QSKIP("no small file system can be mounted here");
+        const QString path = dir.filePath(QStringLiteral("sheets.pdf"));
+        const QByteArray previous = "the previous sheets";
+        if (trouble == Trouble::DirectoryInTheWay) {
+            QVERIFY(dir.mkpath(QStringLiteral("sheets.pdf/inside")));
+        } else {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write(previous);
+        }
+
+        lumidex::ProjectDocument &document = m_session->document();
+        bool written = false;
+        {
+            const lumidex::fakes::FileSizeLimit limit(
+                trouble == Trouble::WriteError ? 4096 : RLIM_INFINITY);
+            if (output == Output::ExportPdf) {
+                QString why;
+                written = writeSheetsPdf(document, {}, path, QStringLiteral("test"), &why);
+                QCOMPARE(why.isEmpty(), written);
+            } else {
+                QPrinter printer(QPrinter::HighResolution);
+                printer.setOutputFileName(path);
+                const std::unique_ptr<lumidex::SheetSink> sheets =
+                    SheetPrinting::jobSheets(printer);
+                lumidex::PrintRequest request;
+                request.copyPerJob = false;
+                written = lumidex::printInstallation(document, request, *sheets) ==
+                          lumidex::PrintOutcome::Printed;
+            }
+        }
+
+        QCOMPARE(written, trouble == Trouble::None);
+        QCOMPARE(dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("sheets.pdf")});
+        if (trouble == Trouble::DirectoryInTheWay) {
+            QVERIFY(QFileInfo::exists(path + QStringLiteral("/inside")));
+            return;
+        }
+        QFile result(path);
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        const QByteArray bytes = result.readAll();
+        if (written) {
+            QVERIFY(bytes.startsWith("%PDF"));
+            QVERIFY(bytes.trimmed().endsWith("%%EOF"));
+        } else {
+            QCOMPARE(bytes, previous);
+        }
+    }
+
+private:
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<lumidex::Session> m_session;
+};
+
+QTEST_MAIN(SheetOutputTest)
+#include "sheetoutput_test.moc"
