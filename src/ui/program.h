@@ -20,6 +20,7 @@ class HelpWindow;
 class TipService;
 class AboutWindow;
 class SheetPrinting;
+class BrightnessSeatingWindow;
 class QWidget;
 
 class Program : public QObject
@@ -35,6 +36,7 @@ public:
     void start();
 
     void showInstallationWindow();
+    void showBrightnessSeating();
     void openHelp(const lumidex::HelpRequest &request);
     void bringToFront();
 
@@ -44,6 +46,7 @@ public:
     ScreenCalculatorWindow *mainWindow() const { return m_main.get(); }
     InstallationWindow *installationWindow() const { return m_installation.get(); }
     HelpWindow *helpWindow() const { return m_help.get(); }
+    BrightnessSeatingWindow *brightnessSeatingWindow() const;
 
 signals:
     void quitRequested();
@@ -65,6 +68,7 @@ private:
     TipService *m_tipService = nullptr;
     std::unique_ptr<AboutWindow> m_about;
     SheetPrinting *m_printing = nullptr;
+    QPointer<BrightnessSeatingWindow> m_brightnessSeating; // made when first asked for
 
     void attachTips();
 };

@@ -4,6 +4,7 @@
 #include "drawing/throwwindow.h"
 #include "print/printerprofile.h"
 #include "print/printjob.h"
+#include "print/roomsheet.h"
 #include "sheetoutput.h"
 
 #include <QDir>
@@ -172,6 +173,16 @@ void SheetPrinting::print()
     lumidex::IniProfileStore profile(path.toStdString());
     DialogPrinter printer(m_parentWindow, profile);
     lumidex::printCommand(m_window, printer, profile, m_dialogs);
+}
+
+void printRoomPage(const lumidex::RoomWindow &window, lumidex::Dialogs &dialogs,
+                   QWidget *parentWindow)
+{
+    const QString path = SheetPrinting::profilePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    lumidex::IniProfileStore profile(path.toStdString());
+    DialogPrinter printer(parentWindow, profile);
+    lumidex::printRoomCommand(window, printer, profile, dialogs);
 }
 
 void SheetPrinting::preview()

@@ -10,6 +10,7 @@ class QWidget;
 
 namespace lumidex {
 class Dialogs;
+class RoomWindow;
 class ThrowWindow;
 } // namespace lumidex
 
@@ -38,3 +39,8 @@ private:
     lumidex::Dialogs &m_dialogs;
     QWidget *m_parentWindow;
 };
+
+// The Brightness and Seating window's Print: its one page through the same print dialog, default
+// printer and printer as the installation sheets.
+void printRoomPage(const lumidex::RoomWindow &window, lumidex::Dialogs &dialogs,
+                   QWidget *parentWindow);
