@@ -8,6 +8,7 @@
 #include "json.h"
 #include "project/projectfile.h"
 #include "projectjson.h"
+#include "roomcommand.h"
 #include "sheetcommand.h"
 
 #include <algorithm>
@@ -37,6 +38,9 @@ constexpr std::string_view Usage =
     "       lumidex-cli project export FILE.lmx\n"
     "       lumidex-cli project import FILE.json -o OUT.lmx\n"
     "       lumidex-cli project sheet FILE.lmx -o OUT.pdf [--pages A-B]\n"
+    "       lumidex-cli room [--width X | --height X | --diagonal X] [--aspect R]\n"
+    "                        [--units in|ft|mm] --lumens L [--gain G] [--ambient LUX]\n"
+    "                        [--lines N] [--seat D]...\n"
     "\n"
     "  screen   complete a screen from one dimension and an aspect ratio, as the screen\n"
     "           calculator does, and print it as JSON (dimensions in inches).\n"
@@ -54,6 +58,12 @@ constexpr std::string_view Usage =
     "           one landscape PDF, as printed. A file that cannot be read, malformed\n"
     "           JSON, pages the project does not have or an output that cannot be\n"
     "           written exits with status 1.\n"
+    "  room     brightness, contrast in room light and seating for that screen, as the\n"
+    "           Brightness and Seating window works them out (lengths in inches; --seat\n"
+    "           in the units, as often as there are seats). --lumens is the projector's\n"
+    "           ANSI lumens (more than 0), --gain the screen gain (default 1), --ambient\n"
+    "           the lux on the screen (default 0, a dark room), --lines the picture's\n"
+    "           lines (default 1080).\n"
     "\n"
     "  --aspect   a preset (4:3, 5:3, 16:9, 37:20, 2:1, 7:3, 1.85, 2, 2.35)\n"
     "             or any positive ratio such as 1.5, taken as a custom ratio\n"
@@ -666,6 +676,8 @@ int main(int argc, char *argv[])
             return runThrow(args);
         if (command == "project")
             return runProject(args);
+        if (command == "room")
+            return cli::runRoom(args, Usage);
         std::cerr << "lumidex-cli: unknown command " << command << "\n" << Usage;
         return 2;
     } catch (const UsageError &e) {

@@ -14,19 +14,43 @@ namespace {
 
 QColor toQt(DrawColour colour)
 {
-    switch (colour) {
-    case DrawColour::Red:
-        return {255, 0, 0};
-    case DrawColour::DarkGrey:
-        return {64, 64, 64};
-    case DrawColour::Grey:
-        return {128, 128, 128};
-    case DrawColour::Blue:
-        return {0, 0, 255};
-    case DrawColour::Black:
-        break;
+    return QColor::fromRgb(QRgb(lumidex::drawColourRgb(colour)));
+}
+
+void paintLine(QPainter &painter, const lumidex::DrawLine &l, double twipsPerPixel)
+{
+    if (!l.visible)
+        return;
+    QPen pen(toQt(l.colour), l.thick ? 4 * twipsPerPixel : 0, penStyleOf(l.style));
+    pen.setCosmetic(!l.thick);
+    painter.setPen(pen);
+    painter.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
+}
+
+QFont labelFont(const QPainter &painter)
+{
+    QFont font = painter.font();
+    font.setPixelSize(150); // twips: about 7.5 points at 20 twips per point
+    return font;
+}
+
+void paintLabel(QPainter &painter, const lumidex::DrawLabel &l, const QFont &font)
+{
+    if (!l.visible || l.caption.empty())
+        return;
+    const QRectF box(l.left, l.top, l.width, l.height);
+    if (l.field) {
+        painter.setPen(QPen(Qt::black, 0));
+        painter.setBrush(Qt::white);
+        painter.drawRect(box);
+    } else {
+        // Value labels sit on their dimension line and interrupt it.
+        const QFontMetricsF fm(font);
+        const double w = fm.horizontalAdvance(QString::fromStdString(l.caption)) + 40;
+        painter.fillRect(QRectF(box.center().x() - w / 2, box.top(), w, box.height()), Qt::white);
     }
-    return {0, 0, 0};
+    painter.setPen(toQt(l.colour));
+    painter.drawText(box, Qt::AlignCenter, QString::fromStdString(l.caption));
 }
 
 } // namespace
@@ -56,12 +80,7 @@ void DrawingRenderer::render(QPainter &painter, const Drawing &drawing, const QR
     const double twipsPerPixel = 1.0 / painter.transform().m11();
 
     drawing.forEachLine([&](std::string_view, const lumidex::DrawLine &l) {
-        if (!l.visible)
-            return;
-        QPen pen(toQt(l.colour), l.thick ? 4 * twipsPerPixel : 0, penStyleOf(l.style));
-        pen.setCosmetic(!l.thick);
-        painter.setPen(pen);
-        painter.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
+        paintLine(painter, l, twipsPerPixel);
     });
 
     drawing.forEachPicture([&](std::string_view, const lumidex::DrawPicture &p) {
@@ -82,26 +101,31 @@ void DrawingRenderer::render(QPainter &painter, const Drawing &drawing, const QR
         painter.restore();
     });
 
-    QFont font = painter.font();
-    font.setPixelSize(std::max(1, int(150))); // twips: about 7.5 points at 20 twips per point
+    const QFont font = labelFont(painter);
     painter.setFont(font);
-    drawing.forEachLabel([&](std::string_view, const lumidex::DrawLabel &l) {
-        if (!l.visible || l.caption.empty())
-            return;
-        const QRectF box(l.left, l.top, l.width, l.height);
-        if (l.field) {
-            painter.setPen(QPen(Qt::black, 0));
-            painter.setBrush(Qt::white);
-            painter.drawRect(box);
-        } else {
-            // Value labels sit on their dimension line and interrupt it.
-            const QFontMetricsF fm(font);
-            const double w = fm.horizontalAdvance(QString::fromStdString(l.caption)) + 40;
-            painter.fillRect(QRectF(box.center().x() - w / 2, box.top(), w, box.height()),
-                             Qt::white);
-        }
-        painter.setPen(toQt(l.colour));
-        painter.drawText(box, Qt::AlignCenter, QString::fromStdString(l.caption));
-    });
+    drawing.forEachLabel(
+        [&](std::string_view, const lumidex::DrawLabel &l) { paintLabel(painter, l, font); });
+    painter.restore();
+}
+
+void DrawingRenderer::render(QPainter &painter, const lumidex::Figure &figure, const QRectF &target)
+{
+    if (figure.width <= 0 || figure.height <= 0)
+        return;
+    const double scale = std::min(target.width() / figure.width, target.height() / figure.height);
+    if (!(scale > 0))
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(target.left() + (target.width() - figure.width * scale) / 2,
+                      target.top() + (target.height() - figure.height * scale) / 2);
+    painter.scale(scale, scale);
+    const double twipsPerPixel = 1.0 / painter.transform().m11();
+    for (const lumidex::DrawLine &l : figure.lines)
+        paintLine(painter, l, twipsPerPixel);
+    const QFont font = labelFont(painter);
+    painter.setFont(font);
+    for (const lumidex::DrawLabel &l : figure.labels)
+        paintLabel(painter, l, font);
     painter.restore();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/drawing.h"
+#include "drawing/figure.h"
 #include "picturecache.h"
 
 #include <QRectF>
@@ -18,6 +19,8 @@ public:
     ~DrawingRenderer();
 
     void render(QPainter &painter, const lumidex::Drawing &drawing, const QRectF &target);
+    // A smaller picture in the same style, fitted into target with its proportions kept.
+    void render(QPainter &painter, const lumidex::Figure &figure, const QRectF &target);
 
     // The drawing area (twips) shown inside a target of the given size, and the mapping of a
     // twips point into it, for placing child widgets and finding clicked pictures.

@@ -2,6 +2,7 @@
 
 #include "aboutwindow.h"
 #include "app/version.h"
+#include "brightnessseatingwindow.h"
 #include "drawingview.h"
 #include "helpwindow.h"
 #include "installationwindow.h"
@@ -46,6 +47,14 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
     connect(m_main.get(), &ScreenCalculatorWindow::exitRequested, this, &Program::quitRequested);
     connect(m_main.get(), &ScreenCalculatorWindow::helpRequested, this, &Program::openHelp);
     connect(m_main.get(), &ScreenCalculatorWindow::aboutRequested, this, &Program::showAbout);
+    connect(m_main.get(), &ScreenCalculatorWindow::brightnessSeatingRequested, this,
+            &Program::showBrightnessSeating);
+    // Every change of the screen or the units, from either window, ends in the screen
+    // calculator's redisplay.
+    connect(m_main.get(), &ScreenCalculatorWindow::refreshed, this, [this] {
+        if (m_brightnessSeating)
+            m_brightnessSeating->refresh();
+    });
     // Opening from the screen calculator loads the project for the installation window's next
     // showing.
     connect(m_main.get(), &ScreenCalculatorWindow::openProjectRequested, this, [this] {
@@ -114,6 +123,27 @@ void Program::showInstallationWindow()
     m_installation->show();
     m_installation->raise();
     m_installation->activateWindow();
+}
+
+BrightnessSeatingWindow *Program::brightnessSeatingWindow() const
+{
+    return m_brightnessSeating;
+}
+
+void Program::showBrightnessSeating()
+{
+    if (!m_brightnessSeating) {
+        m_brightnessSeating =
+            new BrightnessSeatingWindow(m_session.state(), m_dialogs, m_main.get());
+        connect(m_brightnessSeating, &BrightnessSeatingWindow::helpRequested, this,
+                &Program::openHelp);
+        m_brightnessSeating->adjustSize();
+        centre(m_brightnessSeating);
+    }
+    m_brightnessSeating->refresh();
+    m_brightnessSeating->show();
+    m_brightnessSeating->raise();
+    m_brightnessSeating->activateWindow();
 }
 
 void Program::openHelp(const lumidex::HelpRequest &request)

@@ -20,6 +20,7 @@ class HelpWindow;
 class TipService;
 class AboutWindow;
 class SheetPrinting;
+class BrightnessSeatingWindow;
 class QWidget;
 
 class Program : public QObject
@@ -35,6 +36,7 @@ public:
     void start();
 
     void showInstallationWindow();
+    void showBrightnessSeating();
     void openHelp(const lumidex::HelpRequest &request);
     void bringToFront();
 
@@ -45,6 +47,7 @@ public:
     InstallationWindow *installationWindow() const { return m_installation.get(); }
     HelpWindow *helpWindow() const { return m_help.get(); }
     const QString &helpFolder() const { return m_helpFolder; }
+    BrightnessSeatingWindow *brightnessSeatingWindow() const;
 
 signals:
     void quitRequested();
@@ -66,6 +69,7 @@ private:
     TipService *m_tipService = nullptr;
     std::unique_ptr<AboutWindow> m_about;
     SheetPrinting *m_printing = nullptr;
+    QPointer<BrightnessSeatingWindow> m_brightnessSeating; // made when first asked for
 
     void attachTips();
 };

@@ -75,6 +75,7 @@ void ScreenCalculatorWindow::createActions()
     m_screen.video->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     m_screen.film->setCheckable(true);
     m_screen.video->setCheckable(true);
+    m_screen.brightnessSeating = new QAction(tr("&Brightness and Seating..."), this);
 
     m_help.contents = new QAction(tr("&Contents"), this);
     m_help.contents->setShortcut(QKeySequence::HelpContents);
@@ -105,6 +106,8 @@ void ScreenCalculatorWindow::createMenus()
     QMenu *measurement = screen->addMenu(tr("Measurement"));
     measurement->addAction(m_screen.film);
     measurement->addAction(m_screen.video);
+    screen->addSeparator();
+    screen->addAction(m_screen.brightnessSeating);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->addAction(m_help.contents);
@@ -238,6 +241,8 @@ void ScreenCalculatorWindow::createConnections()
     connect(m_screen.film, &QAction::triggered, this, [this] { m_window.selectMeasurement(true); });
     connect(m_screen.video, &QAction::triggered, this,
             [this] { m_window.selectMeasurement(false); });
+    connect(m_screen.brightnessSeating, &QAction::triggered, this,
+            &ScreenCalculatorWindow::brightnessSeatingRequested);
     connect(m_help.contents, &QAction::triggered, this,
             [this] { emit helpRequested(lumidex::HelpRequest::contents()); });
     connect(m_help.support, &QAction::triggered, this, [this] {
@@ -292,6 +297,7 @@ void ScreenCalculatorWindow::refresh()
 
     if (m_window.takeCalcFocusRequest())
         m_calc->setFocus();
+    emit refreshed();
 }
 
 void ScreenCalculatorWindow::applyAlwaysOnTop()

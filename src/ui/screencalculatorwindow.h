@@ -40,6 +40,9 @@ signals:
     void aboutRequested();
     void exitRequested();
     void openProjectRequested();
+    void brightnessSeatingRequested();
+    // After every redisplay: the windows that follow the screen refresh with it.
+    void refreshed();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -74,6 +77,7 @@ private:
         QAction *determine = nullptr;
         QAction *film = nullptr;
         QAction *video = nullptr;
+        QAction *brightnessSeating = nullptr;
     } m_screen;
     struct HelpActions
     {

@@ -3,6 +3,7 @@
 #include "app/dialogs.h"
 #include "print/printerprofile.h"
 #include "print/printjob.h"
+#include "print/roomsheet.h"
 #include "project/projectdocument.h"
 #include "sheetoutput.h"
 
@@ -183,6 +184,16 @@ void SheetPrinting::print()
     lumidex::IniProfileStore profile(path.toStdString());
     DialogPrinter printer(m_parentWindow, profile);
     lumidex::printCommand(m_document, printer, profile, m_dialogs);
+}
+
+void printRoomPage(const lumidex::RoomWindow &window, lumidex::Dialogs &dialogs,
+                   QWidget *parentWindow)
+{
+    const QString path = SheetPrinting::profilePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    lumidex::IniProfileStore profile(path.toStdString());
+    DialogPrinter printer(parentWindow, profile);
+    lumidex::printRoomCommand(window, printer, profile, dialogs);
 }
 
 void SheetPrinting::preview()

@@ -12,6 +12,7 @@ class QWidget;
 namespace lumidex {
 class Dialogs;
 class ProjectDocument;
+class RoomWindow;
 } // namespace lumidex
 
 // The installation window's printing commands: File, Print (the print dialog, then one sheet
@@ -43,3 +44,8 @@ private:
     lumidex::Dialogs &m_dialogs;
     QWidget *m_parentWindow;
 };
+
+// The Brightness and Seating window's Print: its one page through the same print dialog, default
+// printer and printer as the installation sheets.
+void printRoomPage(const lumidex::RoomWindow &window, lumidex::Dialogs &dialogs,
+                   QWidget *parentWindow);

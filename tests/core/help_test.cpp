@@ -35,7 +35,7 @@ TEST(HelpTopics, EveryContextIdHasAPageListedInTheContents)
     std::set<int> ids;
     for (const HelpTopic &t : topics)
         ids.insert(t.id);
-    std::set<int> wanted{0, HelpTechnicalSupport};
+    std::set<int> wanted{0, HelpTechnicalSupport, HelpBrightnessSeating};
     for (const SeriesEntry &s : crtSeries())
         wanted.insert(s.helpId);
     for (const ModelEntry &m : dataProjectors())

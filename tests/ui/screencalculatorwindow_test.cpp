@@ -73,7 +73,8 @@ private slots:
         QCOMPARE(menuTexts(menus[1]->menu()),
                  (QStringList{"&Always on top", "&Tooltips", "&Units", "&Print"}));
         QCOMPARE(menuTexts(menus[2]->menu()),
-                 (QStringList{"Change Aspect &Ratio", "&Determine Aspect Ratio", "Measurement"}));
+                 (QStringList{"Change Aspect &Ratio", "&Determine Aspect Ratio", "Measurement", "-",
+                              "&Brightness and Seating..."}));
         QCOMPARE(
             menuTexts(menus[3]->menu()),
             (QStringList{"&Contents", "-", "&Obtaining Technical Support", "&About Lumidex!"}));

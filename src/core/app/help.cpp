@@ -59,6 +59,53 @@ constexpr std::string_view supportBody =
     "write to your regional Varnel support office. Attach the saved project file (.lmx) and "
     "the printed installation sheet to written questions.</p>\n";
 
+constexpr std::string_view brightnessSeatingBody =
+    "<p>Screen, Brightness and Seating in the screen calculator answers the two questions "
+    "asked once the screen is sized: will the picture be bright enough in this room, and "
+    "where do the seats go. The window follows the screen and the units of both windows; "
+    "everything is worked out again as you type.</p>\n"
+    "<h3>What you type</h3>\n"
+    "<ul>\n"
+    "<li><b>Light output</b>: the projector's ANSI lumens, from its data sheet. Lumidex holds "
+    "no light output figures of its own.</li>\n"
+    "<li><b>Screen gain</b>: from the screen's data sheet; 1.0 is a matte white screen.</li>\n"
+    "<li><b>Ambient light</b>: the room light falling on the screen, in lux, measured at the "
+    "screen with the projector off; 0 is a dark room.</li>\n"
+    "<li><b>Vertical resolution</b>: the picture's lines (1080 for full HD).</li>\n"
+    "<li><b>Nearest seat</b> and <b>Farthest seat</b> (optional): distances from the "
+    "screen, in the units shown.</li>\n"
+    "</ul>\n"
+    "<h3>Brightness</h3>\n"
+    "<p>Luminance in foot-lamberts is the light output times the gain divided by the image "
+    "area in square feet; candela per square metre (nits) are foot-lamberts times 3.426. "
+    "The reference for a dark room is digital cinema's white, SMPTE ST 431-1 "
+    "(ISO 26431-1): 48 cd/m&sup2; (14 fL). Within 3 fL of it (37.8 to 58.2 cd/m&sup2;) the "
+    "picture is about right; below, too dim; above, brighter than cinema.</p>\n"
+    "<h3>Room light</h3>\n"
+    "<p>The projector puts its lumens divided by the image area in square metres on the "
+    "screen, in lux. The image contrast is that light plus the room light, divided by the "
+    "room light. The ANSI/AVIXA image contrast categories ask for 15:1 for basic decision "
+    "making (reading text, presentations) and 50:1 for analytical decision making "
+    "(detailed images). A contrast below 15:1 is shown in red. In a dark room there is no "
+    "room light to overcome.</p>\n"
+    "<h3>Light output needed</h3>\n"
+    "<p>The ANSI lumens that give 14 fL on this screen with this gain, and that reach 15:1 "
+    "and 50:1 in this room light, rounded up.</p>\n"
+    "<h3>Seating</h3>\n"
+    "<p>The distances at which the picture's width fills a horizontal view of 30&deg; "
+    "(the SMPTE EG 18 minimum), 36&deg; (THX, from the farthest seat) and 40&deg; (the usual "
+    "home theatre recommendation): the width divided by twice the tangent of half the angle. "
+    "Nearer seats see a wider view. Beyond the distance at which one line of the picture "
+    "spans one arc-minute (about 3438 line heights) the eye no longer tells the lines "
+    "apart. A seat whose view is narrower than 26&deg; or wider than 50&deg; is shown in "
+    "red.</p>\n"
+    "<p>The picture shows the screen from above with the arcs from which it fills 30&deg;, "
+    "36&deg; and 40&deg; (every point of an arc sees the screen's edges the same angle "
+    "apart), and each seat with its lines of sight.</p>\n"
+    "<h3>Copy and print</h3>\n"
+    "<p>Ctrl+C copies the whole window as text; Print (Ctrl+P) prints it on one landscape "
+    "page, with the picture. F1 opens this page.</p>\n";
+
 std::string modelBody(const std::vector<std::string> &sections)
 {
     std::string body =
@@ -138,6 +185,9 @@ std::vector<HelpTopic> helpTopics()
     topics.push_back({HelpTechnicalSupport, "Obtaining Technical Support",
                       helpFileName(HelpRequest::topic(HelpTechnicalSupport)),
                       page("Obtaining Technical Support", supportBody)});
+    topics.push_back({HelpBrightnessSeating, "Brightness and Seating",
+                      helpFileName(HelpRequest::topic(HelpBrightnessSeating)),
+                      page("Brightness and Seating", brightnessSeatingBody)});
     for (auto &[id, entry] : byId) {
         const std::string title = entry.first;
         topics.push_back({id, title, helpFileName(HelpRequest::topic(id)),

@@ -10,6 +10,7 @@
 namespace lumidex {
 
 inline constexpr int HelpTechnicalSupport = 12;
+inline constexpr int HelpBrightnessSeating = 20;
 inline constexpr std::string_view HelpFolderName = "help";
 inline constexpr std::string_view HelpContentsFile = "index.html";
 

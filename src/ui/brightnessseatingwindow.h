@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/help.h"
+#include "geometry/roomwindow.h"
+
+#include <QDialog>
+#include <array>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class KeyFilteredEdit;
+class TopView;
+
+namespace lumidex {
+class Dialogs;
+}
+
+// "Brightness and Seating" (modeless): shows lumidex::RoomWindow for the screen in force and
+// forwards what the installer types. The program refreshes it whenever either window changes
+// the screen or the units.
+class BrightnessSeatingWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    BrightnessSeatingWindow(const lumidex::InstallationState &state, lumidex::Dialogs &dialogs,
+                            QWidget *parent);
+
+    // The screen or the units changed.
+    void refresh();
+
+    lumidex::RoomWindow &room() { return m_room; }
+    KeyFilteredEdit *field(lumidex::RoomField f) const { return m_fields[index(f)]; }
+
+    void copyToClipboard();
+    void print();
+
+signals:
+    void helpRequested(const lumidex::HelpRequest &request);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    static std::size_t index(lumidex::RoomField f) { return static_cast<std::size_t>(f); }
+    void createActions();
+    void createCentralWidget();
+    void createConnections();
+    void showValues();
+
+    lumidex::RoomWindow m_room;
+    lumidex::Dialogs &m_dialogs;
+
+    std::array<KeyFilteredEdit *, 6> m_fields{};
+    std::array<QLabel *, 6> m_fieldLabels{};
+    // Each result row's caption and value, in the order of the window's sections.
+    std::vector<std::pair<QLabel *, QLabel *>> m_rows;
+    TopView *m_view = nullptr;
+
+    struct Buttons
+    {
+        QPushButton *copy = nullptr;
+        QPushButton *print = nullptr;
+        QPushButton *help = nullptr;
+        QPushButton *close = nullptr;
+    } m_buttons;
+    struct Actions
+    {
+        QAction *copy = nullptr;
+        QAction *print = nullptr;
+        QAction *help = nullptr;
+    } m_actions;
+};
