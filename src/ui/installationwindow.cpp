@@ -33,6 +33,16 @@ QKeySequence shortcutOf(std::string_view text)
 
 } // namespace
 
+// Pages change one at a time. Showing a page can raise a message, and the message's own event
+// loop runs inside the scroll bar's mouse press: the arrow's repeat must not go on adding
+// pages meanwhile.
+class PageScrollBar : public QScrollBar
+{
+public:
+    using QScrollBar::QScrollBar;
+    void stopRepeating() { setRepeatAction(SliderNoAction); }
+};
+
 InstallationWindow::InstallationWindow(lumidex::ProjectDocument &document, QWidget *parent)
     : QMainWindow(parent), m_document(document), m_window(document.window())
 {
@@ -262,7 +272,7 @@ void InstallationWindow::createCentralWidget()
         m_pageButtons[i]->setObjectName(qt(name));
         m_sheet->place(m_pageButtons[i], name);
     }
-    m_pageScroll = new QScrollBar(Qt::Horizontal, m_sheet);
+    m_pageScroll = new PageScrollBar(Qt::Horizontal, m_sheet);
     m_pageScroll->setObjectName(QStringLiteral("HScroll1"));
     m_pageScroll->setRange(1, lumidex::MaxPages);
     m_pageScroll->setToolTip(tr("Click right button to create/scroll through pages, left to "
@@ -305,10 +315,7 @@ void InstallationWindow::createConnections()
             refresh();
         });
     }
-    connect(m_pageScroll, &QScrollBar::valueChanged, this, [this](int value) {
-        m_document.pageScroll(value);
-        refresh();
-    });
+    connect(m_pageScroll, &QScrollBar::valueChanged, this, &InstallationWindow::scrollToPage);
     for (std::size_t i = 0; i < m_units.size(); ++i) {
         connect(m_units[i], &QAction::triggered, this,
                 [this, i] { m_window.selectUnits(lumidex::unitFromIndex(int(i))); });
@@ -350,7 +357,7 @@ void InstallationWindow::createConnections()
         m_window.chooseInputSignal(index);
         refresh();
     });
-    connect(m_throwAngle, &ClickableLabel::doubleClicked, this, [this] {
+    connect(m_throwAngle, &ClickableLabel::clicked, this, [this] {
         m_window.throwAngleClick();
         refresh();
     });
@@ -364,6 +371,17 @@ void InstallationWindow::createConnections()
     });
     connect(m_drawing, &DrawingView::pictureClicked, this,
             [this](int id) { emit helpRequested(lumidex::HelpRequest::topic(id)); });
+}
+
+void InstallationWindow::scrollToPage(int value)
+{
+    if (m_pageChanging)
+        return; // the scroll bar is put back to the page shown afterwards
+    m_pageChanging = true;
+    m_pageScroll->stopRepeating();
+    m_document.pageScroll(value);
+    m_pageChanging = false;
+    refresh();
 }
 
 QAction *InstallationWindow::lensAction(Model model, int lens) const

@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
+class PageScrollBar;
 class DrawingView;
 class ClickableLabel;
 class KeyFilteredEdit;
@@ -54,6 +55,7 @@ private:
     void createMenus();
     void createCentralWidget();
     void createConnections();
+    void scrollToPage(int value);
 
     lumidex::ProjectDocument &m_document;
     lumidex::ThrowWindow &m_window;
@@ -95,5 +97,6 @@ private:
     std::vector<std::pair<QLineEdit *, lumidex::PageText>> m_titleFields;
     std::array<QLineEdit *, 2> m_pageNumbers{};
     std::array<QPushButton *, 2> m_pageButtons{};
-    QScrollBar *m_pageScroll = nullptr;
+    PageScrollBar *m_pageScroll = nullptr;
+    bool m_pageChanging = false;
 };

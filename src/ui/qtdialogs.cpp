@@ -55,16 +55,21 @@ void makeRoomForTitle(QDialog &dialog)
     layout->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed));
 }
 
+// Old messages and prompts separate lines with a lone carriage return; show it as a line break.
+QString withLineBreaks(std::string_view text)
+{
+    QString body = toQt(text);
+    body.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return body;
+}
+
 } // namespace
 
 void QtDialogs::message(std::string_view text, lumidex::MessageIcon icon, std::string_view title)
 {
-    // Old messages separate lines with a lone carriage return; show it as a line break.
-    QString body = toQt(text);
-    body.replace(QLatin1String("\r\n"), QLatin1String("\n"))
-        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(toQt(icon), toQt(lumidex::titleOrDefault(title)), body, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(toQt(icon), toQt(lumidex::titleOrDefault(title)), withLineBreaks(text),
+                    QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 
@@ -73,7 +78,7 @@ std::optional<std::string> QtDialogs::input(std::string_view prompt, std::string
 {
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(toQt(title));
-    dialog.setLabelText(toQt(prompt));
+    dialog.setLabelText(withLineBreaks(prompt));
     dialog.setTextValue(toQt(defaultText));
     makeRoomForTitle(dialog);
     if (dialog.exec() != QDialog::Accepted)

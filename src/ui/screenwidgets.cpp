@@ -25,6 +25,13 @@ void DimensionEdit::mousePressEvent(QMouseEvent *event)
     QLineEdit::mousePressEvent(event);
 }
 
+void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
 void ClickableLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QLabel::mouseDoubleClickEvent(event);

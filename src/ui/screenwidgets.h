@@ -37,9 +37,11 @@ public:
     using QLabel::QLabel;
 
 signals:
+    void clicked();
     void doubleClicked();
 
 protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 };
 

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScreen>
 
 TipService::TipService(lumidex::Tooltips &tips, const lumidex::InstallationState &state,
@@ -72,12 +73,27 @@ bool TipService::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseMove) {
         if (const auto it = m_controls.constFind(watched); it != m_controls.cend())
             apply(m_tips.hover(it.value(), m_state.tipsEnabled));
-        else if (m_hiders.value(watched, true) == false)
+        else if (m_hiders.value(watched, true) == false && !overControl(watched, event))
             apply(m_tips.hide());
     } else if (event->type() == QEvent::MouseButtonPress && m_hiders.value(watched, false)) {
         apply(m_tips.hide());
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool TipService::overControl(QObject *hider, QEvent *event) const
+{
+    // A label lets the pointer's movement through to the window behind it: that movement is
+    // still over the label, whose tip must stay.
+    auto *area = qobject_cast<QWidget *>(hider);
+    if (!area)
+        return false;
+    const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+    for (QWidget *w = area->childAt(at); w && w != area; w = w->parentWidget()) {
+        if (m_controls.contains(w))
+            return true;
+    }
+    return false;
 }
 
 void TipService::apply(lumidex::Tooltips::Action action)

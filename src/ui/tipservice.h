@@ -40,6 +40,7 @@ protected:
 
 private:
     void apply(lumidex::Tooltips::Action action);
+    bool overControl(QObject *hider, QEvent *event) const;
 
     lumidex::Tooltips &m_tips;
     const lumidex::InstallationState &m_state;

@@ -5,6 +5,7 @@
 #include "keyfilterededit.h"
 #include "lensfinderdialog.h"
 #include "print/sheet.h"
+#include "qtdialogs.h"
 #include "scripteddialogs.h"
 #include "sheetoutput.h"
 #include "sheetprinting.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -23,6 +25,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,6 +56,19 @@ QMenu *topMenu(QMainWindow *window, const QString &title)
     return nullptr;
 }
 
+// Dialogs that stay open a while, as a message box does while the installer reads it: its
+// event loop runs inside whatever raised it.
+struct ReadingDialogs : ScriptedDialogs
+{
+    void message(std::string_view text, lumidex::MessageIcon icon, std::string_view title) override
+    {
+        ScriptedDialogs::message(text, icon, title);
+        if (readingMs > 0)
+            QTest::qWait(readingMs);
+    }
+    int readingMs = 0;
+};
+
 } // namespace
 
 class InstallationWindowTest : public QObject
@@ -61,7 +78,7 @@ class InstallationWindowTest : public QObject
 private slots:
     void init()
     {
-        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_dialogs = std::make_unique<ReadingDialogs>();
         m_session = std::make_unique<lumidex::Session>(
             *m_dialogs, lumidex::StartOptions{lumidex::Unit::Inches, false, true, {}});
         m_window = std::make_unique<InstallationWindow>(m_session->document());
@@ -330,6 +347,61 @@ private slots:
         }
     }
 
+    // A message while a page is shown keeps the scroll bar's arrow pressed, but moves no page.
+    void oneScrollBarChangeMovesOnePage()
+    {
+        lumidex::ThrowWindow &w = m_session->throwWindow();
+        w.selectSeries(Series::CR7200);
+        m_dialogs->answers.push_back("-25"); // each showing says "Invalid parameter"
+        w.selectPosition(3);
+        m_session->document().pageButton(1);
+        m_session->document().pageButton(0);
+        auto *scroll = m_window->findChild<QScrollBar *>("HScroll1");
+        QStyleOptionSlider option;
+        option.initFrom(scroll);
+        option.orientation = scroll->orientation();
+        option.minimum = scroll->minimum();
+        option.maximum = scroll->maximum();
+        option.sliderPosition = option.sliderValue = scroll->value();
+        const QRect arrow = scroll->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                            QStyle::SC_ScrollBarAddLine, scroll);
+        m_dialogs->readingMs = 900; // beyond the arrow's repeat delay
+        QTest::mousePress(scroll, Qt::LeftButton, {}, arrow.center());
+        QTest::mouseRelease(scroll, Qt::LeftButton, {}, arrow.center());
+        m_dialogs->readingMs = 0;
+        QCOMPARE(m_session->document().currentPage(), 2);
+        QCOMPARE(m_session->document().pageCount(), 2);
+        QCOMPARE(scroll->value(), 2);
+    }
+
+    // One click on the throw angle asks for a custom angle.
+    void throwAngleAnswersOneClick()
+    {
+        m_session->throwWindow().selectSeries(Series::CR7300);
+        auto *angle = m_window->findChild<QLabel *>("lblTA");
+        QVERIFY(angle && angle->isVisible());
+        m_dialogs->answers.push_back("-5");
+        QTest::mouseClick(angle, Qt::LeftButton);
+        QCOMPARE(m_dialogs->prompts.size(), std::size_t(1));
+        QCOMPARE(angle->text(), QStringLiteral("-5"));
+    }
+
+    // The angle prompt breaks its lines where the text has carriage returns.
+    void anglePromptBreaksItsLines()
+    {
+        QtDialogs dialogs;
+        QString label;
+        QTimer::singleShot(0, this, [&label] {
+            auto *prompt = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            QVERIFY(prompt);
+            label = prompt->labelText();
+            prompt->reject();
+        });
+        QVERIFY(!dialogs.input(lumidex::AnglePrompt, lumidex::AnglePromptTitle, "14"));
+        QVERIFY(!label.contains(QLatin1Char('\r')));
+        QCOMPARE(label.count(QLatin1Char('\n')), 6);
+    }
+
     void sxgaDialogReturnsTheChoiceOrCancel()
     {
         for (const auto &[button, expected] :
@@ -347,7 +419,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<ReadingDialogs> m_dialogs;
     std::unique_ptr<lumidex::Session> m_session;
     std::unique_ptr<InstallationWindow> m_window;
 };

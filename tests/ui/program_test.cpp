@@ -4,6 +4,7 @@
 #include "qtdialogs.h"
 #include "screencalculatorwindow.h"
 #include "scripteddialogs.h"
+#include "sheetview.h"
 #include "singleinstance.h"
 #include "splashwindow.h"
 
@@ -121,6 +122,43 @@ private slots:
         QTest::mouseMove(ratio, QPoint(6, 6));
         QTest::qWait(20);
         QVERIFY(!tip->isVisible());
+    }
+
+    // The installation window's captions let the pointer through to the sheet behind them; the
+    // tip stays while the pointer is over the caption.
+    void installationCaptionsShowTheirTips()
+    {
+        ScriptedDialogs dialogs;
+        Program program({}, QCoreApplication::applicationDirPath(), &dialogs);
+        program.showInstallationWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(program.installationWindow()));
+        QWidget *tip = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == "frmHelp")
+                tip = w;
+        }
+        QVERIFY(tip);
+        // A place on the sheet between its fields hides the tip.
+        QWidget *sheet = program.installationWindow()->sheet();
+        QPoint between;
+        for (int y = 2; y < sheet->height() && between.isNull(); y += 7) {
+            for (int x = 2; x < sheet->width(); x += 7) {
+                if (!sheet->childAt(x, y)) {
+                    between = QPoint(x, y);
+                    break;
+                }
+            }
+        }
+        QVERIFY(!between.isNull());
+        for (const char *name : {"txtAspect", "lblMeasurement"}) {
+            auto *caption = program.installationWindow()->findChild<QWidget *>(name);
+            QVERIFY(caption);
+            QTest::mouseMove(sheet, between);
+            QTRY_VERIFY(!tip->isVisible());
+            QTest::mouseMove(caption, QPoint(5, 5));
+            QTRY_VERIFY2(tip->isVisible(), name);
+            QVERIFY(static_cast<QLabel *>(tip)->text().startsWith("Double click to cycle"));
+        }
     }
 
     void platformTooltipsFollowTheSwitch_data()
