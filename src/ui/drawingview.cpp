@@ -63,8 +63,14 @@ void DrawingView::placeDistanceBox()
     const lumidex::DrawLabel &box = m_window.drawing().hdimbox;
     const QRectF r = DrawingRenderer::twipsToTarget(rect()).mapRect(
         QRectF(box.left, box.top, box.width, box.height));
-    const int h = m_distance->sizeHint().height();
-    const int w = std::max(56, int(r.width()));
+    // The field keeps to its box in the strip below the floor line, where the distance lines
+    // and the ruler run close above and below it.
+    const int h = std::max(14, int(r.height()));
+    QFont font = m_distance->font();
+    font.setPixelSize(std::max(8, h * 2 / 3));
+    m_distance->setFont(font);
+    m_distance->setTextMargins(0, 0, 0, 0);
+    const int w = std::max(40, int(r.width()));
     m_distance->setGeometry(int(r.center().x()) - w / 2, int(r.center().y()) - h / 2, w, h);
 }
 

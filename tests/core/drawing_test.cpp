@@ -55,7 +55,6 @@ TEST_F(DrawingTest, ZoomLensDrawsBothPositionsWithTheirValues)
     EXPECT_TRUE(d.lineFar.visible);
     EXPECT_TRUE(d.Label1[14].visible);
     EXPECT_TRUE(d.Label1[15].visible);
-    EXPECT_EQ(d.Label1[14].left, d.lineNear.x1 + 40);
     EXPECT_EQ(d.txtHTDFar.caption, "191");
     EXPECT_EQ(d.hdimbox.caption, "151");
     EXPECT_TRUE(d.farPicture.visible);
@@ -219,5 +218,77 @@ TEST(FrameTexts, TitleAndLensLabelComeFromTheCatalogue)
     EXPECT_EQ(lensLabelOf(Selection::dataProjector(Model::LX450, 0)), "LN-106");
     EXPECT_EQ(lensLabelOf(Selection::dataProjector(Model::DX520, 0)), "LN-107");
 }
+
+} // namespace
+
+namespace {
+
+// The distance boxes and the "Min."/"Max." tags hide no projector and no line beneath the
+// floor, however close the positions stand.
+struct ClearanceCase
+{
+    const char *name;
+    Selection selection;
+    const char *width;
+    int position; // -1: the one the lens takes
+};
+
+class Clearance : public DrawingTest, public ::testing::WithParamInterface<ClearanceCase>
+{};
+
+bool meets(const DrawLabel &l, int left, int top, int right, int bottom)
+{
+    return l.visible && l.left < right && left < l.left + l.width && l.top < bottom &&
+           top < l.top + l.height;
+}
+
+TEST_P(Clearance, BoxesAndTagsHideNothing)
+{
+    const ClearanceCase &c = GetParam();
+    screenWidth(c.width);
+    if (c.selection.isCrt())
+        window().selectSeries(c.selection.series);
+    else
+        window().selectLens(c.selection.model, c.selection.lens);
+    if (c.position >= 0)
+        window().selectPosition(c.position);
+    const Drawing &d = drawing();
+    const DrawLabel *labels[] = {&d.hdimbox, &d.txtHTDFar, &d.Label1[14], &d.Label1[15]};
+    for (const DrawLabel *l : labels) {
+        for (const DrawPicture *p : {&d.nearPicture, &d.farPicture}) {
+            if (p->visible) {
+                EXPECT_FALSE(meets(*l, p->left, p->top, p->left + p->width, p->top + p->height))
+                    << l->caption << " hides a picture";
+            }
+        }
+        for (const DrawLine *line : {&d.lineNear, &d.lineFar, &d.Line3, &d.Line2, &d.Line4[20],
+                                     &d.Line4[24], &d.Line4[3]}) {
+            if (line->visible) {
+                EXPECT_FALSE(meets(*l, std::min(line->x1, line->x2), std::min(line->y1, line->y2),
+                                   std::max(line->x1, line->x2) + 1,
+                                   std::max(line->y1, line->y2) + 1))
+                    << l->caption << " hides a line";
+            }
+        }
+        for (const DrawLabel *other : labels) {
+            if (other != l && other->visible) {
+                EXPECT_FALSE(meets(*l, other->left, other->top, other->left + other->width,
+                                   other->top + other->height))
+                    << l->caption << " covers " << other->caption;
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Installations, Clearance,
+    testing::Values(
+        ClearanceCase{"lx460FloorMount", Selection::dataProjector(Model::LX460, 0), "80", 2},
+        ClearanceCase{"dx520Small", Selection::dataProjector(Model::DX520, 0), "16", -1},
+        ClearanceCase{"lx550Wide", Selection::dataProjector(Model::LX550, 0), "400", -1},
+        ClearanceCase{"lx510ShortThrow", Selection::dataProjector(Model::LX510, 5), "40", -1},
+        ClearanceCase{"cr7300", Selection::crt(Series::CR7300), "80", -1},
+        ClearanceCase{"cr75xxSmall", Selection::crt(Series::CR7500), "48", -1}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace lumidex {
 namespace {
@@ -39,6 +40,7 @@ public:
         placeArrow();
         drawRulers();
         m_d.hdimbox.caption = m_in.distanceText;
+        arrangeUnderFloor();
         return m_d;
     }
 
@@ -224,16 +226,110 @@ private:
         d.lineFar.visible = zoom;
         d.lineFar.x1 = farStart;
         d.Line4[24] = {farStart, 4800, farStart, 5130, DrawColour::Black, LineStyle::Solid, zoom};
-        d.Label1[14].left = m_in.nearStartX + 40;
-        d.Label1[15].left = farStart + 40;
         d.Label1[14].visible = d.Label1[15].visible = zoom;
         d.txtHTDFar.caption = zoom ? m_in.farText : std::string{};
         d.txtHTDFar.visible = zoom;
-        d.txtHTDFar.left = farStart + (m_in.nearStartX - farStart) / 2 - d.txtHTDFar.width / 2;
-        d.txtHTDFar.top = d.lineFar.y1 - d.txtHTDFar.height - 20;
         d.line_back_proj = {farStart,          pictureBottom + 40, farStart,
                             d.lineFar.y1 - 40, DrawColour::Grey,   LineStyle::Dot,
                             zoom && mount == 0};
+    }
+
+    // The distance boxes and the "Min."/"Max." tags share the strip between the floor line and
+    // the ruler with the distance lines, their markers and the pictures' extension lines. Each
+    // takes the first of its places where it hides nothing it is not about.
+    void arrangeUnderFloor()
+    {
+        struct Box
+        {
+            int left, top, right, bottom;
+            bool meets(const Box &o) const
+            {
+                return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
+            }
+        };
+        std::vector<Box> taken;
+        const auto lineBox = [](const DrawLine &l, int margin) {
+            return Box{std::min(l.x1, l.x2) - margin, std::min(l.y1, l.y2) - margin,
+                       std::max(l.x1, l.x2) + margin, std::max(l.y1, l.y2) + margin};
+        };
+        Drawing &d = m_d;
+        for (const DrawLine *l :
+             {&d.lineNear, &d.lineFar, &d.Line4[3], &d.Line4[20], &d.Line4[24],
+              &d.lineHoriz_flr_ceiling, &d.line_back_proj, &d.lineFlr_HTD, &d.Line3, &d.Line2}) {
+            if (l->visible)
+                taken.push_back(lineBox(*l, 6));
+        }
+        for (const DrawPicture *p : {&d.nearPicture, &d.farPicture}) {
+            if (p->visible)
+                taken.push_back({p->left, p->top, p->left + p->width, p->top + p->height});
+        }
+
+        // Below the near distance line, and between the floor line and the far one.
+        constexpr int LowTop = 4935;
+        constexpr int LowHeight = 215;
+        constexpr int HighTop = 4690;
+        constexpr int HighHeight = 160;
+        const auto widthOf = [](const std::string &caption) {
+            return static_cast<int>(caption.size()) * 95 + 60;
+        };
+        const auto place = [&](DrawLabel &label, std::initializer_list<std::pair<int, int>> spots,
+                               int height) {
+            if (!label.visible)
+                return;
+            label.width = std::max(label.field ? 400 : 0, widthOf(label.caption));
+            const auto heightAt = [&](int top) { return top == HighTop ? HighHeight : height; };
+            for (const auto &[left, top] : spots) {
+                const Box box{left, top, left + label.width, top + heightAt(top)};
+                if (std::none_of(taken.begin(), taken.end(),
+                                 [&](const Box &t) { return box.meets(t); })) {
+                    label.left = left;
+                    label.top = top;
+                    label.height = heightAt(top);
+                    taken.push_back(box);
+                    return;
+                }
+            }
+            const auto &[left, top] = *spots.begin(); // nowhere free: where it belongs
+            label.left = left;
+            label.top = top;
+            label.height = heightAt(top);
+        };
+
+        const int nearStart = d.lineNear.x1;
+        const int screen = Drawing::ScreenPlaneX;
+        const int w = std::max(400, widthOf(d.hdimbox.caption));
+        place(d.hdimbox,
+              {{screen - (screen - nearStart) / 2 - w / 2, LowTop},
+               {screen - 30 - w, LowTop},
+               {nearStart + 30, LowTop},
+               {screen + 60, LowTop}},
+              LowHeight);
+        if (!d.txtHTDFar.visible)
+            return;
+        const int farStart = d.lineFar.x1;
+        const int fw = std::max(400, widthOf(d.txtHTDFar.caption));
+        const int between = farStart + (nearStart - farStart) / 2 - fw / 2;
+        place(d.txtHTDFar,
+              {{between, LowTop},
+               {farStart - 30 - fw, LowTop},
+               {between, HighTop},
+               {farStart - 30 - fw, HighTop}},
+              LowHeight);
+        DrawLabel &min = d.Label1[14];
+        DrawLabel &max = d.Label1[15];
+        const int tag = widthOf(min.caption);
+        place(min,
+              {{nearStart - 30 - tag, LowTop},
+               {nearStart + 30, LowTop},
+               {nearStart + 30, HighTop},
+               {nearStart - 30 - tag, HighTop}},
+              LabelHeight);
+        place(max,
+              {{farStart - 30 - tag, LowTop},
+               {farStart + 30, LowTop},
+               {farStart - 30 - tag, HighTop},
+               {farStart + 30, HighTop}},
+              LabelHeight);
     }
 
     // The arrow head at the screen end of the distance line.
