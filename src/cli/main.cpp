@@ -5,10 +5,12 @@
 #include "app/session.h"
 #include "catalogue/lensfinder.h"
 #include "geometry/numbertext.h"
+#include "installationjson.h"
 #include "json.h"
 #include "project/projectfile.h"
 #include "projectjson.h"
 #include "roomcommand.h"
+#include "sessioncommand.h"
 #include "sheetcommand.h"
 
 #include <algorithm>
@@ -25,6 +27,7 @@
 namespace {
 
 using namespace lumidex;
+using namespace lumidex::cli;
 
 constexpr std::string_view Usage =
     "usage: lumidex-cli screen [--width X | --height X | --diagonal X] [--aspect R]\n"
@@ -41,7 +44,11 @@ constexpr std::string_view Usage =
     "       lumidex-cli room [--width X | --height X | --diagonal X] [--aspect R]\n"
     "                        [--units in|ft|mm] --lumens L [--gain G] [--ambient LUX]\n"
     "                        [--lines N] [--seat D]...\n"
+    "       lumidex-cli session FILE|-\n"
     "\n"
+    "  session  replay the installer's actions, one JSON object a line (see the README),\n"
+    "           and print the installation window afterwards as throw does, with the page,\n"
+    "           the Position menu and the enabled size fields.\n"
     "  screen   complete a screen from one dimension and an aspect ratio, as the screen\n"
     "           calculator does, and print it as JSON (dimensions in inches).\n"
     "  throw    place a projector for that screen, as the installation window does, and\n"
@@ -72,36 +79,6 @@ constexpr std::string_view Usage =
 struct UsageError
 {
     std::string text;
-};
-
-// Messages are kept in the order shown; the custom-ratio and angle prompts are answered from
-// a queue.
-class CliDialogs : public Dialogs
-{
-public:
-    void message(std::string_view text, MessageIcon, std::string_view title) override
-    {
-        messages.emplace_back(std::string(titleOrDefault(title)), std::string(text));
-    }
-
-    std::optional<std::string> input(std::string_view, std::string_view, std::string_view) override
-    {
-        if (answers.empty())
-            return std::nullopt;
-        std::string answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    int sxgaChoice() override { return sxgaAnswer; }
-    // The command-line tool runs as in expert mode: the tips window is never shown.
-    void showTips(TipsWindow &) override {}
-    std::optional<std::string> openFileName() override { return std::nullopt; }
-    std::optional<std::string> saveFileName() override { return std::nullopt; }
-
-    std::deque<std::string> answers;
-    int sxgaAnswer = 0;
-    std::vector<std::pair<std::string, std::string>> messages;
 };
 
 struct Options
@@ -203,83 +180,15 @@ Options parseOptions(const std::vector<std::string> &args, bool throwCommand,
     return o;
 }
 
-// A preset named by its video caption or its stored ratio; nullopt for a custom ratio.
-std::optional<int> presetNamed(const std::string &text)
-{
-    const auto presets = aspectPresets();
-    for (std::size_t i = 0; i < presets.size(); ++i) {
-        if (text == presets[i].videoCaption || text == presets[i].filmCaption)
-            return static_cast<int>(i);
-        if (text.find(':') == std::string::npos &&
-            static_cast<float>(leadingNumber(text)) == presets[i].ratio)
-            return static_cast<int>(i);
-    }
-    return std::nullopt;
-}
-
 void applyScreen(Session &session, CliDialogs &dialogs, const Options &o, bool layout)
 {
     ScreenWindow &window = session.screenWindow();
-    if (o.aspect) {
-        if (const auto preset = presetNamed(*o.aspect)) {
-            window.selectPreset(*preset);
-        } else {
-            dialogs.answers.push_back(*o.aspect);
-            window.selectPreset(CustomPreset);
-        }
-    }
-    if (o.dimension) {
-        const auto &[d, text] = *o.dimension;
-        window.setFieldText(d, "");
-        std::string typed;
-        for (char c : text) {
-            if (window.keyPress(d, c)) {
-                typed.push_back(c);
-                window.setFieldText(d, typed);
-            }
-        }
-        window.keyPress(d, ScreenWindow::KeyEnter);
-    }
+    if (o.aspect)
+        applyAspect(window, dialogs, *o.aspect);
+    if (o.dimension)
+        typeInto(window, o.dimension->first, o.dimension->second);
     if (layout)
         window.calc();
-}
-
-std::string upper(std::string s)
-{
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return s;
-}
-
-// A menu caption matches its whole text or its first name ("LX-510" for "LX-510/LX-515").
-bool captionNames(std::string_view caption, const std::string &name)
-{
-    const std::string full = upper(std::string(caption));
-    const std::string first = full.substr(0, full.find_first_of("/ "));
-    return upper(name) == full || upper(name) == first;
-}
-
-std::string messagesJson(const CliDialogs &dialogs)
-{
-    std::string out = "[";
-    for (const auto &[title, text] : dialogs.messages) {
-        if (out.size() > 1)
-            out += ",";
-        cli::JsonObject m;
-        m.addString("title", title).addString("text", text);
-        out += m.str();
-    }
-    return out + "]";
-}
-
-cli::JsonObject screenJson(const ScreenState &s)
-{
-    cli::JsonObject o;
-    o.addFloat("width", s.width)
-        .addFloat("height", s.height)
-        .addFloat("diagonal", s.diagonal)
-        .addFloat("aspect", s.aspect);
-    return o;
 }
 
 int runScreen(const std::vector<std::string> &args)
@@ -359,18 +268,9 @@ int runThrow(const std::vector<std::string> &args)
     dialogs.sxgaAnswer = o.sxga;
     Session session(dialogs, StartOptions{o.units, false, true, {}});
     ThrowWindow &window = session.throwWindow();
-    InstallationState &state = session.state();
 
     // The projector, as chosen from the Projector menu.
-    std::optional<Selection> chosen;
-    for (const SeriesEntry &s : crtSeries()) {
-        if (captionNames(s.caption, *o.projector))
-            chosen = Selection::crt(s.series);
-    }
-    for (const ModelEntry &m : dataProjectors()) {
-        if (captionNames(m.caption, *o.projector))
-            chosen = Selection::dataProjector(m.model, o.lens.value_or(0));
-    }
+    const std::optional<Selection> chosen = projectorNamed(*o.projector, o.lens.value_or(0));
     if (!chosen)
         throw UsageError{"no projector named " + *o.projector};
     if (chosen->isCrt() || !modelEntry(chosen->model).hasLensSubmenu) {
@@ -409,50 +309,7 @@ int runThrow(const std::vector<std::string> &args)
         window.distanceKeyPress(ThrowWindow::KeyEnter);
     }
 
-    const Selection &s = state.inputs.selection;
-    const InstallationResults &results = state.results;
-    const Drawing &d = window.drawing();
-    auto floatOrNull = [&](bool set, float v) { return set ? formatRoundTrip(v) : "null"; };
-    cli::JsonObject texts;
-    texts.addString("hdimbox", window.distanceText())
-        .addString("txtHTDFar", d.txtHTDFar.visible ? d.txtHTDFar.caption : "")
-        .addString("lblflr_proj", d.lblflr_proj.visible ? d.lblflr_proj.caption : "")
-        .addString("lblflr_ceiling", d.lblflr_ceiling.visible ? d.lblflr_ceiling.caption : "")
-        .addString("lblHcent", d.lblHcent.visible ? d.lblHcent.caption : "")
-        .addString("lblVsize", d.lblVsize.caption)
-        .addString("lblTA", window.throwAngleText())
-        .addString("lblLens", window.lensLabel())
-        .addString("notes", window.notes())
-        .addString("title", window.frameTitle());
-    // Lens rings belong to a CR-7100/CR-7200 screen size calculation.
-    const bool ringSeries = s.isCrt() && (s.series == Series::CR7100 || s.series == Series::CR7200);
-    std::string rings = "null";
-    std::string focus = "null";
-    if (ringSeries && results.ringsSet) {
-        rings = "[";
-        for (std::size_t i = 0; i < results.ringSettings.size(); ++i)
-            rings += (i ? "," : "") + std::to_string(results.ringSettings[i]);
-        rings += "]";
-        focus = formatRoundTrip(results.focusParameter);
-    }
-    cli::JsonObject out;
-    out.add("screen", screenJson(state.screen).str())
-        .addString("projector",
-                   s.isCrt() ? seriesEntry(s.series).caption : modelEntry(s.model).caption)
-        .add("lens",
-             s.isCrt() || !modelEntry(s.model).hasLensSubmenu ? "null" : std::to_string(s.lens))
-        .add("zoom", !s.isCrt() && lensEntry(s).kind == LensKind::Zoom ? "true" : "false")
-        .add("throwNear", floatOrNull(results.throwNearSet, results.throwNear))
-        .add("throwFar", floatOrNull(results.throwNearSet, results.throwFar))
-        .add("throwDistance", formatRoundTrip(static_cast<float>(results.throwDistance)))
-        .add("throwAngle", formatRoundTrip(static_cast<float>(results.throwAngle)))
-        .add("drawingScale", std::to_string(results.drawingScale))
-        .add("projectorDrawX", std::to_string(results.projectorDrawX))
-        .add("ringSettings", rings)
-        .add("focusParameter", focus)
-        .add("texts", texts.str())
-        .add("messages", messagesJson(dialogs));
-    std::cout << out.str() << '\n';
+    std::cout << installationJson(session, dialogs).str() << '\n';
     return 0;
 }
 
@@ -678,6 +535,8 @@ int main(int argc, char *argv[])
             return runProject(args);
         if (command == "room")
             return cli::runRoom(args, Usage);
+        if (command == "session")
+            return cli::runSession(args, Usage);
         std::cerr << "lumidex-cli: unknown command " << command << "\n" << Usage;
         return 2;
     } catch (const UsageError &e) {

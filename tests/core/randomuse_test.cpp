@@ -465,7 +465,8 @@ private:
             if (!same)
                 return std::string("other ") + name;
         }
-        // Notes typed since the last recalculation are the installer's until the next one.
+        // Notes typed (or a new page's marker) since the last recalculation stand until the
+        // next one.
         for (PageText t : TitleBlockTexts) {
             if (t == PageText::Notes && m_notesEditedAt == window().recalculations())
                 continue;
@@ -745,6 +746,8 @@ private:
             const int page = document().currentPage();
             const int pages = document().pageCount();
             document().pageButton(index);
+            if (document().pageCount() != pages) // the new page's note stands until recalculated
+                m_notesEditedAt = window().recalculations();
             m_recalculates = document().currentPage() != page && document().pageCount() == pages;
         });
         add([this](long n) {
@@ -754,6 +757,8 @@ private:
             const int page = document().currentPage();
             const int pages = document().pageCount();
             document().pageScroll(value);
+            if (document().pageCount() != pages)
+                m_notesEditedAt = window().recalculations();
             m_recalculates = document().currentPage() != page && document().pageCount() == pages;
         });
         add([this](long n) {

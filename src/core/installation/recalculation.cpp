@@ -384,7 +384,9 @@ private:
 
 bool isAutomaticNote(std::string_view notes)
 {
-    if (notes.empty() || notes == ZoomNote || notes == TiltNote || notes == SpacerNote)
+    // A new page's marker gives way to the first note of its installation.
+    if (notes.empty() || notes == ZoomNote || notes == TiltNote || notes == SpacerNote ||
+        notes == " New Page")
         return true;
     return std::find(Crt7500Notes.begin(), Crt7500Notes.end(), notes) != Crt7500Notes.end();
 }

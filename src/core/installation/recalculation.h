@@ -51,7 +51,7 @@ enum class NoteColour
 };
 
 // The automatic notes a recalculation writes. Text in the Notes field that is none of them
-// (and is not empty) was written by the installer, or marks a new page, and is never
+// (nor empty, nor a new page's " New Page") was written by the installer and is never
 // overwritten.
 inline constexpr std::string_view ZoomNote =
     "Projector can be positioned anywhere along the line indicated.";

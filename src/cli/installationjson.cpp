@@ -1,0 +1,164 @@
+#include "installationjson.h"
+
+#include "geometry/numbertext.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace lumidex::cli {
+namespace {
+
+std::string upper(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return s;
+}
+
+bool captionNames(std::string_view caption, const std::string &name)
+{
+    const std::string full = upper(std::string(caption));
+    const std::string first = full.substr(0, full.find_first_of("/ "));
+    return upper(name) == full || upper(name) == first;
+}
+
+} // namespace
+
+void CliDialogs::message(std::string_view text, MessageIcon, std::string_view title)
+{
+    messages.emplace_back(std::string(titleOrDefault(title)), std::string(text));
+}
+
+std::optional<std::string> CliDialogs::input(std::string_view, std::string_view, std::string_view)
+{
+    ++prompts;
+    if (answers.empty())
+        return std::nullopt;
+    std::optional<std::string> answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::optional<int> presetNamed(const std::string &text)
+{
+    const auto presets = aspectPresets();
+    for (std::size_t i = 0; i < presets.size(); ++i) {
+        if (text == presets[i].videoCaption || text == presets[i].filmCaption)
+            return static_cast<int>(i);
+        if (text.find(':') == std::string::npos &&
+            static_cast<float>(leadingNumber(text)) == presets[i].ratio)
+            return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+void applyAspect(ScreenWindow &window, CliDialogs &dialogs, const std::string &ratio)
+{
+    if (const auto preset = presetNamed(ratio)) {
+        window.selectPreset(*preset);
+    } else {
+        dialogs.answers.push_back(ratio);
+        window.selectPreset(CustomPreset);
+    }
+}
+
+void typeInto(ScreenWindow &window, Dimension d, const std::string &text)
+{
+    window.setFieldText(d, "");
+    std::string typed;
+    for (char c : text) {
+        if (window.keyPress(d, c)) {
+            typed.push_back(c);
+            window.setFieldText(d, typed);
+        }
+    }
+    window.keyPress(d, ScreenWindow::KeyEnter);
+}
+
+std::optional<Selection> projectorNamed(const std::string &name, int lens)
+{
+    for (const SeriesEntry &s : crtSeries()) {
+        if (captionNames(s.caption, name))
+            return Selection::crt(s.series);
+    }
+    for (const ModelEntry &m : dataProjectors()) {
+        if (captionNames(m.caption, name))
+            return Selection::dataProjector(m.model, lens);
+    }
+    return std::nullopt;
+}
+
+JsonObject screenJson(const ScreenState &s)
+{
+    JsonObject o;
+    o.addFloat("width", s.width)
+        .addFloat("height", s.height)
+        .addFloat("diagonal", s.diagonal)
+        .addFloat("aspect", s.aspect);
+    return o;
+}
+
+std::string messagesJson(const CliDialogs &dialogs)
+{
+    std::string out = "[";
+    for (const auto &[title, text] : dialogs.messages) {
+        if (out.size() > 1)
+            out += ",";
+        JsonObject m;
+        m.addString("title", title).addString("text", text);
+        out += m.str();
+    }
+    return out + "]";
+}
+
+JsonObject installationJson(Session &session, const CliDialogs &dialogs)
+{
+    const InstallationState &state = session.state();
+    const ThrowWindow &window = session.throwWindow();
+    const Selection &s = state.inputs.selection;
+    const InstallationResults &results = state.results;
+    const Drawing &d = window.drawing();
+    auto floatOrNull = [&](bool set, float v) { return set ? formatRoundTrip(v) : "null"; };
+    JsonObject texts;
+    texts.addString("hdimbox", window.distanceText())
+        .addString("txtHTDFar", d.txtHTDFar.visible ? d.txtHTDFar.caption : "")
+        .addString("lblflr_proj", d.lblflr_proj.visible ? d.lblflr_proj.caption : "")
+        .addString("lblflr_ceiling", d.lblflr_ceiling.visible ? d.lblflr_ceiling.caption : "")
+        .addString("lblHcent", d.lblHcent.visible ? d.lblHcent.caption : "")
+        .addString("lblVsize", d.lblVsize.caption)
+        .addString("lblTA", window.throwAngleText())
+        .addString("lblLens", window.lensLabel())
+        .addString("notes", window.notes())
+        .addString("title", window.frameTitle());
+    // Lens rings belong to a CR-7100/CR-7200 screen size calculation.
+    const bool ringSeries = s.isCrt() && (s.series == Series::CR7100 || s.series == Series::CR7200);
+    std::string rings = "null";
+    std::string focus = "null";
+    if (ringSeries && results.ringsSet) {
+        rings = "[";
+        for (std::size_t i = 0; i < results.ringSettings.size(); ++i)
+            rings += (i ? "," : "") + std::to_string(results.ringSettings[i]);
+        rings += "]";
+        focus = formatRoundTrip(results.focusParameter);
+    }
+    JsonObject out;
+    out.add("screen", screenJson(state.screen).str())
+        .addString("projector",
+                   s.isCrt() ? seriesEntry(s.series).caption : modelEntry(s.model).caption)
+        .add("lens",
+             s.isCrt() || !modelEntry(s.model).hasLensSubmenu ? "null" : std::to_string(s.lens))
+        .add("zoom", !s.isCrt() && lensEntry(s).kind == LensKind::Zoom ? "true" : "false")
+        .add("throwNear", floatOrNull(results.throwNearSet, results.throwNear))
+        .add("throwFar", floatOrNull(results.throwNearSet, results.throwFar))
+        .add("throwDistance", formatRoundTrip(static_cast<float>(results.throwDistance)))
+        .add("throwAngle", formatRoundTrip(static_cast<float>(results.throwAngle)))
+        .add("drawingScale", std::to_string(results.drawingScale))
+        .add("projectorDrawX", std::to_string(results.projectorDrawX))
+        .add("ringSettings", rings)
+        .add("focusParameter", focus)
+        .add("texts", texts.str())
+        .add("messages", messagesJson(dialogs));
+    return out;
+}
+
+} // namespace lumidex::cli

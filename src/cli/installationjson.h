@@ -1,0 +1,55 @@
+#pragma once
+
+// What the command-line commands share: dialogs answered from the command's own arguments,
+// the screen calculator's inputs as the installer types them, the projector named as in its
+// menu, and the installation window's state as the JSON `throw` prints.
+
+#include "app/dialogs.h"
+#include "app/session.h"
+#include "json.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace lumidex::cli {
+
+// Messages are kept in the order shown; prompts are answered from a queue (nullopt cancels),
+// the LX-530 choice from `sxgaAnswer`. The tool runs as in expert mode: the tips window is
+// never shown.
+class CliDialogs : public Dialogs
+{
+public:
+    void message(std::string_view text, MessageIcon icon, std::string_view title) override;
+    std::optional<std::string> input(std::string_view prompt, std::string_view title,
+                                     std::string_view defaultText) override;
+    int sxgaChoice() override { return sxgaAnswer; }
+    void showTips(TipsWindow &) override {}
+    std::optional<std::string> openFileName() override { return std::nullopt; }
+    std::optional<std::string> saveFileName() override { return std::nullopt; }
+
+    std::deque<std::optional<std::string>> answers;
+    int sxgaAnswer = 0;
+    int prompts = 0;
+    std::vector<std::pair<std::string, std::string>> messages; // title, text
+};
+
+// A preset named by its video caption or its stored ratio; nullopt for a custom ratio.
+std::optional<int> presetNamed(const std::string &text);
+// The screen calculator's ratio: a preset, or the text as a custom ratio.
+void applyAspect(ScreenWindow &window, CliDialogs &dialogs, const std::string &ratio);
+// Typed into a screen calculator field key by key, then Enter.
+void typeInto(ScreenWindow &window, Dimension field, const std::string &text);
+
+// The projector a menu caption names: its whole text or its first name ("LX-510" for
+// "LX-510/LX-515"); `lens` is the place in the model's menu.
+std::optional<Selection> projectorNamed(const std::string &name, int lens);
+
+JsonObject screenJson(const ScreenState &screen);
+std::string messagesJson(const CliDialogs &dialogs);
+// The installation window's distances, results and texts, and the messages shown.
+JsonObject installationJson(Session &session, const CliDialogs &dialogs);
+
+} // namespace lumidex::cli
