@@ -6,6 +6,7 @@
 #include "catalogue/lensfinder.h"
 #include "geometry/numbertext.h"
 #include "json.h"
+#include "project/filereading.h"
 #include "project/projectfile.h"
 #include "projectjson.h"
 #include "sheetcommand.h"
@@ -453,44 +454,22 @@ int reportFailure(std::string message)
     return 1;
 }
 
-// Far more than the JSON of the largest project (99 pages of nine 32767-character texts, each
-// character escaped); a larger file was chosen by mistake.
-constexpr std::size_t MaxProjectJsonBytes = std::size_t{256} << 20;
+// A project holds at most 99 pages of short texts: its JSON is well under this, and a larger
+// input (a device such as /dev/zero, a file chosen by mistake) is refused before it is read.
+constexpr std::size_t MaxProjectJsonBytes = std::size_t{4} << 20;
 
 // The whole file, or the failure message for it.
 std::optional<std::string> readTextFile(const std::string &path, std::string &failure)
 {
-    errno = 0;
-    std::FILE *file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        failure = openFailureMessage(path, errno ? errno : EIO);
-        return std::nullopt;
-    }
-    std::string text;
-    char chunk[65536];
-    int readError = 0;
-    for (;;) {
-        errno = 0;
-        const std::size_t got = std::fread(chunk, 1, sizeof chunk, file);
-        text.append(chunk, got);
-        if (text.size() > MaxProjectJsonBytes) {
-            readError = EFBIG;
-            break;
-        }
-        if (got < sizeof chunk) {
-            if (std::ferror(file))
-                readError = errno ? errno : EIO;
-            break;
-        }
-    }
-    std::fclose(file);
-    if (readError == EFBIG) {
-        failure = openFailureMessage(path, EFBIG, "The file is larger than any project's JSON");
-        return std::nullopt;
-    }
-    if (readError != 0) {
-        failure = openFailureMessage(path, readError);
-        return std::nullopt;
+    ReadFailure why;
+    std::optional<std::string> text =
+        readRegularFile(path, MaxProjectJsonBytes, BeyondLimit::Refuse, why);
+    if (!text) {
+        failure = why.errorNumber == EFBIG
+                      ? openFailureMessage(path, EFBIG,
+                                           "The file is larger than 4 MB; a project's JSON is "
+                                           "far smaller")
+                      : openFailureMessage(path, why.errorNumber, why.description);
     }
     return text;
 }
