@@ -12,6 +12,8 @@
 #include <QObject>
 #include <QPointer>
 #include <memory>
+#include <optional>
+#include <string>
 
 class SplashWindow;
 class ScreenCalculatorWindow;
@@ -31,7 +33,8 @@ public:
             lumidex::Dialogs *dialogs = nullptr, QObject *parent = nullptr);
     ~Program() override;
 
-    // Show the start-up window; the main window follows its "&Ok".
+    // Show the start-up window; the main window follows its "&Ok". A project named on the
+    // command line opens just after.
     void start();
 
     void showInstallationWindow();
@@ -65,6 +68,7 @@ private:
     TipService *m_tipService = nullptr;
     std::unique_ptr<AboutWindow> m_about;
     SheetPrinting *m_printing = nullptr;
+    std::optional<std::string> m_startProject; // opened by start()
 
     void attachTips();
 };
