@@ -100,7 +100,6 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"devUrandom", linkTo("/dev/urandom"), Plenty, BeyondLimit::Ignore, EINVAL,
                  "a device"},
         ReadCase{"folder", folder, Plenty, BeyondLimit::Ignore, EISDIR, ""},
-        ReadCase{"missing", [](const fs::path &) {}, Plenty, BeyondLimit::Ignore, ENOENT, ""},
         ReadCase{"linkToOrdinaryFileIsRead",
                  [](const fs::path &p) {
                      writeFile(p.parent_path() / "real", "abc");

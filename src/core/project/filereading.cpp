@@ -38,7 +38,7 @@ std::optional<ReadFailure> notOrdinary(mode_t mode)
     const char *kind = S_ISFIFO(mode)                   ? "a named pipe"
                        : S_ISSOCK(mode)                 ? "a socket"
                        : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
-                                                        : "something";
+                                                        : "a special file";
     return ReadFailure{EINVAL, std::string("It is ") + kind + ", not an ordinary file"};
 }
 
