@@ -7,6 +7,7 @@
 #include "geometry/numbertext.h"
 #include "installationjson.h"
 #include "json.h"
+#include "project/filereading.h"
 #include "project/projectfile.h"
 #include "projectjson.h"
 #include "roomcommand.h"
@@ -321,44 +322,22 @@ int reportFailure(std::string message)
     return 1;
 }
 
-// Far more than the JSON of the largest project (99 pages of nine 32767-character texts, each
-// character escaped); a larger file was chosen by mistake.
-constexpr std::size_t MaxProjectJsonBytes = std::size_t{256} << 20;
+// A project holds at most 99 pages of short texts: its JSON is well under this, and a larger
+// input (a device such as /dev/zero, a file chosen by mistake) is refused before it is read.
+constexpr std::size_t MaxProjectJsonBytes = std::size_t{4} << 20;
 
 // The whole file, or the failure message for it.
 std::optional<std::string> readTextFile(const std::string &path, std::string &failure)
 {
-    errno = 0;
-    std::FILE *file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        failure = openFailureMessage(path, errno ? errno : EIO);
-        return std::nullopt;
-    }
-    std::string text;
-    char chunk[65536];
-    int readError = 0;
-    for (;;) {
-        errno = 0;
-        const std::size_t got = std::fread(chunk, 1, sizeof chunk, file);
-        text.append(chunk, got);
-        if (text.size() > MaxProjectJsonBytes) {
-            readError = EFBIG;
-            break;
-        }
-        if (got < sizeof chunk) {
-            if (std::ferror(file))
-                readError = errno ? errno : EIO;
-            break;
-        }
-    }
-    std::fclose(file);
-    if (readError == EFBIG) {
-        failure = openFailureMessage(path, EFBIG, "The file is larger than any project's JSON");
-        return std::nullopt;
-    }
-    if (readError != 0) {
-        failure = openFailureMessage(path, readError);
-        return std::nullopt;
+    ReadFailure why;
+    std::optional<std::string> text =
+        readRegularFile(path, MaxProjectJsonBytes, BeyondLimit::Refuse, why);
+    if (!text) {
+        failure = why.errorNumber == EFBIG
+                      ? openFailureMessage(path, EFBIG,
+                                           "The file is larger than 4 MB; a project's JSON is "
+                                           "far smaller")
+                      : openFailureMessage(path, why.errorNumber, why.description);
     }
     return text;
 }
@@ -395,21 +374,23 @@ int runProjectImport(const std::string &path, const std::string &output)
     return 0;
 }
 
-// "A-B" or "A": the pages of a sheet command; nullopt when the text is not such a range.
-std::optional<std::pair<int, int>> pageRange(const std::string &value)
+// "A-B" or "A": the pages of a sheet command, written as the window counts them (1 to 99, no
+// leading zeros, A not after B); anything else is a usage error.
+std::pair<int, int> pageRange(const std::string &value)
 {
-    const auto page = [](const std::string &text) -> std::optional<int> {
-        if (text.empty() || text.size() > 2 ||
+    const auto page = [&](const std::string &text) {
+        if (text.empty() || text.size() > 2 || text[0] == '0' ||
             text.find_first_not_of("0123456789") != std::string::npos)
-            return std::nullopt;
+            throw UsageError{"--pages " + value + " is not a range of pages (write it as 2-3)"};
         return std::stoi(text);
     };
     const std::size_t dash = value.find('-');
-    const std::optional<int> a = page(value.substr(0, dash));
-    const std::optional<int> b = dash == std::string::npos ? a : page(value.substr(dash + 1));
-    if (!a || !b)
-        return std::nullopt;
-    return std::pair{*a, *b};
+    const int a = page(value.substr(0, dash));
+    const int b = dash == std::string::npos ? a : page(value.substr(dash + 1));
+    if (a > b)
+        throw UsageError{"--pages " + value + " counts backwards (write it as " +
+                         std::to_string(b) + "-" + std::to_string(a) + ")"};
+    return {a, b};
 }
 
 int runProjectSheet(const std::string &path, const std::string &output,
@@ -421,16 +402,16 @@ int runProjectSheet(const std::string &path, const std::string &output,
         return reportFailure(failure);
     PrintRequest request;
     if (pagesText) {
-        const std::optional<std::pair<int, int>> pages = pageRange(*pagesText);
+        const std::pair<int, int> pages = pageRange(*pagesText);
         const int count = project->pageCount();
-        if (!pages || pages->first < 1 || pages->first > pages->second || pages->second > count) {
+        if (pages.second > count) {
             std::cerr << "lumidex-cli: --pages " << *pagesText << " is not a range of pages of "
                       << path << ", which has pages 1 to " << count << " (write it as 2-3)\n";
             return 1;
         }
         request.range = PrintRange::Pages;
-        request.fromPage = pages->first;
-        request.toPage = pages->second;
+        request.fromPage = pages.first;
+        request.toPage = pages.second;
     }
 
     CliDialogs dialogs;
@@ -467,6 +448,7 @@ int runProject(const std::vector<std::string> &args)
                 throw UsageError{"give --pages once"};
             if (i + 1 >= args.size())
                 throw UsageError{"missing pages after --pages"};
+            pageRange(args[i + 1]); // a malformed range is refused before any work
             pages = args[++i];
         } else if (arg == "-o" || arg == "--output") {
             if (action == "export")

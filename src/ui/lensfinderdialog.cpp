@@ -29,10 +29,12 @@ LensFinderDialog::LensFinderDialog(lumidex::ThrowWindow &window, const lumidex::
     m_distance->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), this));
     auto *find = new QPushButton(tr("&Find"), this);
+    find->setObjectName(QStringLiteral("find"));
     auto *form = new QFormLayout;
     form->addRow(tr("Distance available (%1):").arg(unitName), m_distance);
 
     m_table = new QTableWidget(0, 3, this);
+    m_table->setObjectName(QStringLiteral("matches"));
     m_table->setHorizontalHeaderLabels({tr("Projector and lens"), tr("Nearest"), tr("Farthest")});
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -40,8 +42,17 @@ LensFinderDialog::LensFinderDialog(lumidex::ThrowWindow &window, const lumidex::
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("&Select"));
+    m_summary = new QLabel(QString::fromStdString(lumidex::lensSearchSummary(0, 0, units)), this);
+    m_summary->setObjectName(QStringLiteral("summary"));
+    m_summary->setWordWrap(true);
+
+    // Select is an action of its own, not the box's accept button, so that the box does not
+    // make it the default button that Enter would press; Find is the default instead.
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    m_select = buttons->addButton(tr("&Select"), QDialogButtonBox::ActionRole);
+    m_select->setObjectName(QStringLiteral("select"));
+    m_select->setEnabled(false);
+    find->setDefault(true);
 
     auto *top = new QHBoxLayout;
     top->addLayout(form, 1);
@@ -52,13 +63,16 @@ LensFinderDialog::LensFinderDialog(lumidex::ThrowWindow &window, const lumidex::
                                  this));
     layout->addLayout(top);
     layout->addWidget(m_table, 1);
+    layout->addWidget(m_summary);
     layout->addWidget(buttons);
     resize(560, 420);
 
+    // Enter in the distance field (or anywhere but on another button) presses Find.
     connect(find, &QPushButton::clicked, this, &LensFinderDialog::search);
-    connect(m_distance, &QLineEdit::returnPressed, this, &LensFinderDialog::search);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &LensFinderDialog::choose);
-    connect(buttons, &QDialogButtonBox::accepted, this, &LensFinderDialog::choose);
+    connect(m_table, &QTableWidget::currentCellChanged, this,
+            [this](int row) { m_select->setEnabled(row >= 0 && row < int(m_matches.size())); });
+    connect(m_select, &QPushButton::clicked, this, &LensFinderDialog::choose);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
@@ -83,15 +97,16 @@ void LensFinderDialog::search()
     }
     if (!m_matches.empty())
         m_table->selectRow(0);
+    m_select->setEnabled(!m_matches.empty() && m_table->currentRow() >= 0);
+    m_summary->setText(
+        QString::fromStdString(lumidex::lensSearchSummary(distance, m_matches.size(), units)));
 }
 
 void LensFinderDialog::choose()
 {
     const int row = m_table->currentRow();
-    if (row < 0 || row >= int(m_matches.size())) {
-        reject();
+    if (row < 0 || row >= int(m_matches.size()))
         return;
-    }
     const lumidex::Selection &s = m_matches[std::size_t(row)].selection;
     accept();
     if (s.isCrt())

@@ -5,7 +5,9 @@
 #include <QDialog>
 #include <vector>
 
+class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTableWidget;
 namespace lumidex {
 class ThrowWindow;
@@ -14,7 +16,8 @@ class Session;
 
 // "Lens Finder": the installer types the distance the room offers and sees every projector and
 // lens that fills the current screen from there; choosing a row selects it as the Projector
-// menu would.
+// menu would. Enter only searches: a projector is chosen by Select or a double-click, never by
+// a key pressed to see the list.
 class LensFinderDialog : public QDialog
 {
     Q_OBJECT
@@ -31,5 +34,7 @@ private:
     const lumidex::FocusTables &m_focus;
     QLineEdit *m_distance = nullptr;
     QTableWidget *m_table = nullptr;
+    QLabel *m_summary = nullptr;
+    QPushButton *m_select = nullptr;
     std::vector<lumidex::LensMatch> m_matches;
 };

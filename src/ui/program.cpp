@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTimer>
 
 Program::Program(const lumidex::StartOptions &options, QString programFolder,
                  lumidex::Dialogs *dialogs, QObject *parent)
@@ -63,8 +64,7 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
     });
     attachTips();
 
-    if (options.projectFile)
-        m_session.document().openProjectFile(*options.projectFile);
+    m_startProject = options.projectFile;
 
     connect(m_installation.get(), &InstallationWindow::helpRequested, this, &Program::openHelp);
     connect(m_installation.get(), &InstallationWindow::aboutRequested, this, &Program::showAbout);
@@ -115,6 +115,15 @@ void Program::start()
     m_splash->show();
     m_splash->raise();
     m_splash->activateWindow();
+    // The project named on the command line opens once the start-up window is up, so that a
+    // file that cannot be opened is reported over it rather than before anything is shown.
+    if (m_startProject) {
+        QTimer::singleShot(0, this, [this, path = *m_startProject] {
+            m_session.document().openProjectFile(path);
+            m_installation->refresh();
+        });
+        m_startProject.reset();
+    }
 }
 
 void Program::showInstallationWindow()

@@ -12,6 +12,8 @@
 #include <QObject>
 #include <QPointer>
 #include <memory>
+#include <optional>
+#include <string>
 
 class SplashWindow;
 class ScreenCalculatorWindow;
@@ -32,7 +34,8 @@ public:
             lumidex::Dialogs *dialogs = nullptr, QObject *parent = nullptr);
     ~Program() override;
 
-    // Show the start-up window; the main window follows its "&Ok".
+    // Show the start-up window; the main window follows its "&Ok". A project named on the
+    // command line opens just after.
     void start();
 
     void showInstallationWindow();
@@ -70,6 +73,7 @@ private:
     std::unique_ptr<AboutWindow> m_about;
     SheetPrinting *m_printing = nullptr;
     QPointer<BrightnessSeatingWindow> m_brightnessSeating; // made when first asked for
+    std::optional<std::string> m_startProject; // opened by start()
 
     void attachTips();
 };

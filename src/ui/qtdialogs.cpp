@@ -3,12 +3,18 @@
 #include "sxgadialog.h"
 #include "tipsdialog.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QIdentityProxyModel>
+#include <QImage>
 #include <QInputDialog>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPixmap>
 
 namespace {
 
@@ -64,6 +70,28 @@ QString withLineBreaks(std::string_view text)
     return body;
 }
 
+// The file list's first column header carries a blank image to indent its caption; the file
+// model makes a new one at every paint, and each new image adds an entry to the pixmap cache.
+// One image for the dialog's life keeps the header as it looks and the cache as it was.
+class SteadyHeaderModel : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        QVariant data = QIdentityProxyModel::headerData(section, orientation, role);
+        if (role != Qt::DecorationRole || data.typeId() != QMetaType::QImage)
+            return data;
+        if (m_indent.isNull())
+            m_indent = QPixmap::fromImage(data.value<QImage>());
+        return m_indent;
+    }
+
+private:
+    mutable QPixmap m_indent;
+};
+
 } // namespace
 
 void QtDialogs::message(std::string_view text, lumidex::MessageIcon icon, std::string_view title)
@@ -100,23 +128,54 @@ void QtDialogs::showTips(lumidex::TipsWindow &tips)
     dialog.exec();
 }
 
-std::optional<std::string> QtDialogs::openFileName()
+QtDialogs::~QtDialogs()
 {
-    const QString name =
-        QFileDialog::getOpenFileName(QApplication::activeWindow(), QStringLiteral("Open Project"),
-                                     QString(), QStringLiteral("*.lmx"));
+    delete m_openDialog.data();
+    delete m_saveDialog.data();
+}
+
+std::optional<std::string> QtDialogs::askFileName(QPointer<QFileDialog> &kept,
+                                                  QFileDialog::AcceptMode mode,
+                                                  const QString &title)
+{
+    QWidget *over = QApplication::activeWindow();
+    if (!kept) {
+        // Set up once: changing the mode later would make the dialog's buttons afresh.
+        kept = new QFileDialog(over, title);
+        kept->setProxyModel(new SteadyHeaderModel(kept));
+        kept->setNameFilter(QStringLiteral("*.lmx"));
+        kept->setAcceptMode(mode);
+        // Open needs a project that exists; Save asks before it replaces one.
+        kept->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                          : QFileDialog::AnyFile);
+    } else if (kept->parentWidget() != over) {
+        kept->setParent(over, kept->windowFlags());
+    }
+    QFileDialog &dialog = *kept;
+    // Each time the name field starts empty, as a new dialog's would, so that a typed name is
+    // not appended to the last one. Setting the text (rather than clearing it) also drops the
+    // field's undo history, which would otherwise grow with every name typed.
+    auto *nameField = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    if (nameField)
+        nameField->setText(QString());
+    const int result = dialog.exec();
+    // The name's completion list outlives the hidden dialog; left open it would take the keys.
+    if (nameField && nameField->completer() && nameField->completer()->popup())
+        nameField->completer()->popup()->hide();
+    if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString name = dialog.selectedFiles().constFirst();
     if (name.isEmpty())
         return std::nullopt;
     return name.toStdString();
 }
 
+std::optional<std::string> QtDialogs::openFileName()
+{
+    return askFileName(m_openDialog, QFileDialog::AcceptOpen, QStringLiteral("Open Project"));
+}
+
 std::optional<std::string> QtDialogs::saveFileName()
 {
-    // The dialog asks before it replaces an existing file.
-    const QString name =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Save Project"),
-                                     QString(), QStringLiteral("*.lmx"));
-    if (name.isEmpty())
-        return std::nullopt;
-    return name.toStdString();
+    return askFileName(m_saveDialog, QFileDialog::AcceptSave, QStringLiteral("Save Project"));
 }

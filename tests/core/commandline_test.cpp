@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace lumidex;
 
@@ -44,29 +45,68 @@ INSTANTIATE_TEST_SUITE_P(
                                false}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(Arguments, ProjectFileIsOpenedAndNotSearchedForSwitches)
+struct ArgumentCase
 {
-    const auto dir = std::filesystem::temp_directory_path() / "lumidex-cmdline-test" / "t" / "x";
-    std::filesystem::create_directories(dir);
-    const auto project = dir / "room.lmx";
-    std::ofstream(project) << "";
+    const char *name;
+    std::vector<std::string> arguments; // "@" stands for a folder holding room.lmx, t.txt, mmx/
+    const char *project;                // nullptr: none
+    Unit units;
+    bool tipsOff;
+    bool expert;
+};
 
-    const std::vector<std::string> args{project.string(), "/mf"};
+class Arguments : public testing::TestWithParam<ArgumentCase>
+{};
+
+// A path is never switch text: "/t" of "/trips", "/mm" of a folder "mmx", "/x" of "/xtra".
+TEST_P(Arguments, ProjectArgumentsAreNotSearchedForSwitches)
+{
+    const ArgumentCase &c = GetParam();
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("lumidex-args-" + std::string(c.name));
+    std::filesystem::create_directories(dir / "mmx");
+    std::ofstream(dir / "room.lmx") << "";
+    std::ofstream(dir / "t.txt") << "";
+    const auto expand = [&](std::string text) {
+        if (const auto at = text.find('@'); at != std::string::npos)
+            text.replace(at, 1, dir.string());
+        return text;
+    };
+    std::vector<std::string> args;
+    for (const std::string &a : c.arguments)
+        args.push_back(expand(a));
+
     const StartOptions o = parseArguments(args);
-    ASSERT_TRUE(o.projectFile);
-    EXPECT_EQ(*o.projectFile, project.string());
-    EXPECT_EQ(o.units, Unit::Feet);
-    EXPECT_FALSE(o.tipsOff);
-    EXPECT_FALSE(o.expertMode);
-    std::filesystem::remove_all(dir.parent_path().parent_path());
+    std::filesystem::remove_all(dir);
+    EXPECT_EQ(o.projectFile, c.project ? std::optional(expand(c.project)) : std::nullopt);
+    EXPECT_EQ(o.units, c.units);
+    EXPECT_EQ(o.tipsOff, c.tipsOff);
+    EXPECT_EQ(o.expertMode, c.expert);
 }
 
-TEST(Arguments, MissingProjectFileIsOnlyText)
-{
-    const std::vector<std::string> args{"/nowhere/x.lmx"};
-    const StartOptions o = parseArguments(args);
-    EXPECT_FALSE(o.projectFile);
-    EXPECT_TRUE(o.expertMode); // the text contains /x, as any other text would
-}
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, Arguments,
+    testing::Values(
+        ArgumentCase{"existingProjectWithSwitch",
+                     {"@/room.lmx", "/mf"},
+                     "@/room.lmx",
+                     Unit::Feet,
+                     false,
+                     false},
+        ArgumentCase{
+            "missingProject", {"/trips/gone.lmx"}, "/trips/gone.lmx", Unit::Inches, false, false},
+        ArgumentCase{
+            "upperCaseExtension", {"/xtra/GONE.LMX"}, "/xtra/GONE.LMX", Unit::Inches, false, false},
+        ArgumentCase{"existingFolder", {"@/mmx"}, "@/mmx", Unit::Inches, false, false},
+        ArgumentCase{"existingOtherFile", {"/x", "@/t.txt"}, "@/t.txt", Unit::Inches, false, true},
+        ArgumentCase{"firstProjectOpensOthersIgnored",
+                     {"@/room.lmx", "/xtra/b.lmx", "/t"},
+                     "@/room.lmx",
+                     Unit::Inches,
+                     true,
+                     false},
+        ArgumentCase{
+            "missingOtherPathIsSwitchText", {"/nowhere/x"}, nullptr, Unit::Inches, false, true}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -218,6 +218,7 @@ private slots:
     void lensFinderSelectsTheChosenLens()
     {
         LensFinderDialog finder(m_session->throwWindow(), m_session->focusTables());
+        finder.show(); // Enter presses the window's Find button, as it does on screen
         auto *distance = finder.findChild<QLineEdit *>("distance");
         QTest::keyClicks(distance, "171");
         QTest::keyClick(distance, Qt::Key_Return);

@@ -1,6 +1,7 @@
 #include "helpwindow.h"
 #include "installationwindow.h"
 #include "program.h"
+#include "project/projectfile.h"
 #include "qtdialogs.h"
 #include "screencalculatorwindow.h"
 #include "scripteddialogs.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QLabel>
@@ -50,6 +52,53 @@ private slots:
         program.start();
         QTest::mouseClick(program.splash()->findChild<QPushButton *>("start"), Qt::LeftButton);
         QVERIFY(!program.mainWindow()->isVisible());
+    }
+
+    void commandLineProjectOpensAfterStartUp_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // "-": no file at all
+        QTest::addColumn<QString>("message");    // start of the message shown, empty: none
+        const std::vector<std::uint8_t> project =
+            lumidex::encodeProject(lumidex::newProject("12-08-2026"));
+        QTest::newRow("opens") << QByteArray(reinterpret_cast<const char *>(project.data()),
+                                             qsizetype(project.size()))
+                               << QString();
+        QTest::newRow("missing") << QByteArray("-")
+                                 << QStringLiteral("Unable to open project to filename: %1\r"
+                                                   "Error code: 2\r");
+        QTest::newRow("damaged") << QByteArray("\x05\x00 not a project")
+                                 << QStringLiteral("Unable to open project to filename: %1\r"
+                                                   "Error code: 22\r");
+    }
+
+    void commandLineProjectOpensAfterStartUp()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("room.lmx"));
+        if (content != "-") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        ScriptedDialogs dialogs;
+        lumidex::StartOptions options;
+        options.projectFile = path.toStdString();
+        options.expertMode = true; // no installer's tip as the page loads
+        Program program(options, QCoreApplication::applicationDirPath(), &dialogs);
+        QVERIFY(dialogs.messages.empty());
+        program.start();
+        QTRY_VERIFY(message.isEmpty() ? program.installationWindow()->windowTitle().contains(
+                                            QStringLiteral("room.lmx"))
+                                      : !dialogs.messages.empty());
+        QVERIFY(program.splash()->isVisible());
+        if (message.isEmpty()) {
+            QVERIFY(dialogs.messages.empty());
+        } else {
+            QCOMPARE(dialogs.messages.size(), std::size_t(1));
+            QVERIFY(QString::fromStdString(dialogs.messages[0].text).startsWith(message.arg(path)));
+        }
     }
 
     void layoutShowsTheInstallationWindow()

@@ -46,8 +46,12 @@ StartOptions parseArguments(std::span<const std::string> arguments)
     std::string commandLine;
     for (const std::string &arg : arguments) {
         std::error_code ec;
-        if (!project && isProjectFileName(arg) && std::filesystem::is_regular_file(arg, ec)) {
-            project = arg;
+        // A dangling link exists too: it names a file the installer meant, not switches.
+        const bool exists =
+            !arg.empty() && std::filesystem::exists(std::filesystem::symlink_status(arg, ec));
+        if (isProjectFileName(arg) || exists) {
+            if (!project)
+                project = arg;
             continue;
         }
         if (!commandLine.empty())

@@ -17,14 +17,16 @@ struct StartOptions
     Unit units = Unit::Inches;
     bool tipsOff = false;
     bool expertMode = false;
-    std::optional<std::string> projectFile; // an existing .lmx named on the command line
+    std::optional<std::string> projectFile; // the project named on the command line
 };
 
 StartOptions parseSwitches(std::string_view commandLine);
 
-// The program's arguments (without the program name). An argument that names an existing
-// project file is taken as the project to open and is left out of the switch search, so that
-// a path such as /tmp/x.lmx cannot switch tooltips off or expert mode on.
+// The program's arguments (without the program name). An argument ending in ".lmx" (any case)
+// or naming anything that exists (file or folder) is a project argument: it is never searched
+// for switches, so that "/trips/gone.lmx" cannot switch tooltips off nor a folder "/mmedia"
+// switch to millimetres. The first project argument is the project to open, even when it is
+// missing or not a project, so that the installer learns why it did not open.
 StartOptions parseArguments(std::span<const std::string> arguments);
 
 bool isProjectFileName(std::string_view name);

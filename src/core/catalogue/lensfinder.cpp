@@ -112,4 +112,20 @@ std::vector<LensMatch> findLenses(const ScreenState &screen, MountPosition posit
     return matches;
 }
 
+std::string lensSearchSummary(double distance, std::size_t matches, Unit units)
+{
+    if (!(distance > 0) || !std::isfinite(distance))
+        return "Type the distance the room offers, then press Enter.";
+    if (matches == 0) {
+        const char *unitName = units == Unit::Feet          ? " feet"
+                               : units == Unit::Millimetres ? " millimetres"
+                                                            : " inches";
+        return "No projector and lens fills this screen from " + formatLength(distance, units) +
+               unitName + ".";
+    }
+    return (matches == 1 ? std::string("1 projector and lens fits")
+                         : std::to_string(matches) + " projectors and lenses fit") +
+           ": choose one with Select or a double-click.";
+}
+
 } // namespace lumidex

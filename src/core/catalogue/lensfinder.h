@@ -34,4 +34,8 @@ inline constexpr double FixedLensTolerance = 0.02;
 std::vector<LensMatch> findLenses(const ScreenState &screen, MountPosition position,
                                   double distance, const FocusTables &focus);
 
+// The line the Lens Finder window shows under its list after a search from `distance` (inches,
+// shown in `units`) found `matches` rows, so that an empty list is never left unexplained.
+std::string lensSearchSummary(double distance, std::size_t matches, Unit units);
+
 } // namespace lumidex

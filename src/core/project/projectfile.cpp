@@ -3,6 +3,7 @@
 #include "app/installationstate.h"
 #include "catalogue/catalogue.h"
 #include "geometry/units.h"
+#include "project/filereading.h"
 #include "project/filereplace.h"
 
 #include <algorithm>
@@ -476,31 +477,14 @@ std::optional<Project> openProjectFile(const std::string &path, std::string *err
             *error = openFailureMessage(path, errorNumber, description);
         return std::nullopt;
     };
-    errno = 0;
-    std::FILE *file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        const int errorNumber = errno ? errno : EIO;
-        return failed(errorNumber, platformDescription(errorNumber));
-    }
     // Nothing past the largest project the program can write is ever needed: a reader stops
     // after the trailer, so a huge file chosen by mistake costs no more than that.
-    std::vector<std::uint8_t> bytes;
-    std::uint8_t chunk[65536];
-    int readError = 0;
-    while (bytes.size() < MaxProjectBytes) {
-        const std::size_t want = std::min(sizeof chunk, MaxProjectBytes - bytes.size());
-        errno = 0;
-        const std::size_t got = std::fread(chunk, 1, want, file);
-        bytes.insert(bytes.end(), chunk, chunk + got);
-        if (got < want) {
-            if (std::ferror(file))
-                readError = errno ? errno : EIO;
-            break;
-        }
-    }
-    std::fclose(file);
-    if (readError != 0)
-        return failed(readError, platformDescription(readError));
+    ReadFailure failure;
+    const std::optional<std::string> content =
+        readRegularFile(path, MaxProjectBytes, BeyondLimit::Ignore, failure);
+    if (!content)
+        return failed(failure.errorNumber, failure.description);
+    const std::span bytes(reinterpret_cast<const std::uint8_t *>(content->data()), content->size());
 
     std::string why;
     std::optional<Project> project = decodeProject(bytes, &why);

@@ -135,7 +135,8 @@ std::string openFailureMessage(std::string_view fileName, int errorNumber);
 bool saveProjectFile(const std::string &path, const Project &project, std::string *error);
 
 // Reads the project at `path`. On failure `error` receives the open failure message: the
-// platform's error for a file that cannot be read, EINVAL with what was wrong for one whose
+// platform's error for a file that cannot be read, EISDIR for a folder, EINVAL with what was
+// wrong for a pipe, socket or device (refused without waiting on it) or for a file whose
 // content is not a project.
 std::optional<Project> openProjectFile(const std::string &path, std::string *error);
 
