@@ -7,9 +7,9 @@
 // With QT_QPA_PLATFORM=offscreen it needs no display; the package checks an unpacked or
 // installed copy this way. Such a run leaves a running copy alone.
 
-#include "app/commandline.h"
-#include "app/help.h"
-#include "app/version.h"
+#include "9-session/commandline.h"
+#include "9-session/help.h"
+#include "9-session/version.h"
 #include "helpwindow.h"
 #include "program.h"
 #include "singleinstance.h"

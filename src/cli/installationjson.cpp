@@ -1,6 +1,7 @@
 #include "installationjson.h"
 
-#include "geometry/numbertext.h"
+#include "1-state/numbertext.h"
+#include "3-catalogue/catalogue.h"
 
 #include <algorithm>
 #include <cctype>

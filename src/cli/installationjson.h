@@ -4,8 +4,8 @@
 // the screen calculator's inputs as the installer types them, the projector named as in its
 // menu, and the installation window's state as the JSON `throw` prints.
 
-#include "app/dialogs.h"
-#include "app/session.h"
+#include "1-state/dialogs.h"
+#include "9-session/session.h"
 #include "json.h"
 
 #include <deque>

@@ -1,7 +1,7 @@
 #include "json.h"
 
-#include "geometry/numbertext.h"
-#include "project/projectfile.h"
+#include "1-state/numbertext.h"
+#include "7-project/projectfile.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,14 +1,15 @@
 // lumidex-cli: runs the program's own window logic headless and prints JSON, for scripts,
 // batch sheets and acceptance checks. Each command performs a user's steps in order.
 
-#include "app/dialogs.h"
-#include "app/session.h"
-#include "catalogue/lensfinder.h"
-#include "geometry/numbertext.h"
+#include "1-state/dialogs.h"
+#include "1-state/numbertext.h"
+#include "3-catalogue/catalogue.h"
+#include "6-installation/lensfinder.h"
+#include "7-project/filereading.h"
+#include "7-project/projectfile.h"
+#include "9-session/session.h"
 #include "installationjson.h"
 #include "json.h"
-#include "project/filereading.h"
-#include "project/projectfile.h"
 #include "projectjson.h"
 #include "roomcommand.h"
 #include "sessioncommand.h"

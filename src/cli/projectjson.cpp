@@ -1,6 +1,6 @@
 #include "projectjson.h"
 
-#include "geometry/numbertext.h"
+#include "1-state/numbertext.h"
 #include "json.h"
 
 #include <algorithm>

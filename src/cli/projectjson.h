@@ -11,7 +11,7 @@
 // the string "Infinity", "-Infinity" or "NaN" and read back as the same (any NaN as the
 // default quiet NaN).
 
-#include "project/projectfile.h"
+#include "7-project/projectfile.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
 #include "roomcommand.h"
 
-#include "app/session.h"
-#include "geometry/numbertext.h"
-#include "geometry/viewingroom.h"
+#include "1-state/numbertext.h"
+#include "2-screen/viewingroom.h"
+#include "9-session/session.h"
 #include "json.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 #include "sessioncommand.h"
 
+#include "3-catalogue/catalogue.h"
 #include "installationjson.h"
 
 #include <fstream>

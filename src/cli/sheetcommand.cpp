@@ -1,6 +1,6 @@
 #include "sheetcommand.h"
 
-#include "project/projectdocument.h"
+#include "7-project/projectdocument.h"
 #include "sheetoutput.h"
 
 #include <QGuiApplication>

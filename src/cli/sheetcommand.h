@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/printjob.h"
+#include "8-print/printjob.h"
 
 #include <string>
 

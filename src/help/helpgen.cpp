@@ -1,7 +1,7 @@
 // Writes the help topics (one HTML page per context id, and the contents page) into the help
 // folder beside the program at build time.
 
-#include "app/help.h"
+#include "9-session/help.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,6 +1,6 @@
 #include "aboutwindow.h"
 
-#include "app/version.h"
+#include "9-session/version.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/help.h"
-#include "geometry/roomwindow.h"
+#include "6-installation/roomwindow.h"
+#include "9-session/help.h"
 
 #include <QDialog>
 #include <array>

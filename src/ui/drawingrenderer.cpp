@@ -1,6 +1,6 @@
 #include "drawingrenderer.h"
 
-#include "drawing/drawingarea.h"
+#include "5-drawing/drawingarea.h"
 
 #include <QFont>
 #include <QPainter>

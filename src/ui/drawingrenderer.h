@@ -1,7 +1,7 @@
 #pragma once
 
-#include "drawing/drawing.h"
-#include "drawing/figure.h"
+#include "5-drawing/drawing.h"
+#include "5-drawing/figure.h"
 #include "picturecache.h"
 
 #include <QRectF>

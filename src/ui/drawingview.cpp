@@ -1,5 +1,7 @@
 #include "drawingview.h"
 
+#include "3-catalogue/catalogue.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>

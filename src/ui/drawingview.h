@@ -1,6 +1,6 @@
 #pragma once
 
-#include "installation/throwwindow.h"
+#include "6-installation/throwwindow.h"
 #include "drawingrenderer.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/help.h"
+#include "9-session/help.h"
 
 #include <QWidget>
 

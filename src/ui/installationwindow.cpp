@@ -1,5 +1,6 @@
 #include "installationwindow.h"
 
+#include "3-catalogue/catalogue.h"
 #include "drawingview.h"
 #include "keyfilterededit.h"
 #include "screenwidgets.h"

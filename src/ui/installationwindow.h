@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/help.h"
-#include "project/projectdocument.h"
+#include "7-project/projectdocument.h"
+#include "9-session/help.h"
 
 #include <QMainWindow>
 #include <array>

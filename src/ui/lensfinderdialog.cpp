@@ -1,7 +1,9 @@
 #include "lensfinderdialog.h"
 
-#include "catalogue/throwformulas.h"
-#include "installation/throwwindow.h"
+#include "2-screen/screenmodel.h"
+#include "3-catalogue/catalogue.h"
+#include "3-catalogue/throwformulas.h"
+#include "6-installation/throwwindow.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/lensfinder.h"
+#include "6-installation/lensfinder.h"
 
 #include <QDialog>
 #include <vector>

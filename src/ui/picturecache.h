@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drawing/drawing.h"
+#include "5-drawing/drawing.h"
 
 #include <QHash>
 #include <QString>

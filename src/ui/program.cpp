@@ -1,7 +1,7 @@
 #include "program.h"
 
+#include "9-session/version.h"
 #include "aboutwindow.h"
-#include "app/version.h"
 #include "brightnessseatingwindow.h"
 #include "drawingview.h"
 #include "helpwindow.h"

@@ -3,10 +3,10 @@
 // The running program: the shared installation state, the core window logic and the Qt
 // windows that show it. One object for the whole run, owned by main().
 
-#include "app/commandline.h"
-#include "app/help.h"
-#include "app/session.h"
-#include "app/startup.h"
+#include "9-session/commandline.h"
+#include "9-session/help.h"
+#include "9-session/session.h"
+#include "9-session/startup.h"
 #include "qtdialogs.h"
 
 #include <QObject>
@@ -73,7 +73,7 @@ private:
     std::unique_ptr<AboutWindow> m_about;
     SheetPrinting *m_printing = nullptr;
     QPointer<BrightnessSeatingWindow> m_brightnessSeating; // made when first asked for
-    std::optional<std::string> m_startProject; // opened by start()
+    std::optional<std::string> m_startProject;             // opened by start()
 
     void attachTips();
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialogs.h"
+#include "1-state/dialogs.h"
 
 #include <QFileDialog>
 #include <QPointer>

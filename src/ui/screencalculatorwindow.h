@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/help.h"
-#include "geometry/screenwindow.h"
+#include "2-screen/screenwindow.h"
+#include "9-session/help.h"
 
 #include <QIcon>
 #include <QMainWindow>

@@ -3,7 +3,7 @@
 // Small widgets of the screen calculator: the dimension entry field, a label that reports
 // double-clicks, the up/down spinner and the screen preview.
 
-#include "geometry/screenwindow.h"
+#include "2-screen/screenwindow.h"
 #include "keyfilterededit.h"
 
 #include <QLabel>

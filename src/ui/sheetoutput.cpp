@@ -1,6 +1,6 @@
 #include "sheetoutput.h"
 
-#include "project/projectdocument.h"
+#include "7-project/projectdocument.h"
 
 #include <QFileInfo>
 #include <QLocale>

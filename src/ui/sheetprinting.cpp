@@ -1,10 +1,10 @@
 #include "sheetprinting.h"
 
-#include "app/dialogs.h"
-#include "print/printerprofile.h"
-#include "print/printjob.h"
-#include "print/roomsheet.h"
-#include "project/projectdocument.h"
+#include "1-state/dialogs.h"
+#include "7-project/projectdocument.h"
+#include "8-print/printerprofile.h"
+#include "8-print/printjob.h"
+#include "8-print/roomsheet.h"
 #include "sheetoutput.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "sheetrenderer.h"
 
-#include "drawing/sheetlayout.h"
-#include "print/picturerect.h"
-#include "print/textfit.h"
+#include "5-drawing/sheetlayout.h"
+#include "8-print/picturerect.h"
+#include "8-print/textfit.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "8-print/sheet.h"
 #include "picturecache.h"
-#include "print/sheet.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drawing/sheetlayout.h"
+#include "5-drawing/sheetlayout.h"
 
 #include <QWidget>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/startup.h"
+#include "9-session/startup.h"
 
 #include <QWidget>
 

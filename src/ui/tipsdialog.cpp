@@ -1,6 +1,6 @@
 #include "tipsdialog.h"
 
-#include "crt/tipswindow.h"
+#include "4-crt/tipswindow.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "tipservice.h"
 
-#include "app/installationstate.h"
+#include "1-state/installationstate.h"
 
 #include <QCursor>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/tooltips.h"
+#include "9-session/tooltips.h"
 
 #include <QHash>
 #include <QObject>

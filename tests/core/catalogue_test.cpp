@@ -1,4 +1,4 @@
-#include "catalogue/catalogue.h"
+#include "3-catalogue/catalogue.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,4 +1,4 @@
-#include "app/commandline.h"
+#include "9-session/commandline.h"
 
 #include <filesystem>
 #include <fstream>

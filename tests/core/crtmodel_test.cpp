@@ -1,4 +1,4 @@
-#include "crt/crtmodel.h"
+#include "4-crt/crtmodel.h"
 
 #include <array>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "app/session.h"
-#include "catalogue/limits.h"
-#include "catalogue/throwformulas.h"
+#include "3-catalogue/limits.h"
+#include "3-catalogue/throwformulas.h"
+#include "9-session/session.h"
 #include "scripteddialogs.h"
 
 #include <gtest/gtest.h>

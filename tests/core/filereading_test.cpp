@@ -1,5 +1,5 @@
-#include "project/filereading.h"
-#include "project/projectfile.h"
+#include "7-project/filereading.h"
+#include "7-project/projectfile.h"
 
 #include <cerrno>
 #include <cstring>

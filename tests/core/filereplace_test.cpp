@@ -1,6 +1,6 @@
+#include "7-project/filereplace.h"
+#include "7-project/projectfile.h"
 #include "filetrouble.h"
-#include "project/filereplace.h"
-#include "project/projectfile.h"
 
 #include <algorithm>
 #include <cerrno>

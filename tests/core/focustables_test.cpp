@@ -1,4 +1,4 @@
-#include "crt/focustables.h"
+#include "4-crt/focustables.h"
 
 #include <algorithm>
 #include <cmath>

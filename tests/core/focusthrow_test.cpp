@@ -1,4 +1,4 @@
-#include "crt/focusthrow.h"
+#include "4-crt/focusthrow.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "app/help.h"
-#include "catalogue/catalogue.h"
+#include "3-catalogue/catalogue.h"
+#include "9-session/help.h"
 
 #include <gtest/gtest.h>
 #include <set>

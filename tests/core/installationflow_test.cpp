@@ -1,12 +1,12 @@
 // The installation window over several actions in a row: everything it shows belongs to the
 // inputs in force, whatever came before.
 
-#include "app/session.h"
-#include "catalogue/throwformulas.h"
-#include "crt/crtmodel.h"
-#include "drawing/pictures.h"
-#include "geometry/numbertext.h"
-#include "print/printjob.h"
+#include "1-state/numbertext.h"
+#include "3-catalogue/throwformulas.h"
+#include "4-crt/crtmodel.h"
+#include "5-drawing/pictures.h"
+#include "8-print/printjob.h"
+#include "9-session/session.h"
 #include "scripteddialogs.h"
 
 #include <functional>

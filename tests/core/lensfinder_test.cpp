@@ -1,5 +1,5 @@
-#include "catalogue/lensfinder.h"
-#include "catalogue/throwformulas.h"
+#include "3-catalogue/throwformulas.h"
+#include "6-installation/lensfinder.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "catalogue/limits.h"
+#include "3-catalogue/limits.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

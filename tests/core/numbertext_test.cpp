@@ -1,4 +1,4 @@
-#include "geometry/numbertext.h"
+#include "1-state/numbertext.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

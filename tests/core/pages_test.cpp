@@ -1,4 +1,4 @@
-#include "app/session.h"
+#include "9-session/session.h"
 #include "scripteddialogs.h"
 
 #include <filesystem>

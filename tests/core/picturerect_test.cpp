@@ -1,4 +1,4 @@
-#include "print/picturerect.h"
+#include "8-print/picturerect.h"
 
 #include <gtest/gtest.h>
 #include <string>

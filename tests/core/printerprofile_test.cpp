@@ -1,4 +1,4 @@
-#include "print/printerprofile.h"
+#include "8-print/printerprofile.h"
 
 #include <filesystem>
 #include <fstream>

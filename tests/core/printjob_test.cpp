@@ -1,6 +1,6 @@
-#include "app/session.h"
-#include "print/printerprofile.h"
-#include "print/printjob.h"
+#include "8-print/printerprofile.h"
+#include "8-print/printjob.h"
+#include "9-session/session.h"
 #include "scripteddialogs.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "catalogue/catalogue.h"
-#include "project/projectfile.h"
+#include "3-catalogue/catalogue.h"
+#include "7-project/projectfile.h"
 
 #include <bit>
 #include <cerrno>

@@ -8,11 +8,11 @@
 // failure, a crash, a sanitizer report or an action that hangs prints the seed and the last
 // actions, each with the answers the dialogs gave during it.
 
-#include "app/session.h"
-#include "catalogue/throwformulas.h"
-#include "crt/tipswindow.h"
-#include "geometry/numbertext.h"
-#include "project/projectfile.h"
+#include "1-state/numbertext.h"
+#include "3-catalogue/throwformulas.h"
+#include "4-crt/tipswindow.h"
+#include "7-project/projectfile.h"
+#include "9-session/session.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,6 +1,6 @@
-#include "geometry/roomwindow.h"
-#include "print/printerprofile.h"
-#include "print/roomsheet.h"
+#include "6-installation/roomwindow.h"
+#include "8-print/printerprofile.h"
+#include "8-print/roomsheet.h"
 #include "scripteddialogs.h"
 
 #include <cmath>

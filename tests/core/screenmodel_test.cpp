@@ -1,4 +1,4 @@
-#include "geometry/screenmodel.h"
+#include "2-screen/screenmodel.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,4 +1,6 @@
-#include "geometry/screenwindow.h"
+#include "2-screen/screenwindow.h"
+#include "3-catalogue/catalogue.h"
+#include "9-session/commandline.h"
 #include "scripteddialogs.h"
 
 #include <cmath>

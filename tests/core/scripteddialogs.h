@@ -2,8 +2,8 @@
 
 // Dialogs answered from a script, recording everything shown.
 
-#include "app/dialogs.h"
-#include "crt/tipswindow.h"
+#include "1-state/dialogs.h"
+#include "4-crt/tipswindow.h"
 
 #include <deque>
 #include <optional>

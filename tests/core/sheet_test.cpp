@@ -1,7 +1,7 @@
-#include "app/session.h"
-#include "drawing/drawingarea.h"
-#include "drawing/sheetlayout.h"
-#include "print/sheet.h"
+#include "5-drawing/drawingarea.h"
+#include "5-drawing/sheetlayout.h"
+#include "8-print/sheet.h"
+#include "9-session/session.h"
 #include "scripteddialogs.h"
 
 #include <algorithm>

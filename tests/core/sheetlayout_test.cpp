@@ -1,4 +1,4 @@
-#include "drawing/sheetlayout.h"
+#include "5-drawing/sheetlayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "print/textfit.h"
-#include "project/projectfile.h"
+#include "7-project/projectfile.h"
+#include "8-print/textfit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "catalogue/throwformulas.h"
+#include "3-catalogue/throwformulas.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "app/session.h"
-#include "catalogue/limits.h"
-#include "catalogue/throwformulas.h"
-#include "crt/crtmodel.h"
-#include "geometry/numbertext.h"
-#include "installation/positions.h"
+#include "1-state/numbertext.h"
+#include "3-catalogue/limits.h"
+#include "3-catalogue/throwformulas.h"
+#include "4-crt/crtmodel.h"
+#include "6-installation/positions.h"
+#include "9-session/session.h"
 #include "scripteddialogs.h"
 
 #include <cmath>

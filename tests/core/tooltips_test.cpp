@@ -1,4 +1,4 @@
-#include "app/tooltips.h"
+#include "9-session/tooltips.h"
 
 #include <gtest/gtest.h>
 

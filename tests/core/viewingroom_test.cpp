@@ -1,5 +1,5 @@
-#include "geometry/numbertext.h"
-#include "geometry/viewingroom.h"
+#include "1-state/numbertext.h"
+#include "2-screen/viewingroom.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // and numbers bit for bit, so writing what was read gives back exactly the bytes it was read
 // from (anything after the trailer aside).
 
-#include "project/projectfile.h"
+#include "7-project/projectfile.h"
 
 #include <algorithm>
 #include <bit>

@@ -2,7 +2,7 @@
 // corpus from: a new project, a project with every field set and texts using the whole
 // Windows-1252 range, and one of the most pages a project can have.
 
-#include "project/projectfile.h"
+#include "7-project/projectfile.h"
 
 #include <cstdio>
 #include <string>

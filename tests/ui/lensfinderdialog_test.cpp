@@ -1,5 +1,5 @@
-#include "app/session.h"
-#include "installation/positions.h"
+#include "6-installation/positions.h"
+#include "9-session/session.h"
 #include "lensfinderdialog.h"
 #include "scripteddialogs.h"
 

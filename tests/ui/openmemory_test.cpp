@@ -1,6 +1,6 @@
+#include "7-project/projectfile.h"
 #include "installationwindow.h"
 #include "program.h"
-#include "project/projectfile.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
+#include "7-project/projectfile.h"
 #include "helpwindow.h"
 #include "installationwindow.h"
 #include "program.h"
-#include "project/projectfile.h"
 #include "qtdialogs.h"
 #include "screencalculatorwindow.h"
 #include "scripteddialogs.h"

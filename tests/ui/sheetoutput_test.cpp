@@ -1,6 +1,6 @@
-#include "app/session.h"
+#include "8-print/printjob.h"
+#include "9-session/session.h"
 #include "filetrouble.h"
-#include "print/printjob.h"
 #include "scripteddialogs.h"
 #include "sheetoutput.h"
 #include "sheetprinting.h"

@@ -1,4 +1,4 @@
-#include "crt/tipswindow.h"
+#include "4-crt/tipswindow.h"
 #include "tipsdialog.h"
 
 #include <QLabel>

@@ -1,0 +1,587 @@
+#include "2-screen/screenwindow.h"
+
+#include "1-state/numbertext.h"
+
+#include <cmath>
+
+namespace lumidex {
+namespace {
+
+constexpr std::array<std::string_view, 3> plainLabels{"&Height", "&Width", "&Diagonal"};
+constexpr std::array<std::string_view, 3> defaultTexts{"60", "80", "100"};
+constexpr std::array<std::string_view, 3> unitSuffixes{": Inch", ": Ft", ": mm"};
+constexpr std::array<std::string_view, 3> dimensionNames{"Height", "Width", "Diagonal"};
+
+constexpr std::array<TwipsRect, 6> presetOutlines{{
+    {2020, 825, 1785, 1335},
+    {1798, 825, 2220, 1335},
+    {1725, 825, 2370, 1335},
+    {1725, 855, 2370, 1275},
+    {1725, 900, 2370, 1185},
+    {1725, 945, 2370, 1095},
+}};
+
+constexpr std::string_view ValueErrorTitle = "Input Value Error";
+constexpr std::string_view AspectRatioError = "The aspect ratio must be a positive number.";
+constexpr std::string_view AspectRatioRangeError =
+    "The aspect ratio must lie between 0.01 and 100.";
+
+// The refusal of a ratio outside what a screen may have: a ratio that is no positive number is
+// told so, a positive one the range.
+std::string_view ratioRefusal(float ratio)
+{
+    return ratio > 0.0f && std::isfinite(ratio) ? AspectRatioRangeError : AspectRatioError;
+}
+
+constexpr std::string_view MinAspectNote =
+    "For aspect ratios less than 4:3, please base the throw distance on the width determined "
+    "by the height desired with a 4:3 aspect ratio.\r"
+    "For example, if a 100\" H x 100\" W screen is used (1:1 aspect ratio), please determine "
+    "the width by entering 100\" into the height field at a 4:3 aspect ratio.  (In this "
+    "example, this would give a screen width of 133\".)  Then use this width to calculate the "
+    "throw distance.";
+
+} // namespace
+
+ScreenWindow::ScreenWindow(InstallationState &state, Dialogs &dialogs, ScreenWindowHost &host)
+    : m_state(state), m_dialogs(dialogs), m_host(host)
+{
+    setAllLabelsPlain();
+    m_fields[index(Dimension::Height)].text = "60";
+    m_fields[index(Dimension::Width)].text = "80";
+    m_fields[index(Dimension::Diagonal)].text = "100";
+}
+
+void ScreenWindow::load(const StartOptions &options)
+{
+    m_state.expertMode = false;
+
+    ScreenState &s = m_state.screen;
+    s.height = 60.0f;
+    s.width = 80.0f;
+    s.diagonal = 120.0f;
+    s.aspect = 4.0f / 3.0f;
+    for (Dimension d : AllDimensions)
+        m_fields[index(d)].text = formatWhole(s.value(d));
+
+    selectUnits(options.units);
+    selectPreset(0);
+
+    m_tooltipsChecked = !options.tipsOff;
+    m_state.tipsEnabled = m_tooltipsChecked;
+    if (options.expertMode)
+        m_state.expertMode = true;
+    m_state.inputs.selection = Selection::crt(Series::CR7300);
+    notify();
+}
+
+void ScreenWindow::notify()
+{
+    if (m_changed)
+        m_changed();
+}
+
+void ScreenWindow::setAllLabelsPlain()
+{
+    for (Dimension d : AllDimensions)
+        m_fields[index(d)].label = plainLabels[index(d)];
+}
+
+std::string ScreenWindow::unitsCaption() const
+{
+    switch (m_state.screen.displayUnits) {
+    case Unit::Feet:
+        return "Units:  Feet";
+    case Unit::Millimetres:
+        return "Units:  Millimeters";
+    case Unit::Inches:
+        break;
+    }
+    return "Units:  Inches";
+}
+
+void ScreenWindow::redisplay(const RangeResult &result)
+{
+    for (Dimension d : AllDimensions) {
+        ScreenField &f = m_fields[index(d)];
+        f.text = formatDimension(m_state.screen.value(d), m_state.screen.unit(d));
+        if (const auto colour = result.colours[index(d)])
+            f.colour = *colour;
+    }
+}
+
+bool ScreenWindow::keyPress(Dimension d, char key)
+{
+    if (key == KeyBackspace)
+        return true;
+    if (key == KeyEnter) {
+        if (m_determineMode) {
+            calc();
+            m_calcFocusRequest = true;
+        } else {
+            applyFieldEntry(d);
+        }
+        notify();
+        return false;
+    }
+    if (key < 46 || key > 57)
+        return false;
+
+    if (m_determineMode) {
+        m_entered[index(d)] = true;
+        for (Dimension other : AllDimensions) {
+            if (other == d || !m_entered[index(other)])
+                continue;
+            for (Dimension third : AllDimensions) {
+                if (third != d && third != other)
+                    m_fields[index(third)].enabled = false;
+            }
+            m_calcCaption = caption::Calculate;
+        }
+    } else {
+        m_calcCaption = caption::ReCalculate;
+        for (Dimension other : AllDimensions) {
+            if (other != d)
+                m_fields[index(other)].enabled = false;
+        }
+    }
+    notify();
+    return true;
+}
+
+void ScreenWindow::setFieldText(Dimension d, std::string text)
+{
+    m_fields[index(d)].text = std::move(text);
+}
+
+void ScreenWindow::applyFieldEntry(Dimension d)
+{
+    ScreenField &f = m_fields[index(d)];
+    if (f.text.empty())
+        f.text = defaultTexts[index(d)];
+
+    const double typed = leadingNumber(f.text);
+    ScreenState &s = m_state.screen;
+    const Unit unit = s.unit(d);
+    // Inches are taken as a single-precision number as typed; feet and millimetres are
+    // converted in double precision first.
+    s.value(d) = unit == Unit::Inches ? static_cast<float>(typed)
+                                      : static_cast<float>(unitsToInches(typed, unit));
+
+    for (Dimension other : AllDimensions)
+        m_fields[index(other)].enabled = true;
+    redisplay(recomputeFrom(s, d, rangeGroupOf(m_state.inputs.selection)));
+    m_calcCaption = caption::Layout;
+    m_calcFocusRequest = true;
+}
+
+void ScreenWindow::spinUp(Dimension d)
+{
+    redisplay(stepDimension(m_state.screen, d, +1, rangeGroupOf(m_state.inputs.selection)));
+    notify();
+}
+
+void ScreenWindow::spinDown(Dimension d)
+{
+    redisplay(stepDimension(m_state.screen, d, -1, rangeGroupOf(m_state.inputs.selection)));
+    notify();
+}
+
+void ScreenWindow::shiftClick(Dimension d)
+{
+    ScreenState &s = m_state.screen;
+    Unit &unit = s.unit(d);
+    unit = nextUnit(unit);
+    ScreenField &f = m_fields[index(d)];
+    f.label = std::string(plainLabels[index(d)]) + std::string(unitSuffixes[unitIndex(unit)]);
+    const float v = s.value(d);
+    switch (unit) {
+    case Unit::Inches:
+        f.text = formatSingle(v);
+        break;
+    case Unit::Feet:
+        f.text = formatNumber(v / InchesPerFoot, "0.0");
+        break;
+    case Unit::Millimetres:
+        f.text = formatNumber(v * MillimetresPerInch, "0");
+        break;
+    }
+    notify();
+}
+
+void ScreenWindow::selectUnits(Unit unit)
+{
+    ScreenState &s = m_state.screen;
+    s.displayUnits = unit;
+    for (Dimension d : AllDimensions)
+        s.unit(d) = unit;
+    setAllLabelsPlain();
+    redisplay(recomputeFromHeight(s, rangeGroupOf(m_state.inputs.selection)));
+    notify();
+}
+
+void ScreenWindow::cycleUnits()
+{
+    selectUnits(nextUnit(m_state.screen.displayUnits));
+}
+
+void ScreenWindow::selectPreset(int i)
+{
+    if (i < 0 || i >= PresetCount)
+        return;
+    applyPreset(i);
+    notify();
+}
+
+void ScreenWindow::applyPreset(int i)
+{
+    if (i == CustomPreset) {
+        applyCustomRatio();
+        return;
+    }
+    const AspectPreset &preset = aspectPresets()[static_cast<std::size_t>(i)];
+    m_checkedPreset = i;
+    m_state.screen.aspect = preset.ratio;
+    m_aspectCaption = m_film ? preset.filmCaption : preset.videoCaption;
+    redisplay(recomputeKeepingWide(m_state.screen, rangeGroupOf(m_state.inputs.selection)));
+}
+
+void ScreenWindow::applyCustomRatio()
+{
+    if (!m_determineMode) {
+        const std::optional<std::string> answer =
+            m_dialogs.input("Please enter aspect ratio:", "Custom aspect ratio", "1.33");
+        if (!answer || answer->empty()) {
+            if (m_state.customViaButton) {
+                m_state.customViaButton = false;
+                m_checkedPreset = CustomPreset;
+                m_customOutline = outline(CustomPreset);
+                redisplay(
+                    recomputeKeepingWide(m_state.screen, rangeGroupOf(m_state.inputs.selection)));
+            }
+            // Otherwise the preset checked before stays checked and nothing changes.
+            return;
+        }
+        const float ratio = static_cast<float>(leadingNumber(*answer));
+        if (!isAcceptedAspectRatio(ratio)) {
+            // A ratio of zero or less would divide by zero in every recomputation, one far
+            // outside 1:100 to 100:1 breaks the screen's arithmetic.
+            m_state.customViaButton = false;
+            m_dialogs.message(ratioRefusal(ratio), MessageIcon::Critical, ValueErrorTitle);
+            return;
+        }
+        m_state.screen.aspect = ratio;
+        checkMinAspectRatio();
+    }
+    finishCustomRatio();
+}
+
+void ScreenWindow::finishCustomRatio()
+{
+    float &ratio = m_state.screen.aspect;
+    if (!(ratio > KeepWidthAbove) && ratio == 1.33f)
+        ratio = 4.0f / 3.0f; // "1.33" typed means exactly 4:3
+    m_aspectCaption = customAspectCaption(ratio);
+    m_checkedPreset = CustomPreset;
+    m_customOutline = outline(CustomPreset);
+    redisplay(recomputeKeepingWide(m_state.screen, rangeGroupOf(m_state.inputs.selection)));
+}
+
+void ScreenWindow::checkMinAspectRatio()
+{
+    if (m_state.screen.aspect < 1.33f && m_state.tipsEnabled)
+        m_dialogs.message(MinAspectNote, MessageIcon::None, {});
+}
+
+void ScreenWindow::nextPreset()
+{
+    m_state.customViaButton = true;
+    if (m_checkedPreset == CustomPreset)
+        applyPreset(0);
+    else if (m_checkedPreset >= 0)
+        applyPreset(m_checkedPreset + 1);
+    notify();
+}
+
+void ScreenWindow::selectMeasurement(bool film)
+{
+    m_film = film;
+    if (m_checkedPreset >= 0)
+        applyPreset(m_checkedPreset);
+    notify();
+}
+
+void ScreenWindow::enterDetermineMode()
+{
+    m_entered = {};
+    m_calcCaption = caption::Cancel;
+    for (ScreenField &f : m_fields) {
+        f.spinnerVisible = false;
+        f.colour = TextColour::Black;
+        f.enabled = true;
+        f.text = "???";
+    }
+    m_determineMode = true;
+    notify();
+}
+
+void ScreenWindow::determineError(std::string_view text)
+{
+    m_dialogs.message(text, MessageIcon::Critical, ValueErrorTitle);
+    enterDetermineMode();
+}
+
+bool ScreenWindow::determineAspectRatio()
+{
+    const bool w = m_entered[index(Dimension::Width)];
+    const bool h = m_entered[index(Dimension::Height)];
+    const std::string &wText = m_fields[index(Dimension::Width)].text;
+    const std::string &hText = m_fields[index(Dimension::Height)].text;
+    const std::string &dText = m_fields[index(Dimension::Diagonal)].text;
+    const ScreenState &s = m_state.screen;
+
+    double width = 0;
+    double height = 0;
+    if (w && h) {
+        width = toInches(wText, s.widthUnit);
+        height = toInches(hText, s.heightUnit);
+    } else {
+        // The diagonal and one side: the side must be shorter than the diagonal, both as
+        // typed and once converted (the fields may show different units).
+        const Dimension side = h ? Dimension::Height : Dimension::Width;
+        const std::string_view sideText = h ? hText : wText;
+        const std::string name(dimensionNames[index(side)]);
+        const double sideTyped = leadingNumber(sideText);
+        const double sideInches = toInches(sideText, s.unit(side));
+        const double diagonalInches = toInches(dText, s.diagonalUnit);
+        if (!(sideTyped > 0.0)) {
+            determineError(name + " must be greater than zero.");
+            return false;
+        }
+        if (!(leadingNumber(dText) > sideTyped) || !(diagonalInches > sideInches)) {
+            determineError(name + " must be smaller than diagonal.");
+            return false;
+        }
+        const double other = std::sqrt(diagonalInches * diagonalInches - sideInches * sideInches);
+        (h ? height : width) = sideInches;
+        (h ? width : height) = other;
+    }
+    if (!(width > 0.0)) {
+        determineError("Width must be greater than zero.");
+        return false;
+    }
+    if (!(height > 0.0)) {
+        determineError("Height must be greater than zero.");
+        return false;
+    }
+    const float storedWidth = static_cast<float>(width);
+    const float storedHeight = static_cast<float>(height);
+    const float ratio = storedWidth / storedHeight;
+    if (!std::isfinite(storedWidth) || !std::isfinite(storedHeight) || !std::isfinite(ratio) ||
+        !(ratio > 0.0f)) {
+        determineError("The dimensions entered are too large.");
+        return false;
+    }
+    // Refused like a typed custom ratio outside the same range.
+    if (!isAcceptedAspectRatio(ratio)) {
+        determineError(ratioRefusal(ratio));
+        return false;
+    }
+    m_state.screen.width = storedWidth;
+    m_state.screen.height = storedHeight;
+    return true;
+}
+
+void ScreenWindow::finishDetermineMode()
+{
+    ScreenState &s = m_state.screen;
+    s.aspect = s.width / s.height;
+    checkMinAspectRatio();
+    finishCustomRatio();
+    for (ScreenField &f : m_fields) {
+        f.enabled = true;
+        f.spinnerVisible = !f.spinnerVisible;
+    }
+    m_calcCaption = caption::Layout;
+    m_determineMode = false;
+    m_aspectVisible = true;
+}
+
+void ScreenWindow::calc()
+{
+    if (m_determineMode) {
+        if (m_calcCaption == caption::Cancel) {
+            m_state.screen.width = 80.0f;
+            m_state.screen.height = 60.0f;
+        } else {
+            int entered = 0;
+            for (bool e : m_entered)
+                entered += e;
+            if (entered < 2)
+                return;
+            if (!determineAspectRatio()) {
+                notify();
+                return;
+            }
+        }
+        finishDetermineMode();
+    } else if (m_calcCaption == caption::ReCalculate) {
+        for (Dimension d : AllDimensions) {
+            if (m_fields[index(d)].enabled) {
+                applyFieldEntry(d);
+                break;
+            }
+        }
+    } else {
+        handOff();
+    }
+    notify();
+}
+
+void ScreenWindow::handOff()
+{
+    if (!m_state.layoutTipShown) {
+        if (!m_state.expertMode) {
+            m_dialogs.message("     Projector throw distance should be \n"
+                              "determined with the WIDEST screen used.",
+                              MessageIcon::Information, "Installer's Tip");
+        }
+        m_state.layoutTipShown = true;
+    }
+    m_host.showInstallationWindow();
+}
+
+void ScreenWindow::toggleExpertMode()
+{
+    if (!m_state.expertMode) {
+        m_dialogs.message("           Expert Mode \nInstaller's tips will not appear.",
+                          MessageIcon::Information, "Installer's Tip");
+        m_state.expertMode = true;
+    } else {
+        m_dialogs.message("       Normal Mode \nInstaller's tips will appear.",
+                          MessageIcon::Information, "Installer's Tip");
+        m_state.expertMode = false;
+    }
+    notify();
+}
+
+void ScreenWindow::toggleAlwaysOnTop()
+{
+    m_alwaysOnTop = !m_alwaysOnTop;
+    notify();
+}
+
+void ScreenWindow::toggleTooltips()
+{
+    m_tooltipsChecked = !m_tooltipsChecked;
+    m_state.tipsEnabled = m_tooltipsChecked;
+    notify();
+}
+
+void ScreenWindow::activate()
+{
+    if (m_tooltipsChecked != m_state.tipsEnabled) {
+        m_tooltipsChecked = m_state.tipsEnabled;
+        notify();
+    }
+}
+
+void ScreenWindow::updateScreen()
+{
+    ScreenState &s = m_state.screen;
+    switch (m_state.screenUpdateCode) {
+    case ScreenUpdate::FromHeight:
+        redisplay(recomputeFromHeight(s, rangeGroupOf(m_state.inputs.selection)));
+        break;
+    case ScreenUpdate::FromWidth:
+        redisplay(recomputeFromWidth(s, rangeGroupOf(m_state.inputs.selection)));
+        break;
+    case ScreenUpdate::FromDiagonal:
+        redisplay(recomputeFromDiagonal(s, rangeGroupOf(m_state.inputs.selection)));
+        break;
+    case ScreenUpdate::ReapplyUnits:
+        selectUnits(s.displayUnits);
+        break;
+    case ScreenUpdate::SnapAspect:
+        if (s.aspect > 1.3f && s.aspect < 1.4f)
+            applyPreset(0);
+        else if (s.aspect > 1.7f && s.aspect < 1.8f)
+            applyPreset(2);
+        break;
+    case ScreenUpdate::None:
+        break;
+    }
+    // Calc hands over only when it shows "Layout"; in Determine mode it cancels or determines
+    // and with a value typed it enters that value. Whatever it did, the installation window
+    // asked and gets the screen now in force back.
+    const bool handsOver = !m_determineMode && m_calcCaption == caption::Layout;
+    calc();
+    if (!handsOver)
+        m_host.showInstallationWindow();
+}
+
+void ScreenWindow::adoptAspect()
+{
+    const float ratio = m_state.screen.aspect;
+    const auto presets = aspectPresets();
+    for (std::size_t i = 0; i < presets.size(); ++i) {
+        if (presets[i].ratio == ratio) {
+            m_checkedPreset = static_cast<int>(i);
+            m_aspectCaption = m_film ? presets[i].filmCaption : presets[i].videoCaption;
+            notify();
+            return;
+        }
+    }
+    m_checkedPreset = CustomPreset;
+    m_aspectCaption = customAspectCaption(ratio);
+    m_customOutline = outline(CustomPreset);
+    notify();
+}
+
+int ScreenWindow::nextIconFrame()
+{
+    const int frame = m_iconFrame;
+    m_iconFrame = (m_iconFrame + 1) % 3;
+    return frame;
+}
+
+TwipsRect ScreenWindow::previewFrame()
+{
+    return {1725, 825, 2370, 1335};
+}
+
+TwipsRect ScreenWindow::outline(int preset) const
+{
+    if (preset >= 0 && preset < CustomPreset)
+        return presetOutlines[static_cast<std::size_t>(preset)];
+    const double r = m_state.screen.aspect;
+    TwipsRect rect;
+    if (r > KeepWidthAbove) {
+        rect.left = 1725;
+        rect.width = 2370;
+        rect.height = 2370 / r;
+        rect.top = 1488 - rect.height / 2;
+    } else {
+        rect.top = 825;
+        rect.height = 1335;
+        rect.width = r * 1335;
+        rect.left = 2915 - rect.width / 2;
+    }
+    return rect;
+}
+
+std::optional<TwipsRect> ScreenWindow::visibleOutline() const
+{
+    if (m_checkedPreset < 0)
+        return std::nullopt;
+    return m_checkedPreset == CustomPreset ? m_customOutline : outline(m_checkedPreset);
+}
+
+bool ScreenWindow::takeCalcFocusRequest()
+{
+    const bool request = m_calcFocusRequest;
+    m_calcFocusRequest = false;
+    return request;
+}
+
+} // namespace lumidex

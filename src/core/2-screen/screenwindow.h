@@ -1,0 +1,155 @@
+#pragma once
+
+// The screen calculator window (the main window) as plain state: what each field, label,
+// button, menu item and the preview show, and how they react to the user's actions. The Qt
+// window only displays this state and forwards actions; the command-line tool and the tests
+// drive it directly.
+
+#include "1-state/dialogs.h"
+#include "1-state/installationstate.h"
+#include "1-state/startoptions.h"
+#include "2-screen/screenmodel.h"
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace lumidex {
+
+// What the screen calculator needs from the program around it.
+class ScreenWindowHost
+{
+public:
+    virtual ~ScreenWindowHost() = default;
+    // Create the installation window if needed, make it recalculate from the shared state and
+    // show it (modeless).
+    virtual void showInstallationWindow() = 0;
+};
+
+struct TwipsRect
+{
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+};
+
+struct ScreenField
+{
+    std::string text;
+    std::string label;
+    bool enabled = true;
+    TextColour colour = TextColour::Black;
+    bool spinnerVisible = true;
+};
+
+namespace caption {
+inline constexpr std::string_view Layout = "&Layout";
+inline constexpr std::string_view ReCalculate = "&ReCalculate";
+inline constexpr std::string_view Calculate = "&Calculate";
+inline constexpr std::string_view Cancel = "&Cancel";
+} // namespace caption
+
+class ScreenWindow
+{
+public:
+    static constexpr char KeyBackspace = 8;
+    static constexpr char KeyEnter = 13;
+    static constexpr int PresetCount = 7;
+
+    ScreenWindow(InstallationState &state, Dialogs &dialogs, ScreenWindowHost &host);
+
+    // Loading the window at start-up: the start screen, the start units and the first preset.
+    void load(const StartOptions &options);
+
+    // --- user actions ---
+    // A character typed into a field. Returns true when the character goes into the field's
+    // text (digits, ".", "/" and Backspace); every other key is discarded.
+    bool keyPress(Dimension field, char key);
+    // The field's text after the user edited it (the window keeps the editing itself).
+    void setFieldText(Dimension field, std::string text);
+    void spinUp(Dimension field);
+    void spinDown(Dimension field);
+    void shiftClick(Dimension field);
+    void selectUnits(Unit unit);
+    void cycleUnits();
+    void selectPreset(int index);
+    void nextPreset();
+    void selectMeasurement(bool film);
+    void enterDetermineMode();
+    void calc();
+    void toggleExpertMode();
+    void toggleAlwaysOnTop();
+    void toggleTooltips();
+    void activate();
+    // The installation window's update request (its code is in the shared state): recompute,
+    // press Calc, and hand the screen then in force back whatever mode Calc was in.
+    void updateScreen();
+    // A stored page brings its own ratio: check the preset that has it, or Custom with its
+    // caption, without asking anything and without recomputing.
+    void adoptAspect();
+    // Minimised icon animation: the next of the three pictures, 0, 1, 2, 0, ...
+    int nextIconFrame();
+
+    // --- what the window shows ---
+    const ScreenField &field(Dimension d) const { return m_fields[index(d)]; }
+    const std::string &calcCaption() const { return m_calcCaption; }
+    std::string unitsCaption() const;
+    const std::string &aspectCaption() const { return m_aspectCaption; }
+    bool aspectVisible() const { return m_aspectVisible; }
+    bool determinePanelVisible() const { return m_determineMode; }
+    bool determineMode() const { return m_determineMode; }
+    int checkedPreset() const { return m_checkedPreset; } // -1 when none
+    bool filmChecked() const { return m_film; }
+    Unit checkedUnit() const { return m_state.screen.displayUnits; }
+    bool alwaysOnTop() const { return m_alwaysOnTop; }
+    bool tooltipsChecked() const { return m_tooltipsChecked; }
+    // Preview: the frame and the outline of the checked preset (none when no preset is checked).
+    static TwipsRect previewFrame();
+    std::optional<TwipsRect> visibleOutline() const;
+    TwipsRect outline(int preset) const;
+    // After Enter the keyboard focus moves to the Calc button; the window asks once.
+    bool takeCalcFocusRequest();
+
+    // Called after every action that changed what the window shows.
+    void setChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
+
+    const InstallationState &state() const { return m_state; }
+
+private:
+    static std::size_t index(Dimension d) { return static_cast<std::size_t>(d); }
+    void redisplay(const RangeResult &result);
+    void applyFieldEntry(Dimension d);
+    void handOff();
+    void applyPreset(int index);
+    void applyCustomRatio();
+    void finishCustomRatio();
+    void checkMinAspectRatio();
+    bool determineAspectRatio();
+    void finishDetermineMode();
+    void determineError(std::string_view text);
+    void setAllLabelsPlain();
+    void notify();
+
+    InstallationState &m_state;
+    Dialogs &m_dialogs;
+    ScreenWindowHost &m_host;
+    std::function<void()> m_changed;
+
+    std::array<ScreenField, 3> m_fields;
+    std::array<bool, 3> m_entered{};
+    std::string m_calcCaption{caption::Layout};
+    std::string m_aspectCaption{"1.33:1"};
+    bool m_aspectVisible = true;
+    bool m_determineMode = false;
+    int m_checkedPreset = 0;
+    bool m_film = true;
+    bool m_alwaysOnTop = false;
+    bool m_tooltipsChecked = true;
+    bool m_calcFocusRequest = false;
+    TwipsRect m_customOutline{2020, 825, 1785, 1335};
+    int m_iconFrame = 0;
+};
+
+} // namespace lumidex

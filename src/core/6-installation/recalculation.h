@@ -1,0 +1,87 @@
+#pragma once
+
+// One recalculation of the installation window. It reads the screen and the installer's
+// inputs and works out, from nothing, everything the window shows: the distances, the side
+// elevation, the frame texts, the automatic note, the enabled and checked menu entries and
+// the field texts. A screen the selection cannot fill is not shown at all: the recalculation
+// says which correction the screen calculator must make, and the corrected screen comes back
+// with a fresh recalculation.
+
+#include "1-state/installationstate.h"
+#include "4-crt/focustables.h"
+#include "5-drawing/drawing.h"
+#include "6-installation/positions.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumidex {
+
+struct InstallationView
+{
+    Drawing drawing = Drawing::layout();
+    std::string distanceText; // the throw distance box
+    std::string farText;      // the far distance box of a zoom lens
+    std::string frameTitle;
+    std::string lensLabel;
+    std::string aspectModeCaption; // LX-530 only
+    std::string throwAngleText;    // CRT series only
+    // The note this installation writes into the Notes field; empty when none.
+    std::string automaticNote;
+    PositionFlags positionEnabled{};
+    MountPosition checkedPosition = MountPosition::Top;
+    ThrowPoint checkedThrowPoint = ThrowPoint::LensFront;
+    bool distanceEnabled = false; // a throw distance can be typed (CRT series)
+    std::vector<std::string> inputSignals;
+    int inputSignalIndex = -1;
+    std::array<std::string, 3> sizeTexts{"60", "80", "100"}; // by Dimension
+    std::string aspectText = "1.33";
+    std::string unitsCaption = "Unit = in.";
+
+    bool operator==(const InstallationView &) const = default;
+};
+
+enum class NoteColour
+{
+    Black,
+    Red,
+    Blue
+};
+
+// The automatic notes a recalculation writes. Text in the Notes field that is none of them
+// (nor empty, nor a new page's " New Page") was written by the installer and is never
+// overwritten.
+inline constexpr std::string_view ZoomNote =
+    "Projector can be positioned anywhere along the line indicated.";
+inline constexpr std::string_view TiltNote = " NOTE: Projector Tilt shown may not be correct.";
+inline constexpr std::string_view SpacerNote =
+    "Removal of lens spacers is required for this throw angle.";
+bool isAutomaticNote(std::string_view notes);
+NoteColour noteColourOf(std::string_view notes);
+
+// What the screen calculator must do to the screen before the installation can be shown.
+enum class ScreenCorrection
+{
+    None,
+    OutOfRange,    // the screen is refused: back to a 100 inch diagonal
+    AspectNotice,  // the ratio is not supported: 4:3 (or the ratio snapped by the notice)
+    TypedDistance, // a typed throw distance gives the screen width `width`
+    FocusAngle,    // the lens cannot focus it: a diagonal of 100 in the display units
+};
+
+struct Recalculation
+{
+    std::vector<MessageText> messages; // shown in this order, before the correction
+    ScreenCorrection correction = ScreenCorrection::None;
+    bool fourByThree = false; // the correction also sets the ratio to 4:3
+    float width = 0.0f;       // TypedDistance: the screen width that fills it
+    InstallationResults results;
+    InstallationView view; // only when no correction is needed
+    bool showTips = false; // CR-7100: the installer's tips window follows
+};
+
+Recalculation recalculate(const InstallationState &state, const FocusTables &focus);
+
+} // namespace lumidex

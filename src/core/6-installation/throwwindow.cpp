@@ -1,0 +1,456 @@
+#include "6-installation/throwwindow.h"
+
+#include "1-state/numbertext.h"
+#include "2-screen/screenmodel.h"
+#include "4-crt/tipswindow.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace lumidex {
+namespace {
+
+constexpr std::array<std::string_view, 3> sizeDefaults{"60", "80", "100"};
+constexpr std::string_view DistanceDefault = "109";
+
+bool typedKey(char key)
+{
+    return key == ThrowWindow::KeyBackspace || (key >= 46 && key <= 57);
+}
+
+} // namespace
+
+std::string todayText()
+{
+    const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+    return projectDateText(std::chrono::year_month_day{today});
+}
+
+ThrowWindow::ThrowWindow(InstallationState &state, Dialogs &dialogs, ThrowWindowHost &host,
+                         const FocusTables &focus)
+    : m_state(state), m_dialogs(dialogs), m_host(host), m_focus(focus), m_viewScreen(state.screen)
+{
+    m_state.results.throwAngle = m_focus.record(1).defaultAngle;
+    m_view.positionEnabled = positionsOffered(m_state.inputs.selection);
+    m_view.distanceEnabled = m_state.inputs.selection.isCrt();
+}
+
+// --- the recalculation and its corrections ---------------------------------------------------
+
+void ThrowWindow::recalculate()
+{
+    Recalculation r = lumidex::recalculate(m_state, m_focus);
+    for (const MessageText &m : r.messages)
+        showMessage(m);
+    switch (r.correction) {
+    case ScreenCorrection::None:
+        show(std::move(r));
+        return;
+    case ScreenCorrection::OutOfRange:
+        resetScreen(r.fourByThree);
+        return;
+    case ScreenCorrection::AspectNotice:
+        // The screen calculator shows the 4:3 preset and keeps the height.
+        if (r.fourByThree)
+            m_state.screen.aspect = 4.0f / 3.0f;
+        requestScreenUpdate(ScreenUpdate::SnapAspect);
+        return;
+    case ScreenCorrection::TypedDistance:
+        // The width that fills the typed distance goes to the screen calculator, which
+        // completes the screen and recalculates this window from it.
+        m_state.screen.width = r.width;
+        inputs().enteredThrowDistance = 0.0f;
+        requestScreenUpdate(ScreenUpdate::FromWidth);
+        return;
+    case ScreenCorrection::FocusAngle:
+        m_state.screen.diagonal = static_cast<float>(toInches("100", m_state.screen.displayUnits));
+        requestScreenUpdate(ScreenUpdate::FromDiagonal);
+        return;
+    }
+}
+
+void ThrowWindow::show(Recalculation &&r)
+{
+    m_state.results = r.results;
+    inputs().throwPoint = r.view.checkedThrowPoint;
+    inputs().throwPointPending = false;
+    m_view = std::move(r.view);
+    m_viewScreen = m_state.screen;
+    // The note belongs to the installation, unless the installer wrote one of his own.
+    std::string &notes = m_titleTexts[static_cast<std::size_t>(PageText::Notes)];
+    if (isAutomaticNote(notes))
+        notes = m_view.automaticNote;
+    endEditing();
+    ++m_recalculations;
+    notify();
+    if (r.showTips)
+        showTips();
+}
+
+void ThrowWindow::showMessage(const MessageText &m)
+{
+    m_dialogs.message(m.text, m.icon, m.title);
+}
+
+void ThrowWindow::showTips()
+{
+    if (m_state.expertMode || !m_state.inputs.selection.isCrt())
+        return;
+    TipsWindow tips(m_state.inputs.selection.series, m_state.screen.width,
+                    m_state.results.ringSettings);
+    m_dialogs.showTips(tips);
+}
+
+void ThrowWindow::requestScreenUpdate(ScreenUpdate code)
+{
+    // A corrected screen comes back through the screen calculator and recalculates this
+    // window; should the correction itself be refused again, stop rather than hand the same
+    // screen back and forth for ever.
+    if (m_corrections >= MaxCorrections)
+        return;
+    ++m_corrections;
+    m_state.screenUpdateCode = code;
+    m_host.pressUpdateScreen();
+    --m_corrections;
+}
+
+void ThrowWindow::resetScreen(bool fourByThree)
+{
+    // A refused screen becomes a 100 inch diagonal at the ratio in force. When that screen is
+    // refused too (a ratio just under 4:3 on an LX-550 lens whose least width is 80 inches), or
+    // no correction is left to hand it back with, the reset takes 4:3: 100/80/60 inches, which
+    // every projector and lens fills, and which stays consistent even if it is not handed back.
+    ScreenState &s = m_state.screen;
+    if (m_resetting || m_corrections >= MaxCorrections)
+        fourByThree = true;
+    if (fourByThree && s.aspect != 4.0f / 3.0f) {
+        s.aspect = 4.0f / 3.0f;
+        m_host.adoptAspect(); // the screen calculator shows the 4:3 preset
+    }
+    s.height = 60.0f;
+    s.width = 80.0f;
+    s.diagonal = 100.0f;
+    inputs().enteredThrowDistance = 0.0f;
+    const bool outerReset = !m_resetting;
+    m_resetting = true;
+    requestScreenUpdate(ScreenUpdate::FromDiagonal);
+    if (outerReset)
+        m_resetting = false;
+}
+
+void ThrowWindow::recalc()
+{
+    recalculate();
+}
+
+// --- the projector and its position ----------------------------------------------------------
+
+bool ThrowWindow::askCustomAngle()
+{
+    const AngleAnswer answer =
+        readAngleAnswer(m_dialogs.input(AnglePrompt, AnglePromptTitle, AnglePromptDefault));
+    if (answer.refusal)
+        showMessage(*answer.refusal);
+    if (!answer.angle)
+        return false;
+    // The angle is worked with as precisely as a page keeps it, so that a reopened project
+    // gives the same numbers.
+    const double angle = toSingle(*answer.angle);
+    const Series series = inputs().selection.series;
+    const AngleDecision decision = decideCustomAngle(series, angle);
+    if (!decision.position) {
+        showMessage(decision.refusal);
+        return false;
+    }
+    if (decision.withTips)
+        showTips();
+    inputs().position = MountPosition::Special;
+    inputs().customAngle = angle;
+    return true;
+}
+
+void ThrowWindow::selectSeries(Series series)
+{
+    const MountPosition before = mountedAt(inputs());
+    inputs().selection = Selection::crt(series);
+    inputs().customAngle.reset();
+    const MountPosition position = positionFor(inputs().selection, before);
+    // Coming from a data projector at "Special", the series asks for its angle; without one
+    // it stands at the top of the screen.
+    if (position != MountPosition::Special || !askCustomAngle())
+        inputs().position = position == MountPosition::Special ? MountPosition::Top : position;
+    recalculate();
+}
+
+void ThrowWindow::selectLens(Model model, int lens)
+{
+    const ModelEntry &entry = modelEntry(model);
+    if (lens < 0 || static_cast<std::size_t>(lens) >= entry.lenses.size())
+        return;
+    if (model == Model::LX530) {
+        const int mode = m_dialogs.sxgaChoice();
+        if (mode == -1) {
+            notify(); // cancelled: the previous projector stays as it was
+            return;
+        }
+        inputs().sxgaAspectMode = static_cast<std::int16_t>(mode);
+    }
+    const MountPosition before = mountedAt(inputs());
+    inputs().selection = Selection::dataProjector(model, lens);
+    inputs().customAngle.reset();
+    inputs().position = positionFor(inputs().selection, before);
+    if (!entry.inputSignals.empty())
+        inputs().inputSignal = 1;
+    recalculate();
+}
+
+void ThrowWindow::selectPosition(int index)
+{
+    const PositionFlags offered = positionsOffered(inputs().selection);
+    if (index < 0 || index >= PositionCount || !offered[static_cast<std::size_t>(index)])
+        return;
+    const auto position = static_cast<MountPosition>(index);
+    if (position == MountPosition::Special && inputs().selection.isCrt()) {
+        // A cancelled or refused angle leaves the position in force as it was.
+        if (!askCustomAngle()) {
+            notify();
+            return;
+        }
+    } else {
+        inputs().position = position;
+        inputs().customAngle.reset();
+    }
+    recalculate();
+}
+
+void ThrowWindow::selectThrowPoint(int index)
+{
+    if (index < 0 || index > 1 || index == static_cast<int>(inputs().throwPoint))
+        return;
+    inputs().throwPoint = static_cast<ThrowPoint>(index);
+    inputs().throwPointPending = true;
+    recalculate();
+}
+
+void ThrowWindow::selectUnits(Unit unit)
+{
+    m_state.screen.displayUnits = unit;
+    requestScreenUpdate(ScreenUpdate::ReapplyUnits);
+}
+
+void ThrowWindow::cycleUnits()
+{
+    selectUnits(nextUnit(m_viewScreen.displayUnits));
+}
+
+void ThrowWindow::chooseInputSignal(int listIndex)
+{
+    const Selection &s = inputs().selection;
+    if (s.isCrt() || listIndex < 0 ||
+        static_cast<std::size_t>(listIndex) >= modelEntry(s.model).inputSignals.size())
+        return;
+    inputs().inputSignal = static_cast<std::int16_t>(listIndex + 1);
+    recalculate();
+}
+
+void ThrowWindow::aspectDoubleClick()
+{
+    m_state.customViaButton = true;
+    const Selection &s = inputs().selection;
+    if (!s.isCrt() && (s.model == Model::LX420 || s.model == Model::LX430 ||
+                       s.model == Model::LX440 || s.model == Model::LX450)) {
+        m_dialogs.message(std::string(modelEntry(s.model).caption) +
+                              " projectors support\nthe 1.33 aspect ratio only",
+                          MessageIcon::Critical, "Notice:");
+        return;
+    }
+    const bool stepsPresets = s.isCrt() ? s.series != Series::CR7500 : s.model == Model::LX530;
+    if (stepsPresets) {
+        m_host.pressAspectChange();
+        return;
+    }
+    float &aspect = m_state.screen.aspect;
+    aspect = (aspect > 1.3f && aspect < 1.4f) ? 16.0f / 9.0f : 4.0f / 3.0f;
+    requestScreenUpdate(ScreenUpdate::SnapAspect);
+}
+
+void ThrowWindow::throwAngleClick()
+{
+    selectPosition(static_cast<int>(MountPosition::Special));
+}
+
+void ThrowWindow::toggleTooltips()
+{
+    m_state.tipsEnabled = !m_state.tipsEnabled;
+    notify();
+}
+
+void ThrowWindow::closeWindow()
+{
+    m_state.expertMode = false;
+}
+
+// --- the fields --------------------------------------------------------------------------------
+
+const std::string &ThrowWindow::sizeText(Dimension d) const
+{
+    const auto &typed = m_typedSize[index(d)];
+    return typed ? *typed : m_view.sizeTexts[index(d)];
+}
+
+bool ThrowWindow::sizeEnabled(Dimension d) const
+{
+    return !m_distanceEditing && (!m_sizeEditing || *m_sizeEditing == d);
+}
+
+const std::string &ThrowWindow::distanceText() const
+{
+    return m_typedDistance ? *m_typedDistance : m_view.distanceText;
+}
+
+void ThrowWindow::endEditing()
+{
+    m_sizeEditing.reset();
+    m_distanceEditing = false;
+    m_typedSize = {};
+    m_typedDistance.reset();
+}
+
+bool ThrowWindow::sizeKeyPress(Dimension d, char key)
+{
+    if (!sizeEnabled(d) || (key != KeyEnter && !typedKey(key)))
+        return false;
+    if (key != KeyEnter) {
+        m_sizeEditing = d; // the other two wait until this one is entered
+        notify();
+        return true;
+    }
+    std::string text = sizeText(d);
+    if (text.empty())
+        text = sizeDefaults[index(d)];
+    const ScreenUpdate code = d == Dimension::Height  ? ScreenUpdate::FromHeight
+                              : d == Dimension::Width ? ScreenUpdate::FromWidth
+                                                      : ScreenUpdate::FromDiagonal;
+    m_state.screen.value(d) = static_cast<float>(toInches(text, m_state.screen.displayUnits));
+    endEditing();
+    requestScreenUpdate(code);
+    notify();
+    return false;
+}
+
+void ThrowWindow::setSizeText(Dimension d, std::string text)
+{
+    m_typedSize[index(d)] = std::move(text);
+}
+
+bool ThrowWindow::distanceKeyPress(char key)
+{
+    // Only a CRT series takes a typed distance; for a data projector the box only shows.
+    if (!distanceEnabled() || (key != KeyEnter && !typedKey(key)))
+        return false;
+    if (key != KeyEnter) {
+        m_distanceEditing = true; // the size fields wait until the distance is entered
+        notify();
+        return true;
+    }
+    std::string text = distanceText();
+    if (text.empty())
+        text = DistanceDefault;
+    inputs().enteredThrowDistance = static_cast<float>(toInches(text, m_state.screen.displayUnits));
+    // The distance is worked out for the position in force; a custom angle gives way to it.
+    inputs().position = mountedAt(inputs());
+    inputs().customAngle.reset();
+    endEditing();
+    recalculate();
+    notify();
+    return false;
+}
+
+void ThrowWindow::setDistanceText(std::string text)
+{
+    m_typedDistance = std::move(text);
+}
+
+void ThrowWindow::setTitleText(PageText field, std::string text)
+{
+    m_titleTexts[static_cast<std::size_t>(field)] = std::move(text);
+}
+
+// --- pages and projects ------------------------------------------------------------------------
+
+void ThrowWindow::takeStoredInputs(const InstallationInputs &stored)
+{
+    InstallationInputs in = stored;
+    in.enteredThrowDistance = 0.0f;
+    const Selection &s = in.selection;
+    // A damaged file may name a signal the model's list does not have: take the first.
+    if (!s.isCrt()) {
+        const auto count = static_cast<int>(modelEntry(s.model).inputSignals.size());
+        if (count > 0 && (in.inputSignal < 1 || in.inputSignal > count))
+            in.inputSignal = 1;
+    }
+    if (in.customAngle && s.isCrt()) {
+        // An angle the series would not take (a damaged or an old file) is refused as the
+        // prompt would refuse it; the projector stands at the top of the screen.
+        const AngleDecision decision = decideCustomAngle(s.series, *in.customAngle);
+        if (!decision.position) {
+            showMessage(decision.refusal);
+            in.customAngle.reset();
+            in.position = MountPosition::Top;
+        } else {
+            in.position = MountPosition::Special;
+        }
+    } else {
+        in.customAngle.reset();
+        // "Special" without an angle is no position for a CRT series.
+        const MountPosition p = positionFor(s, in.position);
+        in.position = s.isCrt() && p == MountPosition::Special ? MountPosition::Top : p;
+    }
+    // The hole counts in the recalculation that shows the page.
+    in.throwPointPending = in.throwPoint == ThrowPoint::InstallationHole;
+    m_state.inputs = in;
+}
+
+void ThrowWindow::restore(const InstallationInputs &stored)
+{
+    takeStoredInputs(stored);
+    endEditing();
+    m_host.adoptAspect();
+    requestScreenUpdate(ScreenUpdate::FromWidth);
+}
+
+void ThrowWindow::setTitleTexts(const PageTexts &texts)
+{
+    for (PageText t : TitleBlockTexts)
+        m_titleTexts[static_cast<std::size_t>(t)] = texts[static_cast<std::size_t>(t)];
+}
+
+void ThrowWindow::startNewProject()
+{
+    inputs().customAngle.reset();
+    inputs().enteredThrowDistance = 0.0f;
+    setTitleText(PageText::Date, todayText());
+    setTitleText(PageText::Title, std::string(NewProjectTitle));
+    setTitleText(PageText::Author, std::string(NewProjectAuthor));
+    for (PageText t : {PageText::ApprovedBy, PageText::Approval2, PageText::Notes})
+        setTitleText(t, {});
+
+    // The screen first, so that the CR-7300 is never refused a screen of the old project;
+    // and no angle is asked for: a new project starts at a position the series offers.
+    ScreenState &s = m_state.screen;
+    s.height = 60.0f;
+    s.width = 80.0f;
+    s.diagonal = 120.0f;
+    s.aspect = 4.0f / 3.0f;
+    s.displayUnits = Unit::Inches;
+    const MountPosition before = mountedAt(inputs());
+    inputs().selection = Selection::crt(Series::CR7300);
+    const MountPosition position = positionFor(inputs().selection, before);
+    inputs().position = position == MountPosition::Special ? MountPosition::Top : position;
+    m_state.expertMode = false;
+    m_host.applyFirstAspectPreset();
+    endEditing();
+    recalculate();
+}
+
+} // namespace lumidex

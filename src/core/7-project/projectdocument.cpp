@@ -1,0 +1,239 @@
+#include "7-project/projectdocument.h"
+
+#include "2-screen/screenmodel.h"
+#include "3-catalogue/catalogue.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+namespace lumidex {
+namespace {
+
+// Moving between pages shows stored installations, not new ones: the installer's tips
+// window, which belongs to working one out, stays closed meanwhile.
+class ExpertModeHold
+{
+public:
+    explicit ExpertModeHold(InstallationState &state) : m_state(state), m_was(state.expertMode)
+    {
+        m_state.expertMode = true;
+    }
+    ~ExpertModeHold() { m_state.expertMode = m_was; }
+    ExpertModeHold(const ExpertModeHold &) = delete;
+    ExpertModeHold &operator=(const ExpertModeHold &) = delete;
+
+private:
+    InstallationState &m_state;
+    bool m_was;
+};
+
+bool isUnchangedPattern(const std::string &path)
+{
+    return path == "*.lmx" || path == "*.LMX";
+}
+
+} // namespace
+
+InstallationInputs inputsOf(const PageRecord &page)
+{
+    InstallationInputs in;
+    if (const auto selection = selectionFromProjectorCode(page.projectorCode))
+        in.selection = *selection;
+    if (page.screenPosition == CustomAnglePosition) {
+        in.position = MountPosition::Special;
+        // A damaged file may hold no number here; the angle prompt's default stands in.
+        in.customAngle = std::isfinite(page.placementAngle) ? page.placementAngle : 14.0;
+    } else {
+        in.position = static_cast<MountPosition>(std::clamp<int>(page.screenPosition, 0, 3));
+    }
+    in.throwPoint = page.throwPoint == 1 ? ThrowPoint::InstallationHole : ThrowPoint::LensFront;
+    in.inputSignal = page.inputSignal;
+    in.sxgaAspectMode = page.sxgaAspectMode;
+    return in;
+}
+
+ProjectDocument::ProjectDocument(InstallationState &state, ThrowWindow &window, Dialogs &dialogs)
+    : m_state(state), m_window(window), m_dialogs(dialogs),
+      m_project(lumidex::newProject(todayText()))
+{}
+
+void ProjectDocument::notify()
+{
+    if (m_changed)
+        m_changed();
+}
+
+PageRecord ProjectDocument::shownPage() const
+{
+    PageRecord page = m_project.page(m_currentPage);
+    for (PageText t : TitleBlockTexts)
+        page.text(t) = m_window.titleText(t);
+    page.text(PageText::WidthText) = m_window.sizeText(Dimension::Width);
+    page.text(PageText::HeightText) = m_window.sizeText(Dimension::Height);
+    const ScreenState &s = m_state.screen;
+    page.screenWidth = s.width;
+    page.aspectRatio = s.aspect;
+    const InstallationInputs &in = m_state.inputs;
+    page.projectorCode = projectorCodeOf(in.selection);
+    page.screenPosition =
+        in.customAngle ? CustomAnglePosition : static_cast<std::int16_t>(in.position);
+    page.placementAngle = static_cast<float>(in.customAngle.value_or(m_state.results.throwAngle));
+    page.widthUnit = static_cast<std::int16_t>(unitIndex(s.widthUnit));
+    page.heightUnit = static_cast<std::int16_t>(unitIndex(s.heightUnit));
+    page.diagonalUnit = static_cast<std::int16_t>(unitIndex(s.diagonalUnit));
+    page.measureUnits = static_cast<std::int16_t>(unitIndex(s.displayUnits));
+    page.inputSignal = in.inputSignal;
+    page.throwPoint = static_cast<std::int16_t>(in.throwPoint);
+    page.sxgaAspectMode = in.sxgaAspectMode;
+    return page;
+}
+
+void ProjectDocument::storePage()
+{
+    m_project.page(m_currentPage) = shownPage();
+}
+
+void ProjectDocument::loadPage(int number)
+{
+    const PageRecord &page = m_project.page(number);
+    m_window.setTitleTexts(page.texts);
+    ScreenState &s = m_state.screen;
+    // A width that is no number is reset by the screen calculator's range check.
+    s.width = std::isfinite(page.screenWidth) ? page.screenWidth : 0.0f;
+    // A stored ratio the program would not take (zero, no number, far too narrow or wide) can
+    // only come from a damaged file: 4:3 stands in.
+    s.aspect = isAcceptedAspectRatio(page.aspectRatio) ? page.aspectRatio : 4.0f / 3.0f;
+    s.widthUnit = unitFromIndex(page.widthUnit);
+    s.heightUnit = unitFromIndex(page.heightUnit);
+    s.diagonalUnit = unitFromIndex(page.diagonalUnit);
+    s.displayUnits = unitFromIndex(page.measureUnits);
+    m_window.restore(inputsOf(page));
+}
+
+void ProjectDocument::addPage()
+{
+    // A new page starts as a copy of the page left, with its own note.
+    m_project.setPageCount(m_project.pageCount() + 1);
+    m_currentPage = m_project.pageCount();
+    m_window.setTitleText(PageText::Notes, std::string(NewPageNotes));
+    storePage();
+    m_window.notify();
+}
+
+void ProjectDocument::pageButton(int index)
+{
+    const ExpertModeHold hold(m_state);
+    storePage();
+    const int next = m_currentPage + (index == 1 ? 1 : -1);
+    if (next >= 1 && next <= MaxPages) {
+        if (next > m_project.pageCount()) {
+            addPage();
+        } else {
+            m_currentPage = next;
+            loadPage(next);
+        }
+    }
+    notify();
+}
+
+void ProjectDocument::pageScroll(int value)
+{
+    // Every value 1 to 99 is an ordinary page number; the scroll bar always shows the page
+    // the window holds.
+    if (value < 1 || value > MaxPages || value == m_currentPage)
+        return;
+    const ExpertModeHold hold(m_state);
+    storePage();
+    if (value <= m_project.pageCount()) {
+        m_currentPage = value;
+        loadPage(value);
+    } else {
+        addPage();
+    }
+    notify();
+}
+
+void ProjectDocument::newProject()
+{
+    m_caption = "Installation dimensions";
+    m_projectFileName.clear();
+    m_window.startNewProject();
+    std::string trailer = m_project.trailerText; // kept: nothing in the program edits it
+    m_project = lumidex::newProject(todayText());
+    m_project.trailerText = std::move(trailer);
+    m_currentPage = 1;
+    storePage();
+    notify();
+}
+
+void ProjectDocument::openProject()
+{
+    const std::optional<std::string> path = m_dialogs.openFileName();
+    if (!path) {
+        m_projectFileName.clear();
+        notify();
+        return;
+    }
+    if (!isUnchangedPattern(*path))
+        openProjectFile(*path);
+}
+
+bool ProjectDocument::openProjectFile(const std::string &path)
+{
+    std::string error;
+    std::optional<Project> opened = lumidex::openProjectFile(path, &error);
+    if (!opened) {
+        // Nothing of the project in memory changes.
+        m_dialogs.message(error, MessageIcon::Exclamation, {});
+        return false;
+    }
+    m_project = std::move(*opened);
+    m_projectFileName = path;
+    m_caption = std::filesystem::path(path).filename().string();
+    m_currentPage = 1;
+    {
+        const ExpertModeHold hold(m_state);
+        loadPage(1);
+    }
+    notify();
+    return true;
+}
+
+bool ProjectDocument::saveTo(const std::string &path)
+{
+    std::string error;
+    if (!saveProjectFile(path, m_project, &error)) {
+        m_dialogs.message(error, MessageIcon::Exclamation, {});
+        return false;
+    }
+    m_projectFileName = path;
+    m_caption = std::filesystem::path(path).filename().string();
+    notify();
+    return true;
+}
+
+void ProjectDocument::saveProject()
+{
+    storePage();
+    if (m_projectFileName.find_first_not_of(' ') != std::string::npos) {
+        saveTo(m_projectFileName);
+        return;
+    }
+    saveProjectAs();
+}
+
+void ProjectDocument::saveProjectAs()
+{
+    storePage();
+    const std::optional<std::string> path = m_dialogs.saveFileName();
+    if (!path) {
+        m_projectFileName.clear();
+        notify();
+        return;
+    }
+    if (!isUnchangedPattern(*path))
+        saveTo(*path);
+}
+
+} // namespace lumidex

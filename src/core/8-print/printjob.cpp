@@ -1,0 +1,88 @@
+#include "8-print/printjob.h"
+
+#include "1-state/dialogs.h"
+#include "7-project/projectdocument.h"
+#include "8-print/printerprofile.h"
+
+#include <algorithm>
+
+namespace lumidex {
+
+PageSpan pagesToPrint(const PrintRequest &request, int pageCount, int currentPage)
+{
+    const int count = std::max(1, pageCount);
+    const auto clampPage = [count](int page) { return std::clamp(page, 1, count); };
+    switch (request.range) {
+    case PrintRange::Selection:
+        return {clampPage(currentPage), clampPage(currentPage)};
+    case PrintRange::Pages: {
+        const int from = clampPage(std::min(request.fromPage, request.toPage));
+        const int to = clampPage(std::max(request.fromPage, request.toPage));
+        return {from, to};
+    }
+    case PrintRange::All:
+        break;
+    }
+    return {1, count};
+}
+
+namespace {
+
+// Prints first..last as sheets of the job begun; false when the device failed.
+bool printSheets(ProjectDocument &document, const PageSpan &span, SheetSink &sink, bool firstOfJob)
+{
+    for (int page = span.first; page <= span.last; ++page) {
+        document.pageScroll(page); // stores the page shown, loads this one
+        if (!firstOfJob && !sink.newSheet())
+            return false;
+        firstOfJob = false;
+        if (!sink.drawSheet(composeSheet(document)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+PrintOutcome printInstallation(ProjectDocument &document, const PrintRequest &request,
+                               SheetSink &sink)
+{
+    const PageSpan span = pagesToPrint(request, document.pageCount(), document.currentPage());
+    const int copies = std::max(1, request.copies);
+    const int jobs = request.copyPerJob ? copies : 1;
+    const int copiesPerJob = request.copyPerJob ? 1 : copies;
+
+    for (int job = 0; job < jobs; ++job) {
+        if (!sink.beginJob())
+            return PrintOutcome::Failed;
+        bool ok = true;
+        for (int copy = 0; ok && copy < copiesPerJob; ++copy)
+            ok = printSheets(document, span, sink, copy == 0);
+        if (!ok || !sink.endJob()) {
+            if (!ok)
+                sink.abortJob();
+            return PrintOutcome::Failed;
+        }
+    }
+    return PrintOutcome::Printed;
+}
+
+void printCommand(ProjectDocument &document, Printer &printer, ProfileStore &profile,
+                  Dialogs &dialogs)
+{
+    const std::optional<PrintRequest> request =
+        printer.choose(document.pageCount(), document.currentPage());
+    if (!request)
+        return;
+    // Told once, before the first sheet; printing goes on regardless.
+    if (checkDefaultPrinter(profile).failed)
+        dialogs.message(PrinterProblemText, MessageIcon::Exclamation, PrinterProblemTitle);
+
+    printer.setBusy(true);
+    const PrintOutcome outcome = printInstallation(document, *request, printer);
+    printer.setBusy(false);
+    if (outcome == PrintOutcome::Failed)
+        dialogs.message(PrintErrorText, MessageIcon::None, {});
+}
+
+} // namespace lumidex
