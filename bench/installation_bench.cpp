@@ -4,9 +4,9 @@
 //
 // Targets: a recalculation's median under 20 microseconds; a repaint under 16 ms.
 
-#include "app/session.h"
+#include "6-installation/throwwindow.h"
+#include "9-session/session.h"
 #include "drawingrenderer.h"
-#include "installation/throwwindow.h"
 #include "silentdialogs.h"
 
 #include <QImage>

@@ -5,7 +5,7 @@
 //
 // Targets: a save under 1 ms and an open under 1 ms.
 
-#include "project/projectfile.h"
+#include "7-project/projectfile.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

@@ -3,9 +3,9 @@
 //
 // Target: the 99-page export under 2 s.
 
-#include "app/session.h"
-#include "print/sheet.h"
-#include "project/projectfile.h"
+#include "7-project/projectfile.h"
+#include "8-print/sheet.h"
+#include "9-session/session.h"
 #include "sheetoutput.h"
 #include "silentdialogs.h"
 

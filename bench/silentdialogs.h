@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialogs.h"
+#include "1-state/dialogs.h"
 
 // Benchmarks answer every dialog at once and show nothing.
 class SilentDialogs : public lumidex::Dialogs

@@ -4,8 +4,8 @@
 // Targets: showing the start-up and main windows costs at most 1.5 times a bare main window
 // with four menus; one screen recomputation with redisplay stays under 5 microseconds.
 
-#include "app/commandline.h"
-#include "geometry/screenwindow.h"
+#include "2-screen/screenwindow.h"
+#include "9-session/commandline.h"
 #include "program.h"
 #include "screencalculatorwindow.h"
 #include "silentdialogs.h"
