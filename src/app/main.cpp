@@ -55,20 +55,28 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/lumidex/lumidex.svg")));
     const bool startCheck = qEnvironmentVariableIsSet("LUMIDEX_START_CHECK");
 
-    SingleInstance instance(SingleInstance::defaultName());
-    if (!startCheck && !instance.claim())
-        return 0;
-
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i)
         arguments.emplace_back(argv[i]);
     const lumidex::StartOptions options = lumidex::parseArguments(arguments);
 
+    // A project opened from the file manager while Lumidex runs opens in the running copy.
+    SingleInstance instance(SingleInstance::defaultName());
+    const QString handOver =
+        options.projectFile
+            ? QFileInfo(QString::fromStdString(*options.projectFile)).absoluteFilePath()
+            : QString();
+    if (!startCheck && !instance.claim(handOver))
+        return 0;
+
     Program program(options, QApplication::applicationDirPath());
     QObject::connect(&instance, &SingleInstance::activationRequested, &program,
                      &Program::bringToFront);
-    QObject::connect(&program, &Program::quitRequested, &app, &QApplication::quit,
-                     Qt::QueuedConnection);
+    QObject::connect(&instance, &SingleInstance::openRequested, &program, &Program::openHandedOver);
+    // The project's changes are settled before this: the windows have nothing left to ask.
+    QObject::connect(
+        &program, &Program::quitRequested, &app, [] { QApplication::exit(0); },
+        Qt::QueuedConnection);
     program.start();
     if (startCheck)
         QTimer::singleShot(0, &program, [&program] { QApplication::exit(checkStart(program)); });

@@ -7,23 +7,6 @@
 #include <cctype>
 
 namespace lumidex::cli {
-namespace {
-
-std::string upper(std::string s)
-{
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return s;
-}
-
-bool captionNames(std::string_view caption, const std::string &name)
-{
-    const std::string full = upper(std::string(caption));
-    const std::string first = full.substr(0, full.find_first_of("/ "));
-    return upper(name) == full || upper(name) == first;
-}
-
-} // namespace
 
 void CliDialogs::message(std::string_view text, MessageIcon, std::string_view title)
 {
@@ -40,19 +23,6 @@ std::optional<std::string> CliDialogs::input(std::string_view, std::string_view,
     return answer;
 }
 
-std::optional<int> presetNamed(const std::string &text)
-{
-    const auto presets = aspectPresets();
-    for (std::size_t i = 0; i < presets.size(); ++i) {
-        if (text == presets[i].videoCaption || text == presets[i].filmCaption)
-            return static_cast<int>(i);
-        if (text.find(':') == std::string::npos &&
-            static_cast<float>(leadingNumber(text)) == presets[i].ratio)
-            return static_cast<int>(i);
-    }
-    return std::nullopt;
-}
-
 void applyAspect(ScreenWindow &window, CliDialogs &dialogs, const std::string &ratio)
 {
     if (const auto preset = presetNamed(ratio)) {
@@ -61,32 +31,6 @@ void applyAspect(ScreenWindow &window, CliDialogs &dialogs, const std::string &r
         dialogs.answers.push_back(ratio);
         window.selectPreset(CustomPreset);
     }
-}
-
-void typeInto(ScreenWindow &window, Dimension d, const std::string &text)
-{
-    window.setFieldText(d, "");
-    std::string typed;
-    for (char c : text) {
-        if (window.keyPress(d, c)) {
-            typed.push_back(c);
-            window.setFieldText(d, typed);
-        }
-    }
-    window.keyPress(d, ScreenWindow::KeyEnter);
-}
-
-std::optional<Selection> projectorNamed(const std::string &name, int lens)
-{
-    for (const SeriesEntry &s : crtSeries()) {
-        if (captionNames(s.caption, name))
-            return Selection::crt(s.series);
-    }
-    for (const ModelEntry &m : dataProjectors()) {
-        if (captionNames(m.caption, name))
-            return Selection::dataProjector(m.model, lens);
-    }
-    return std::nullopt;
 }
 
 JsonObject screenJson(const ScreenState &s)

@@ -5,6 +5,7 @@
 // menu, and the installation window's state as the JSON `throw` prints.
 
 #include "1-state/dialogs.h"
+#include "9-session/replay.h"
 #include "9-session/session.h"
 #include "json.h"
 
@@ -29,6 +30,9 @@ public:
     void showTips(TipsWindow &) override {}
     std::optional<std::string> openFileName() override { return std::nullopt; }
     std::optional<std::string> saveFileName() override { return std::nullopt; }
+    // The tool works on no project of the installer's own: nothing is left to save.
+    SaveChoice askToSave(std::string_view) override { return SaveChoice::Discard; }
+    bool confirm(std::string_view, std::string_view, std::string_view) override { return true; }
 
     std::deque<std::optional<std::string>> answers;
     int sxgaAnswer = 0;
@@ -36,16 +40,8 @@ public:
     std::vector<std::pair<std::string, std::string>> messages; // title, text
 };
 
-// A preset named by its video caption or its stored ratio; nullopt for a custom ratio.
-std::optional<int> presetNamed(const std::string &text);
 // The screen calculator's ratio: a preset, or the text as a custom ratio.
 void applyAspect(ScreenWindow &window, CliDialogs &dialogs, const std::string &ratio);
-// Typed into a screen calculator field key by key, then Enter.
-void typeInto(ScreenWindow &window, Dimension field, const std::string &text);
-
-// The projector a menu caption names: its whole text or its first name ("LX-510" for
-// "LX-510/LX-515"); `lens` is the place in the model's menu.
-std::optional<Selection> projectorNamed(const std::string &name, int lens);
 
 JsonObject screenJson(const ScreenState &screen);
 std::string messagesJson(const CliDialogs &dialogs);

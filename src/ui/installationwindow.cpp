@@ -63,10 +63,11 @@ void InstallationWindow::createActions()
     m_file.open = new QAction(tr("&Open Project"), this);
     m_file.save = new QAction(tr("&Save Project"), this);
     m_file.saveAs = new QAction(tr("Save &As Project"), this);
+    m_file.deletePage = new QAction(tr("&Delete Page"), this);
     m_file.print = new QAction(tr("&Print"), this);
     m_file.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     m_file.printPreview = new QAction(tr("Print Pre&view..."), this);
-    m_file.exportPdf = new QAction(tr("Export P&DF..."), this);
+    m_file.exportPdf = new QAction(tr("Export PD&F..."), this);
     m_file.exit = new QAction(tr("E&xit"), this);
 
     const std::array<QString, 3> units{tr("Inches"), tr("Feet"), tr("Millimeters")};
@@ -122,6 +123,8 @@ void InstallationWindow::createMenus()
 {
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->addActions({m_file.newProject, m_file.open, m_file.save, m_file.saveAs});
+    file->addSeparator();
+    file->addAction(m_file.deletePage);
     file->addSeparator();
     file->addActions({m_file.print, m_file.printPreview, m_file.exportPdf});
     file->addSeparator();
@@ -302,6 +305,10 @@ void InstallationWindow::createConnections()
         m_document.saveProject();
         refresh();
     });
+    connect(m_file.deletePage, &QAction::triggered, this, [this] {
+        m_document.deletePage();
+        refresh();
+    });
     connect(m_file.saveAs, &QAction::triggered, this, [this] {
         m_document.saveProjectAs();
         refresh();
@@ -417,7 +424,9 @@ void InstallationWindow::refresh()
         m_throwPoint[std::size_t(i)]->setChecked(m_window.checkedThrowPoint() == i);
 
     m_sheet->setPanelCaption(1, QString::fromStdString(m_window.frameTitle()));
-    setWindowTitle(QString::fromStdString(m_document.caption()));
+    setWindowTitle(QString::fromStdString(m_document.caption()) + QStringLiteral("[*]"));
+    setWindowModified(m_document.modified());
+    m_file.deletePage->setEnabled(m_document.canDeletePage());
     m_pageNumbers[0]->setText(QString::number(m_document.currentPage()));
     m_pageNumbers[1]->setText(QString::number(m_document.pageCount()));
     if (m_pageScroll->value() != m_document.currentPage()) {
@@ -482,6 +491,7 @@ void InstallationWindow::refresh()
     // The automatic notes run longer than the field; the whole note shows over it.
     m_notes->setToolTip(m_notes->text());
     m_drawing->refresh();
+    emit refreshed();
 }
 
 void InstallationWindow::closeEvent(QCloseEvent *event)

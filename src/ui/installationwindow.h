@@ -45,6 +45,8 @@ signals:
     void printRequested();
     void printPreviewRequested();
     void exportPdfRequested();
+    // After every redisplay: whatever the installer changed shows here.
+    void refreshed();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -66,6 +68,7 @@ private:
         QAction *open = nullptr;
         QAction *save = nullptr;
         QAction *saveAs = nullptr;
+        QAction *deletePage = nullptr;
         QAction *print = nullptr;
         QAction *printPreview = nullptr;
         QAction *exportPdf = nullptr;

@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "9-session/replay.h"
 #include "9-session/version.h"
 #include "aboutwindow.h"
 #include "brightnessseatingwindow.h"
@@ -13,12 +14,17 @@
 #include "splashwindow.h"
 #include "tipservice.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QScreen>
 #include <QTimer>
+#include <cstdio>
 
 Program::Program(const lumidex::StartOptions &options, QString programFolder,
                  lumidex::Dialogs *dialogs, QObject *parent)
@@ -44,8 +50,8 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
     });
     connect(m_splash.get(), &SplashWindow::contactHelpRequested, this,
             [this] { openHelp(lumidex::HelpRequest::topic(lumidex::HelpTechnicalSupport)); });
-    connect(m_splash.get(), &SplashWindow::closed, this, &Program::quitRequested);
-    connect(m_main.get(), &ScreenCalculatorWindow::exitRequested, this, &Program::quitRequested);
+    connect(m_splash.get(), &SplashWindow::closed, this, &Program::quit);
+    connect(m_main.get(), &ScreenCalculatorWindow::exitRequested, this, &Program::quit);
     connect(m_main.get(), &ScreenCalculatorWindow::helpRequested, this, &Program::openHelp);
     connect(m_main.get(), &ScreenCalculatorWindow::aboutRequested, this, &Program::showAbout);
     connect(m_main.get(), &ScreenCalculatorWindow::brightnessSeatingRequested, this,
@@ -55,12 +61,20 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
     connect(m_main.get(), &ScreenCalculatorWindow::refreshed, this, [this] {
         if (m_brightnessSeating)
             m_brightnessSeating->refresh();
+        projectChanged();
     });
+    connect(m_installation.get(), &InstallationWindow::refreshed, this, &Program::projectChanged);
+    // While the project holds unsaved changes a copy of it is kept, a second after the last.
+    m_recoveryTimer = new QTimer(this);
+    m_recoveryTimer->setSingleShot(true);
+    m_recoveryTimer->setInterval(1000);
+    connect(m_recoveryTimer, &QTimer::timeout, this, &Program::keepRecoveryCopy);
     // Opening from the screen calculator loads the project for the installation window's next
     // showing.
     connect(m_main.get(), &ScreenCalculatorWindow::openProjectRequested, this, [this] {
         m_session.document().openProject();
         m_installation->refresh();
+        m_main->refresh();
     });
     attachTips();
 
@@ -115,14 +129,132 @@ void Program::start()
     m_splash->show();
     m_splash->raise();
     m_splash->activateWindow();
-    // The project named on the command line opens once the start-up window is up, so that a
-    // file that cannot be opened is reported over it rather than before anything is shown.
-    if (m_startProject) {
-        QTimer::singleShot(0, this, [this, path = *m_startProject] {
-            m_session.document().openProjectFile(path);
-            m_installation->refresh();
-        });
-        m_startProject.reset();
+    // A copy of a project a previous run did not end cleanly with is offered back, then the
+    // project named on the command line opens, once the start-up window is up, so that a file
+    // that cannot be opened is reported over it rather than before anything is shown.
+    QTimer::singleShot(0, this, [this, project = m_startProject] {
+        offerRecovery();
+        if (project)
+            openFromOutside(*project);
+        replayFromEnvironment();
+    });
+    m_startProject.reset();
+}
+
+void Program::offerRecovery()
+{
+    const std::optional<RecoveryCopy::Found> found = m_recovery.find();
+    if (!found) {
+        m_recovery.remove(); // nothing, or nothing readable
+        return;
+    }
+    const QString name = found->originalPath.empty()
+                             ? tr("an untitled project")
+                             : QFileInfo(QString::fromStdString(found->originalPath)).fileName();
+    const QString text =
+        tr("Lumidex did not end properly last time. The unsaved changes to %1 were kept on "
+           "%2.\n\nRestore them?")
+            .arg(name, QLocale().toString(found->kept, QLocale::LongFormat));
+    if (!m_dialogs.confirm(text.toStdString(), "Recover Project", "&Restore")) {
+        m_recovery.remove();
+        return;
+    }
+    m_session.document().restoreRecovered(found->project, found->originalPath);
+    m_installation->refresh();
+    m_main->refresh();
+}
+
+void Program::replayFromEnvironment()
+{
+    // LUMIDEX_REPLAY names a file of the installer's actions, one JSON object a line, in the
+    // form `lumidex-cli session` reads: played on the windows as they are after start-up.
+    const QString path = qEnvironmentVariable("LUMIDEX_REPLAY");
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        std::fprintf(stderr, "lumidex: cannot read %s\n", qPrintable(path));
+        return;
+    }
+    int number = 0;
+    while (!file.atEnd()) {
+        ++number;
+        const QByteArray text = file.readLine().trimmed();
+        if (text.isEmpty())
+            continue;
+        const QJsonObject object = QJsonDocument::fromJson(text).object();
+        lumidex::ReplayLine line;
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            lumidex::ReplayValue &v = line[it.key().toStdString()];
+            if (it->isString()) {
+                v = {lumidex::ReplayValue::Kind::Text, it->toString().toStdString()};
+            } else if (it->isDouble()) {
+                v = {lumidex::ReplayValue::Kind::Number,
+                     QString::number(it->toDouble(), 'g', 17).toStdString()};
+            }
+        }
+        try {
+            lumidex::replay(m_session, line, nullptr);
+        } catch (const lumidex::ReplayError &error) {
+            std::fprintf(stderr, "lumidex: %s line %d: %s\n", qPrintable(path), number,
+                         error.text.c_str());
+        }
+    }
+    m_installation->refresh();
+    m_main->refresh();
+}
+
+void Program::openFromOutside(const std::string &path)
+{
+    if (!m_session.document().settleChanges())
+        return;
+    m_session.document().openProjectFile(path);
+    m_installation->refresh();
+    m_main->refresh();
+}
+
+void Program::openHandedOver(const QString &path)
+{
+    bringToFront();
+    openFromOutside(path.toStdString());
+}
+
+void Program::quit()
+{
+    if (!m_session.document().settleChanges())
+        return;
+    // A clean end: whatever was to be kept is saved or was discarded by the installer.
+    m_recoveryTimer->stop();
+    m_recovery.remove();
+    emit quitRequested();
+}
+
+void Program::projectChanged()
+{
+    const bool modified = m_session.document().modified();
+    m_main->setWindowModified(modified);
+    m_installation->setWindowModified(modified);
+    if (modified) {
+        if (!m_recoveryTimer->isActive())
+            m_recoveryTimer->start();
+    } else if (m_kept) {
+        m_recovery.remove();
+        m_kept = false;
+    }
+}
+
+void Program::keepRecoveryCopy()
+{
+    const lumidex::ProjectDocument &doc = m_session.document();
+    if (!doc.modified())
+        return;
+    lumidex::Project content = doc.contentToSave();
+    if (m_kept && content == m_keptProject && doc.projectFileName() == m_keptPath)
+        return;
+    if (m_recovery.keep(content, doc.projectFileName())) {
+        m_keptProject = std::move(content);
+        m_keptPath = doc.projectFileName();
+        m_kept = true;
     }
 }
 

@@ -8,6 +8,7 @@
 #include "9-session/session.h"
 #include "9-session/startup.h"
 #include "qtdialogs.h"
+#include "recoverycopy.h"
 
 #include <QObject>
 #include <QPointer>
@@ -23,6 +24,7 @@ class TipService;
 class AboutWindow;
 class SheetPrinting;
 class BrightnessSeatingWindow;
+class QTimer;
 class QWidget;
 
 class Program : public QObject
@@ -42,6 +44,14 @@ public:
     void showBrightnessSeating();
     void openHelp(const lumidex::HelpRequest &request);
     void bringToFront();
+    // Exit, or a closed main or start-up window: the program ends once the project's changes
+    // are settled (saved or discarded); a cancelled question keeps it running.
+    void quit();
+    // A project handed over by a second copy (a double-click in the file manager).
+    void openHandedOver(const QString &path);
+
+    lumidex::ProjectDocument &document() { return m_session.document(); }
+    RecoveryCopy &recoveryCopy() { return m_recovery; }
 
     lumidex::InstallationState &state() { return m_session.state(); }
     lumidex::ScreenWindow &screenWindow() { return m_session.screenWindow(); }
@@ -57,6 +67,11 @@ signals:
 
 private:
     void showAbout();
+    void projectChanged();
+    void keepRecoveryCopy();
+    void offerRecovery();
+    void replayFromEnvironment();
+    void openFromOutside(const std::string &path);
     static void centre(QWidget *window);
     static QString findHelpFolder(const QString &programFolder);
 
@@ -74,6 +89,11 @@ private:
     SheetPrinting *m_printing = nullptr;
     QPointer<BrightnessSeatingWindow> m_brightnessSeating; // made when first asked for
     std::optional<std::string> m_startProject;             // opened by start()
+    RecoveryCopy m_recovery;
+    QTimer *m_recoveryTimer = nullptr;
+    lumidex::Project m_keptProject; // the content of the recovery copy last written
+    std::string m_keptPath;
+    bool m_kept = false;
 
     void attachTips();
 };

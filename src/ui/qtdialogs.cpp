@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPushButton>
 
 namespace {
 
@@ -112,6 +113,34 @@ std::optional<std::string> QtDialogs::input(std::string_view prompt, std::string
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue().toStdString();
+}
+
+lumidex::SaveChoice QtDialogs::askToSave(std::string_view projectName)
+{
+    QMessageBox box(QMessageBox::Warning, toQt(lumidex::ProgramTitle),
+                    QObject::tr("Save the changes to %1?").arg(toQt(projectName)),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    box.setInformativeText(QObject::tr("Your changes are lost if you do not save them."));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return lumidex::SaveChoice::Save;
+    case QMessageBox::Discard:
+        return lumidex::SaveChoice::Discard;
+    default:
+        return lumidex::SaveChoice::Cancel;
+    }
+}
+
+bool QtDialogs::confirm(std::string_view text, std::string_view title, std::string_view accept)
+{
+    QMessageBox box(QMessageBox::Question, toQt(lumidex::titleOrDefault(title)),
+                    withLineBreaks(text), QMessageBox::Cancel, QApplication::activeWindow());
+    QPushButton *yes = box.addButton(toQt(accept), QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == static_cast<QAbstractButton *>(yes);
 }
 
 int QtDialogs::sxgaChoice()

@@ -21,6 +21,8 @@ public:
     void showTips(lumidex::TipsWindow &tips) override;
     std::optional<std::string> openFileName() override;
     std::optional<std::string> saveFileName() override;
+    lumidex::SaveChoice askToSave(std::string_view projectName) override;
+    bool confirm(std::string_view text, std::string_view title, std::string_view accept) override;
 
 private:
     std::optional<std::string> askFileName(QPointer<QFileDialog> &kept,

@@ -28,7 +28,7 @@ ScreenCalculatorWindow::ScreenCalculatorWindow(ScreenWindow &window, QWidget *pa
     : QMainWindow(parent), m_window(window)
 {
     setObjectName(QStringLiteral("Screens"));
-    setWindowTitle(QStringLiteral("Lumidex"));
+    setWindowTitle(QStringLiteral("Lumidex[*]"));
 
     // Order matters: the connections need every widget and action in place.
     createActions();
@@ -341,6 +341,7 @@ void ScreenCalculatorWindow::changeEvent(QEvent *event)
 
 void ScreenCalculatorWindow::closeEvent(QCloseEvent *event)
 {
-    event->accept();
+    // The program ends, once the project's changes are settled; until then the window stays.
+    event->ignore();
     emit exitRequested();
 }

@@ -2,10 +2,12 @@
 
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QVariant>
 #include <unistd.h>
 
 namespace {
 constexpr char RestoreRequest[] = "restore\n";
+constexpr char OpenRequest[] = "open ";
 constexpr int TimeoutMs = 1000;
 } // namespace
 
@@ -18,12 +20,13 @@ QString SingleInstance::defaultName()
     return QStringLiteral("lumidex-%1").arg(::getuid());
 }
 
-bool SingleInstance::claim()
+bool SingleInstance::claim(const QString &project)
 {
     QLocalSocket probe;
     probe.connectToServer(m_name);
     if (probe.waitForConnected(TimeoutMs)) {
-        probe.write(RestoreRequest);
+        probe.write(project.isEmpty() ? QByteArray(RestoreRequest)
+                                      : OpenRequest + project.toUtf8() + '\n');
         probe.waitForBytesWritten(TimeoutMs);
         probe.disconnectFromServer();
         return false;
@@ -38,9 +41,21 @@ bool SingleInstance::claim()
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().contains("restore"))
+            // A request is one line; it is read whole once the other copy has gone.
+            connect(socket, &QLocalSocket::readyRead, this, [socket] {
+                socket->setProperty("request",
+                                    socket->property("request").toByteArray() + socket->readAll());
+            });
+            connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
+                QByteArray request = socket->property("request").toByteArray() + socket->readAll();
+                if (request.startsWith(OpenRequest)) {
+                    request.remove(0, int(sizeof OpenRequest) - 1);
+                    if (request.endsWith('\n'))
+                        request.chop(1);
+                    emit openRequested(QString::fromUtf8(request));
+                } else if (request.startsWith("restore")) {
                     emit activationRequested();
+                }
             });
         }
     });

@@ -17,11 +17,13 @@ public:
     static QString defaultName();
 
     // True when this copy is the first: it then listens for later copies. False when another
-    // copy runs; that copy has then been asked to come to the front.
-    bool claim();
+    // copy runs; that copy has then been asked to come to the front, and to open `project`
+    // when one is given.
+    bool claim(const QString &project = {});
 
 signals:
     void activationRequested();
+    void openRequested(const QString &project);
 
 private:
     void readRequest();

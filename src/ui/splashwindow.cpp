@@ -66,6 +66,6 @@ void SplashWindow::acceptStart()
 
 void SplashWindow::closeEvent(QCloseEvent *event)
 {
-    event->accept();
+    event->ignore(); // the program ends, once the project's changes are settled
     emit closed();
 }

@@ -205,6 +205,22 @@ public:
         return name;
     }
 
+    SaveChoice askToSave(std::string_view) override
+    {
+        const auto choice = static_cast<SaveChoice>(pick(3));
+        logAnswer(choice == SaveChoice::Save      ? "save changes"
+                  : choice == SaveChoice::Discard ? "discard changes"
+                                                  : "keep changes");
+        return choice;
+    }
+
+    bool confirm(std::string_view text, std::string_view, std::string_view) override
+    {
+        const bool yes = pick(2) == 0;
+        logAnswer(std::string(yes ? "yes: " : "no: ") + std::string(text.substr(0, 24)));
+        return yes;
+    }
+
     std::optional<std::string> saveFileName() override
     {
         std::optional<std::string> name;
@@ -329,6 +345,8 @@ public:
     }
     std::optional<std::string> openFileName() override { return std::nullopt; }
     std::optional<std::string> saveFileName() override { return std::nullopt; }
+    SaveChoice askToSave(std::string_view) override { return SaveChoice::Cancel; }
+    bool confirm(std::string_view, std::string_view, std::string_view) override { return false; }
 };
 
 // --- the run -------------------------------------------------------------------------------
@@ -760,6 +778,11 @@ private:
             if (document().pageCount() != pages)
                 m_notesEditedAt = window().recalculations();
             m_recalculates = document().currentPage() != page && document().pageCount() == pages;
+        });
+        add([this](long n) {
+            logAction(n, "throw.deletePage() on page " + std::to_string(document().currentPage()) +
+                             " of " + std::to_string(document().pageCount()));
+            document().deletePage();
         });
         add([this](long n) {
             logAction(n, "throw.newProject()");

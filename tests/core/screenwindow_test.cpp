@@ -14,6 +14,8 @@ namespace {
 struct RecordingHost : ScreenWindowHost
 {
     void showInstallationWindow() override { ++handOffs; }
+    void recalculateInstallation() override { ++handBacks; }
+    int handBacks = 0;
     int handOffs = 0;
 };
 
@@ -627,7 +629,9 @@ TEST_P(UpdateRequests, RecomputeThenHandBack)
     window.updateScreen();
     EXPECT_EQ(window.checkedPreset(), c.checkedPreset);
     EXPECT_EQ(screen().aspect, c.expectedAspect);
-    EXPECT_EQ(host.handOffs, 1);
+    EXPECT_EQ(host.handBacks, 1);
+    EXPECT_EQ(host.handOffs, 0);           // the installation window asked: it is not shown
+    EXPECT_TRUE(dialogs.messages.empty()); // nor is the first Layout's tip
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -657,7 +661,8 @@ TEST_P(UpdateInEveryMode, HandsBackOnce)
     GetParam().leave(window);
     state.screenUpdateCode = ScreenUpdate::ReapplyUnits;
     window.updateScreen();
-    EXPECT_EQ(host.handOffs, 1);
+    EXPECT_EQ(host.handBacks, 1);
+    EXPECT_EQ(host.handOffs, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -58,6 +58,16 @@ public:
 
     std::optional<std::string> openFileName() override { return takeFileName(); }
     std::optional<std::string> saveFileName() override { return takeFileName(); }
+    SaveChoice askToSave(std::string_view projectName) override
+    {
+        saveQuestions.push_back(std::string(projectName));
+        return saveAnswer;
+    }
+    bool confirm(std::string_view text, std::string_view, std::string_view) override
+    {
+        confirmations.push_back(std::string(text));
+        return confirmAnswer;
+    }
     std::optional<std::string> takeFileName()
     {
         if (fileNames.empty())
@@ -74,6 +84,10 @@ public:
     int sxgaAnswer = 0;
     int sxgaShown = 0;
     std::vector<ShownMessage> messages;
+    SaveChoice saveAnswer = SaveChoice::Discard;
+    std::vector<std::string> saveQuestions;
+    bool confirmAnswer = true;
+    std::vector<std::string> confirmations;
     std::vector<std::string> prompts;
 };
 

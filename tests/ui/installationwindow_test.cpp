@@ -101,10 +101,11 @@ private slots:
         QCOMPARE(top, (QStringList{"&File", "&Options", "&Projector", "Po&sition", "&Help"}));
         QCOMPARE(menuTexts(topMenu(m_window.get(), "&File")),
                  (QStringList{"&New Project", "&Open Project", "&Save Project", "Save &As Project",
-                              "-", "&Print", "Print Pre&view...", "Export P&DF...", "-", "E&xit"}));
+                              "-", "&Delete Page", "-", "&Print", "Print Pre&view...",
+                              "Export PD&F...", "-", "E&xit"}));
         const QList<QAction *> file = topMenu(m_window.get(), "&File")->actions();
-        QVERIFY(file[5]->isEnabled());
-        QCOMPARE(file[5]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+        QVERIFY(file[7]->isEnabled());
+        QCOMPARE(file[7]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
         QCOMPARE(
             menuTexts(topMenu(m_window.get(), "Po&sition")),
             (QStringList{"&Top of Screen", "&Center of Screen", "&Bottom of Screen", "&Special"}));

@@ -17,6 +17,8 @@ namespace {
 struct CountingHost : lumidex::ScreenWindowHost
 {
     void showInstallationWindow() override { ++handOffs; }
+    void recalculateInstallation() override { ++handBacks; }
+    int handBacks = 0;
     int handOffs = 0;
 };
 

@@ -23,6 +23,14 @@ enum class MessageIcon
     Question
 };
 
+// What to do with a project's unsaved changes before it is closed or replaced.
+enum class SaveChoice
+{
+    Save,
+    Discard,
+    Cancel
+};
+
 class Dialogs
 {
 public:
@@ -42,6 +50,14 @@ public:
 
     // The installer's tips window, modal, until the installer has stepped through it.
     virtual void showTips(TipsWindow &tips) = 0;
+
+    // The project `projectName` has changes that are not saved: save them, discard them, or
+    // cancel what was about to close or replace it.
+    virtual SaveChoice askToSave(std::string_view projectName) = 0;
+
+    // A question with an accepting button `accept` ("&Delete") and Cancel; true when accepted.
+    virtual bool confirm(std::string_view text, std::string_view title,
+                         std::string_view accept) = 0;
 
     // The project file dialogs ("*.lmx"); nullopt when cancelled. Saving asks before it
     // replaces an existing file.

@@ -440,6 +440,10 @@ void ScreenWindow::calc()
 
 void ScreenWindow::handOff()
 {
+    if (m_handingBack) {
+        m_host.recalculateInstallation();
+        return;
+    }
     if (!m_state.layoutTipShown) {
         if (!m_state.expertMode) {
             m_dialogs.message("     Projector throw distance should be \n"
@@ -515,9 +519,11 @@ void ScreenWindow::updateScreen()
     // and with a value typed it enters that value. Whatever it did, the installation window
     // asked and gets the screen now in force back.
     const bool handsOver = !m_determineMode && m_calcCaption == caption::Layout;
+    m_handingBack = true;
     calc();
+    m_handingBack = false;
     if (!handsOver)
-        m_host.showInstallationWindow();
+        m_host.recalculateInstallation();
 }
 
 void ScreenWindow::adoptAspect()

@@ -25,6 +25,9 @@ public:
     // Create the installation window if needed, make it recalculate from the shared state and
     // show it (modeless).
     virtual void showInstallationWindow() = 0;
+    // The screen asked for by the installation window goes back to it: it recalculates, but is
+    // not shown if it is hidden (a project opened from this window waits for "&Layout").
+    virtual void recalculateInstallation() = 0;
 };
 
 struct TwipsRect
@@ -149,6 +152,7 @@ private:
     bool m_tooltipsChecked = true;
     bool m_calcFocusRequest = false;
     TwipsRect m_customOutline{2020, 825, 1785, 1335};
+    bool m_handingBack = false; // Calc runs for the installation window's update request
     int m_iconFrame = 0;
 };
 

@@ -56,7 +56,59 @@ InstallationInputs inputsOf(const PageRecord &page)
 ProjectDocument::ProjectDocument(InstallationState &state, ThrowWindow &window, Dialogs &dialogs)
     : m_state(state), m_window(window), m_dialogs(dialogs),
       m_project(lumidex::newProject(todayText()))
-{}
+{
+    markClean();
+}
+
+ProjectDocument::PageKey ProjectDocument::shownKey() const
+{
+    PageKey key{m_state.inputs, m_window.titleTexts(), m_state.screen};
+    key.inputs.enteredThrowDistance = 0.0f;
+    key.inputs.throwPointPending = false;
+    return key;
+}
+
+void ProjectDocument::markClean()
+{
+    m_saved = m_project;
+    m_shownKey = shownKey();
+    m_restored = false;
+}
+
+bool ProjectDocument::modified() const
+{
+    return m_restored || !(m_project == m_saved) || !(shownKey() == m_shownKey);
+}
+
+std::string ProjectDocument::projectName() const
+{
+    if (m_projectFileName.find_first_not_of(' ') == std::string::npos)
+        return "Untitled";
+    return std::filesystem::path(m_projectFileName).filename().string();
+}
+
+Project ProjectDocument::contentToSave() const
+{
+    Project project = m_project;
+    if (!(shownKey() == m_shownKey))
+        project.page(m_currentPage) = shownPage();
+    return project;
+}
+
+bool ProjectDocument::settleChanges()
+{
+    if (!modified())
+        return true;
+    switch (m_dialogs.askToSave(projectName())) {
+    case SaveChoice::Save:
+        return saveProject();
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
 
 void ProjectDocument::notify()
 {
@@ -89,9 +141,16 @@ PageRecord ProjectDocument::shownPage() const
     return page;
 }
 
-void ProjectDocument::storePage()
+void ProjectDocument::storeShown()
 {
     m_project.page(m_currentPage) = shownPage();
+    m_shownKey = shownKey();
+}
+
+void ProjectDocument::storePage()
+{
+    if (!(shownKey() == m_shownKey))
+        storeShown();
 }
 
 void ProjectDocument::loadPage(int number)
@@ -109,6 +168,7 @@ void ProjectDocument::loadPage(int number)
     s.diagonalUnit = unitFromIndex(page.diagonalUnit);
     s.displayUnits = unitFromIndex(page.measureUnits);
     m_window.restore(inputsOf(page));
+    m_shownKey = shownKey();
 }
 
 void ProjectDocument::addPage()
@@ -117,7 +177,7 @@ void ProjectDocument::addPage()
     m_project.setPageCount(m_project.pageCount() + 1);
     m_currentPage = m_project.pageCount();
     m_window.setTitleText(PageText::Notes, std::string(NewPageNotes));
-    storePage();
+    storeShown();
     m_window.notify();
 }
 
@@ -156,6 +216,8 @@ void ProjectDocument::pageScroll(int value)
 
 void ProjectDocument::newProject()
 {
+    if (!settleChanges())
+        return;
     m_caption = "Installation dimensions";
     m_projectFileName.clear();
     m_window.startNewProject();
@@ -163,12 +225,15 @@ void ProjectDocument::newProject()
     m_project = lumidex::newProject(todayText());
     m_project.trailerText = std::move(trailer);
     m_currentPage = 1;
-    storePage();
+    storeShown();
+    markClean();
     notify();
 }
 
 void ProjectDocument::openProject()
 {
+    if (!settleChanges())
+        return;
     const std::optional<std::string> path = m_dialogs.openFileName();
     if (!path) {
         m_projectFileName.clear();
@@ -189,51 +254,114 @@ bool ProjectDocument::openProjectFile(const std::string &path)
         return false;
     }
     m_project = std::move(*opened);
-    m_projectFileName = path;
-    m_caption = std::filesystem::path(path).filename().string();
+    bindTo(path);
     m_currentPage = 1;
     {
         const ExpertModeHold hold(m_state);
         loadPage(1);
     }
+    markClean();
     notify();
     return true;
 }
 
+void ProjectDocument::restoreRecovered(Project project, const std::string &originalPath)
+{
+    m_project = std::move(project);
+    if (originalPath.empty()) {
+        m_projectFileName.clear();
+        m_caption = "Installation dimensions";
+    } else {
+        bindTo(originalPath);
+    }
+    m_currentPage = 1;
+    {
+        const ExpertModeHold hold(m_state);
+        loadPage(1);
+    }
+    markClean();
+    m_restored = true;
+    notify();
+}
+
+void ProjectDocument::bindTo(const std::string &path)
+{
+    m_projectFileName = path;
+    m_caption = std::filesystem::path(path).filename().string();
+}
+
+void ProjectDocument::deletePage()
+{
+    if (!canDeletePage())
+        return;
+    const std::string question = "Delete page " + std::to_string(m_currentPage) + " of " +
+                                 std::to_string(pageCount()) + " of the project?";
+    if (!m_dialogs.confirm(question, "Delete Page", "&Delete"))
+        return;
+    const ExpertModeHold hold(m_state);
+    m_project.pages.erase(m_project.pages.begin() + m_currentPage);
+    m_currentPage = std::min(m_currentPage, pageCount());
+    loadPage(m_currentPage);
+    notify();
+}
+
+// A character a project file cannot hold is saved as "?": the installer hears of it once,
+// with the pages it is on, and may go back and edit them first.
+bool ProjectDocument::acceptUnsavableCharacters()
+{
+    std::string pages;
+    int count = 0;
+    for (int n = 1; n <= pageCount(); ++n) {
+        for (const std::string &text : m_project.page(n).texts) {
+            if (windows1252ToUtf8(utf8ToWindows1252(text)) != text) {
+                pages += (pages.empty() ? "" : ", ") + std::to_string(n);
+                ++count;
+                break;
+            }
+        }
+    }
+    if (count == 0)
+        return true;
+    const std::string text =
+        (count == 1 ? "Page " + pages + " holds" : "Pages " + pages + " hold") +
+        " characters that a project file cannot keep. They will be saved "
+        "as \"?\".";
+    return m_dialogs.confirm(text, "Save Project", "Save &Anyway");
+}
+
 bool ProjectDocument::saveTo(const std::string &path)
 {
+    if (!acceptUnsavableCharacters())
+        return false;
     std::string error;
     if (!saveProjectFile(path, m_project, &error)) {
         m_dialogs.message(error, MessageIcon::Exclamation, {});
         return false;
     }
-    m_projectFileName = path;
-    m_caption = std::filesystem::path(path).filename().string();
+    bindTo(path);
+    markClean();
     notify();
     return true;
 }
 
-void ProjectDocument::saveProject()
+bool ProjectDocument::saveProject()
 {
     storePage();
-    if (m_projectFileName.find_first_not_of(' ') != std::string::npos) {
-        saveTo(m_projectFileName);
-        return;
-    }
-    saveProjectAs();
+    if (m_projectFileName.find_first_not_of(' ') != std::string::npos)
+        return saveTo(m_projectFileName);
+    return saveProjectAs();
 }
 
-void ProjectDocument::saveProjectAs()
+bool ProjectDocument::saveProjectAs()
 {
     storePage();
     const std::optional<std::string> path = m_dialogs.saveFileName();
     if (!path) {
         m_projectFileName.clear();
         notify();
-        return;
+        return false;
     }
-    if (!isUnchangedPattern(*path))
-        saveTo(*path);
+    return !isUnchangedPattern(*path) && saveTo(*path);
 }
 
 } // namespace lumidex

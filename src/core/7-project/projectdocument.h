@@ -3,7 +3,8 @@
 // The project the installation window works on: its pages, the page shown, the file it is
 // bound to and the window caption that names it. Moving between pages stores the installation
 // shown into its page and restores the next page's installation into the window; the file
-// commands read and write the whole page table.
+// commands read and write the whole page table. The project knows whether it holds changes
+// that are not saved, and nothing closes or replaces such a project without asking.
 
 #include "1-state/dialogs.h"
 #include "1-state/installationstate.h"
@@ -24,12 +25,32 @@ public:
     void pageButton(int index);
     void pageScroll(int value);
     void storePage();
-    // File commands. Open and Save As ask for a file name; failures are reported once.
+    // The page shown leaves the project, after the installer confirmed it; the next page (the
+    // previous one after the last) is shown. A project keeps at least one page.
+    void deletePage();
+    bool canDeletePage() const { return pageCount() > 1; }
+    // File commands. Open and Save As ask for a file name; failures are reported once. New
+    // and Open first settle the changes of the project they replace.
     void newProject();
     void openProject();
     bool openProjectFile(const std::string &path);
-    void saveProject();
-    void saveProjectAs();
+    bool saveProject();
+    bool saveProjectAs();
+
+    // Changes not saved since the project was opened, started or last saved.
+    bool modified() const;
+    // Before the project is closed or replaced: true when it may go (nothing to save, saved,
+    // or discarded), false when the installer cancelled or the save did not happen.
+    bool settleChanges();
+    // The project file's name, or "Untitled".
+    std::string projectName() const;
+    // The whole project as saving it now would write it.
+    Project contentToSave() const;
+    // A copy kept while the program ran with unsaved changes comes back as those changes:
+    // bound to the file it belonged to (none for an untitled project) and not saved yet.
+    void restoreRecovered(Project project, const std::string &originalPath);
+    // The state after start-up counts as saved.
+    void markClean();
 
     int currentPage() const { return m_currentPage; }
     int pageCount() const { return m_project.pageCount(); }
@@ -46,10 +67,23 @@ public:
     void setChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
 
 private:
+    // What the installer can change on the page shown; a page is stored again only when it
+    // differs, so that looking at a page never rewrites it.
+    struct PageKey
+    {
+        InstallationInputs inputs;
+        PageTexts texts;
+        ScreenState screen;
+        bool operator==(const PageKey &) const = default;
+    };
+    PageKey shownKey() const;
+    void storeShown();
     void notify();
     void loadPage(int number);
     void addPage();
+    void bindTo(const std::string &path);
     bool saveTo(const std::string &path);
+    bool acceptUnsavableCharacters();
 
     InstallationState &m_state;
     ThrowWindow &m_window;
@@ -59,6 +93,9 @@ private:
     std::string m_projectFileName;
     std::string m_caption = "Installation Dimensions";
     std::function<void()> m_changed;
+    Project m_saved;         // the pages as they were when the project was last clean
+    PageKey m_shownKey;      // the page shown as it was loaded or last stored
+    bool m_restored = false; // holds changes recovered from a copy, never saved
 };
 
 // The installation a page keeps, as the window takes it back.

@@ -8,6 +8,12 @@ Session::Session(Dialogs &dialogs, const StartOptions &options)
 {
     m_state.tipsEnabled = true;
     m_screen.load(options);
+    m_document.markClean(); // the program's start is no change of the installer's
+}
+
+void Session::recalculateInstallation()
+{
+    m_throw.recalc();
 }
 
 void Session::showInstallationWindow()

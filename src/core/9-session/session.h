@@ -32,6 +32,7 @@ public:
     // The hand-off from the screen calculator: the installation window recalculates from
     // the shared state, then the program shows it.
     void showInstallationWindow() override;
+    void recalculateInstallation() override;
     void setShowInstallationWindow(std::function<void()> show) { m_show = std::move(show); }
 
     void pressUpdateScreen() override;
