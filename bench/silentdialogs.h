@@ -15,4 +15,13 @@ public:
     void showTips(lumidex::TipsWindow &) override {}
     std::optional<std::string> openFileName() override { return std::nullopt; }
     std::optional<std::string> saveFileName() override { return std::nullopt; }
+    lumidex::SaveChoice askToSave(std::string_view) override
+    {
+        return lumidex::SaveChoice::Discard;
+    }
+    bool confirm(std::string_view, std::string_view, std::string_view,
+                 lumidex::ConfirmDefault) override
+    {
+        return true;
+    }
 };

@@ -24,6 +24,7 @@ class NoHost : public lumidex::ScreenWindowHost
 {
 public:
     void showInstallationWindow() override {}
+    void recalculateInstallation() override {}
 };
 
 void BareMainWindow(benchmark::State &state)

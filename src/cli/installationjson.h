@@ -32,7 +32,10 @@ public:
     std::optional<std::string> saveFileName() override { return std::nullopt; }
     // The tool works on no project of the installer's own: nothing is left to save.
     SaveChoice askToSave(std::string_view) override { return SaveChoice::Discard; }
-    bool confirm(std::string_view, std::string_view, std::string_view) override { return true; }
+    bool confirm(std::string_view, std::string_view, std::string_view, ConfirmDefault) override
+    {
+        return true;
+    }
 
     std::deque<std::optional<std::string>> answers;
     int sxgaAnswer = 0;

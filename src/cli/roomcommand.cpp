@@ -44,7 +44,10 @@ public:
     std::optional<std::string> openFileName() override { return std::nullopt; }
     std::optional<std::string> saveFileName() override { return std::nullopt; }
     SaveChoice askToSave(std::string_view) override { return SaveChoice::Discard; }
-    bool confirm(std::string_view, std::string_view, std::string_view) override { return true; }
+    bool confirm(std::string_view, std::string_view, std::string_view, ConfirmDefault) override
+    {
+        return true;
+    }
 
     std::deque<std::string> answers;
 };

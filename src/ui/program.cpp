@@ -155,7 +155,8 @@ void Program::offerRecovery()
         tr("Lumidex did not end properly last time. The unsaved changes to %1 were kept on "
            "%2.\n\nRestore them?")
             .arg(name, QLocale().toString(found->kept, QLocale::LongFormat));
-    if (!m_dialogs.confirm(text.toStdString(), "Recover Project", "&Restore")) {
+    if (!m_dialogs.confirm(text.toStdString(), "Recover Project", "&Restore",
+                           lumidex::ConfirmDefault::Accept)) {
         m_recovery.remove();
         return;
     }

@@ -133,12 +133,16 @@ lumidex::SaveChoice QtDialogs::askToSave(std::string_view projectName)
     }
 }
 
-bool QtDialogs::confirm(std::string_view text, std::string_view title, std::string_view accept)
+bool QtDialogs::confirm(std::string_view text, std::string_view title, std::string_view accept,
+                        lumidex::ConfirmDefault defaultButton)
 {
     QMessageBox box(QMessageBox::Question, toQt(lumidex::titleOrDefault(title)),
                     withLineBreaks(text), QMessageBox::Cancel, QApplication::activeWindow());
     QPushButton *yes = box.addButton(toQt(accept), QMessageBox::AcceptRole);
-    box.setDefaultButton(QMessageBox::Cancel);
+    if (defaultButton == lumidex::ConfirmDefault::Accept)
+        box.setDefaultButton(yes);
+    else
+        box.setDefaultButton(QMessageBox::Cancel);
     box.exec();
     return box.clickedButton() == static_cast<QAbstractButton *>(yes);
 }

@@ -22,7 +22,8 @@ public:
     std::optional<std::string> openFileName() override;
     std::optional<std::string> saveFileName() override;
     lumidex::SaveChoice askToSave(std::string_view projectName) override;
-    bool confirm(std::string_view text, std::string_view title, std::string_view accept) override;
+    bool confirm(std::string_view text, std::string_view title, std::string_view accept,
+                 lumidex::ConfirmDefault defaultButton) override;
 
 private:
     std::optional<std::string> askFileName(QPointer<QFileDialog> &kept,

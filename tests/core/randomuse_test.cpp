@@ -214,7 +214,7 @@ public:
         return choice;
     }
 
-    bool confirm(std::string_view text, std::string_view, std::string_view) override
+    bool confirm(std::string_view text, std::string_view, std::string_view, ConfirmDefault) override
     {
         const bool yes = pick(2) == 0;
         logAnswer(std::string(yes ? "yes: " : "no: ") + std::string(text.substr(0, 24)));
@@ -346,7 +346,10 @@ public:
     std::optional<std::string> openFileName() override { return std::nullopt; }
     std::optional<std::string> saveFileName() override { return std::nullopt; }
     SaveChoice askToSave(std::string_view) override { return SaveChoice::Cancel; }
-    bool confirm(std::string_view, std::string_view, std::string_view) override { return false; }
+    bool confirm(std::string_view, std::string_view, std::string_view, ConfirmDefault) override
+    {
+        return false;
+    }
 };
 
 // --- the run -------------------------------------------------------------------------------

@@ -63,7 +63,7 @@ public:
         saveQuestions.push_back(std::string(projectName));
         return saveAnswer;
     }
-    bool confirm(std::string_view text, std::string_view, std::string_view) override
+    bool confirm(std::string_view text, std::string_view, std::string_view, ConfirmDefault) override
     {
         confirmations.push_back(std::string(text));
         return confirmAnswer;

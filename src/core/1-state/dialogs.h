@@ -31,6 +31,14 @@ enum class SaveChoice
     Cancel
 };
 
+// Which button of a question Enter presses: Cancel before anything that destroys work, the
+// accepting one where cancelling would lose it.
+enum class ConfirmDefault
+{
+    Cancel,
+    Accept
+};
+
 class Dialogs
 {
 public:
@@ -56,8 +64,8 @@ public:
     virtual SaveChoice askToSave(std::string_view projectName) = 0;
 
     // A question with an accepting button `accept` ("&Delete") and Cancel; true when accepted.
-    virtual bool confirm(std::string_view text, std::string_view title,
-                         std::string_view accept) = 0;
+    virtual bool confirm(std::string_view text, std::string_view title, std::string_view accept,
+                         ConfirmDefault defaultButton) = 0;
 
     // The project file dialogs ("*.lmx"); nullopt when cancelled. Saving asks before it
     // replaces an existing file.

@@ -296,7 +296,7 @@ void ProjectDocument::deletePage()
         return;
     const std::string question = "Delete page " + std::to_string(m_currentPage) + " of " +
                                  std::to_string(pageCount()) + " of the project?";
-    if (!m_dialogs.confirm(question, "Delete Page", "&Delete"))
+    if (!m_dialogs.confirm(question, "Delete Page", "&Delete", ConfirmDefault::Cancel))
         return;
     const ExpertModeHold hold(m_state);
     m_project.pages.erase(m_project.pages.begin() + m_currentPage);
@@ -326,7 +326,7 @@ bool ProjectDocument::acceptUnsavableCharacters()
         (count == 1 ? "Page " + pages + " holds" : "Pages " + pages + " hold") +
         " characters that a project file cannot keep. They will be saved "
         "as \"?\".";
-    return m_dialogs.confirm(text, "Save Project", "Save &Anyway");
+    return m_dialogs.confirm(text, "Save Project", "Save &Anyway", ConfirmDefault::Cancel);
 }
 
 bool ProjectDocument::saveTo(const std::string &path)
