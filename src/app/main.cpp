@@ -6,6 +6,9 @@
 // help folder, and exits with status 0 when the contents page was found there, 1 when not.
 // With QT_QPA_PLATFORM=offscreen it needs no display; the package checks an unpacked or
 // installed copy this way. Such a run leaves a running copy alone.
+//
+// LUMIDEX_REPLAY=FILE plays the installer's actions in FILE (one JSON object a line, as
+// lumidex-cli session reads them) on the windows once the program has started.
 
 #include "9-session/commandline.h"
 #include "9-session/help.h"
