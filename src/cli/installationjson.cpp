@@ -1,10 +1,13 @@
 #include "installationjson.h"
 
 #include "1-state/numbertext.h"
+#include "2-screen/screenmodel.h"
 #include "3-catalogue/catalogue.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <iostream>
 
 namespace lumidex::cli {
 
@@ -23,13 +26,62 @@ std::optional<std::string> CliDialogs::input(std::string_view, std::string_view,
     return answer;
 }
 
-void applyAspect(ScreenWindow &window, CliDialogs &dialogs, const std::string &ratio)
+bool typedNumber(const std::string &value)
 {
-    if (const auto preset = presetNamed(ratio)) {
-        window.selectPreset(*preset);
+    return !value.empty() && value.find_first_not_of("0123456789./") == std::string::npos;
+}
+
+bool takeScreenOption(const std::string &name, const std::string &value, ScreenOptions &o)
+{
+    if (name == "--width" || name == "--height" || name == "--diagonal") {
+        if (o.dimension)
+            throw UsageError{"give only one of --width, --height, --diagonal"};
+        if (!typedNumber(value))
+            throw UsageError{name + " takes digits, \".\" and \"/\" only, as the field does"};
+        const Dimension d = name == "--width"    ? Dimension::Width
+                            : name == "--height" ? Dimension::Height
+                                                 : Dimension::Diagonal;
+        o.dimension = {d, value};
+    } else if (name == "--aspect") {
+        const double ratio = leadingNumber(value);
+        if (!(ratio > 0) || !std::isfinite(static_cast<float>(ratio)))
+            throw UsageError{"--aspect must be a preset or a positive ratio"};
+        o.aspect = value;
+    } else if (name == "--units") {
+        if (value == "in")
+            o.units = Unit::Inches;
+        else if (value == "ft")
+            o.units = Unit::Feet;
+        else if (value == "mm")
+            o.units = Unit::Millimetres;
+        else
+            throw UsageError{"--units must be in, ft or mm"};
     } else {
-        dialogs.answers.push_back(ratio);
-        window.selectPreset(CustomPreset);
+        return false;
+    }
+    return true;
+}
+
+void applyScreenOptions(ScreenWindow &window, CliDialogs &dialogs, const ScreenOptions &o)
+{
+    if (o.aspect) {
+        if (const auto preset = presetNamed(*o.aspect)) {
+            window.selectPreset(*preset);
+        } else {
+            dialogs.answers.push_back(*o.aspect);
+            window.selectPreset(CustomPreset);
+        }
+    }
+    if (o.dimension)
+        typeInto(window, o.dimension->first, o.dimension->second);
+}
+
+void printMessages(const CliDialogs &dialogs)
+{
+    for (const auto &[title, text] : dialogs.messages) {
+        std::string line = text;
+        std::replace(line.begin(), line.end(), '\r', '\n'); // old messages break lines with CR
+        std::cerr << title << ": " << line << '\n';
     }
 }
 

@@ -43,8 +43,30 @@ public:
     std::vector<std::pair<std::string, std::string>> messages; // title, text
 };
 
-// The screen calculator's ratio: a preset, or the text as a custom ratio.
-void applyAspect(ScreenWindow &window, CliDialogs &dialogs, const std::string &ratio);
+// Bad arguments: the command prints the text and the usage, and exits with status 2.
+struct UsageError
+{
+    std::string text;
+};
+
+// The screen calculator's inputs every command takes: one dimension, typed as its field takes
+// it, the aspect ratio and the units.
+struct ScreenOptions
+{
+    std::optional<std::pair<Dimension, std::string>> dimension;
+    std::optional<std::string> aspect;
+    Unit units = Unit::Inches;
+};
+// True when `name` is a screen option (its value then read into `o`); throws UsageError for a
+// value the screen calculator would not take.
+bool takeScreenOption(const std::string &name, const std::string &value, ScreenOptions &o);
+// The screen calculator's steps: the ratio (a preset, or the text as a custom ratio), then the
+// dimension typed into its field and Enter.
+void applyScreenOptions(ScreenWindow &window, CliDialogs &dialogs, const ScreenOptions &o);
+// Digits, "." and "/" only, as a size field takes them.
+bool typedNumber(const std::string &value);
+// The messages shown so far on the standard error, one "title: text" a line.
+void printMessages(const CliDialogs &dialogs);
 
 JsonObject screenJson(const ScreenState &screen);
 std::string messagesJson(const CliDialogs &dialogs);

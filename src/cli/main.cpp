@@ -78,16 +78,8 @@ constexpr std::string_view Usage =
     "             or any positive ratio such as 1.5, taken as a custom ratio\n"
     "  --units    the units values are typed in (default in)\n";
 
-struct UsageError
+struct Options : ScreenOptions
 {
-    std::string text;
-};
-
-struct Options
-{
-    std::optional<std::pair<Dimension, std::string>> dimension;
-    std::optional<std::string> aspect;
-    Unit units = Unit::Inches;
     std::optional<std::string> projector;
     std::optional<int> lens;
     int sxga = 0;
@@ -97,11 +89,6 @@ struct Options
     std::optional<int> point;
     std::optional<std::string> distance;
 };
-
-bool typedNumber(const std::string &value)
-{
-    return !value.empty() && value.find_first_not_of("0123456789./") == std::string::npos;
-}
 
 int integerOption(const std::string &name, const std::string &value, int min, int max)
 {
@@ -123,29 +110,8 @@ Options parseOptions(const std::vector<std::string> &args, bool throwCommand,
         if (i + 1 >= args.size())
             throw UsageError{"missing value after " + name};
         const std::string &value = args[++i];
-        if (name == "--width" || name == "--height" || name == "--diagonal") {
-            if (o.dimension)
-                throw UsageError{"give only one of --width, --height, --diagonal"};
-            if (!typedNumber(value))
-                throw UsageError{name + " takes digits, \".\" and \"/\" only, as the field does"};
-            const Dimension d = name == "--width"    ? Dimension::Width
-                                : name == "--height" ? Dimension::Height
-                                                     : Dimension::Diagonal;
-            o.dimension = {d, value};
-        } else if (name == "--aspect") {
-            const double ratio = leadingNumber(value);
-            if (!(ratio > 0) || !std::isfinite(static_cast<float>(ratio)))
-                throw UsageError{"--aspect must be a preset or a positive ratio"};
-            o.aspect = value;
-        } else if (name == "--units") {
-            if (value == "in")
-                o.units = Unit::Inches;
-            else if (value == "ft")
-                o.units = Unit::Feet;
-            else if (value == "mm")
-                o.units = Unit::Millimetres;
-            else
-                throw UsageError{"--units must be in, ft or mm"};
+        if (takeScreenOption(name, value, o)) {
+            continue;
         } else if (throwCommand && name == "--projector") {
             o.projector = value;
         } else if (throwCommand && name == "--lens") {
@@ -185,10 +151,7 @@ Options parseOptions(const std::vector<std::string> &args, bool throwCommand,
 void applyScreen(Session &session, CliDialogs &dialogs, const Options &o, bool layout)
 {
     ScreenWindow &window = session.screenWindow();
-    if (o.aspect)
-        applyAspect(window, dialogs, *o.aspect);
-    if (o.dimension)
-        typeInto(window, o.dimension->first, o.dimension->second);
+    applyScreenOptions(window, dialogs, o);
     if (layout)
         window.calc();
 }
@@ -200,11 +163,7 @@ int runScreen(const std::vector<std::string> &args)
     Session session(dialogs, StartOptions{o.units, false, true, {}});
     dialogs.messages.clear();
     applyScreen(session, dialogs, o, false);
-    for (const auto &[title, text] : dialogs.messages) {
-        std::string line = text;
-        std::replace(line.begin(), line.end(), '\r', '\n'); // old messages break lines with CR
-        std::cerr << title << ": " << line << '\n';
-    }
+    printMessages(dialogs);
 
     const ScreenWindow &window = session.screenWindow();
     auto colour = [&](Dimension d) {

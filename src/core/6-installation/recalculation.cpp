@@ -42,7 +42,7 @@ class Recalculator
 {
 public:
     Recalculator(const InstallationState &state, const FocusTables &focus)
-        : m_state(state), m_in(state.inputs), m_screen(state.screen), m_focus(focus),
+        : m_in(state.inputs), m_screen(state.screen), m_focus(focus),
           m_mount(mountedAt(state.inputs))
     {
         m_r.results = state.results;
@@ -370,7 +370,6 @@ private:
         return {};
     }
 
-    const InstallationState &m_state;
     const InstallationInputs &m_in;
     const ScreenState &m_screen;
     const FocusTables &m_focus;
