@@ -5,6 +5,7 @@
 #include "8-print/printerprofile.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace lumidex {
 
@@ -44,34 +45,42 @@ bool printSheets(ProjectDocument &document, const PageSpan &span, SheetSink &sin
 
 } // namespace
 
-PrintOutcome printInstallation(ProjectDocument &document, const PrintRequest &request,
-                               SheetSink &sink)
+PrintOutcome printCopies(const PrintRequest &request, SheetSink &sink,
+                         const std::function<bool(bool firstOfJob)> &printCopy)
 {
-    const PageSpan span = pagesToPrint(request, document.pageCount(), document.currentPage());
     const int copies = std::max(1, request.copies);
     const int jobs = request.copyPerJob ? copies : 1;
     const int copiesPerJob = request.copyPerJob ? 1 : copies;
-
     for (int job = 0; job < jobs; ++job) {
         if (!sink.beginJob())
             return PrintOutcome::Failed;
         bool ok = true;
         for (int copy = 0; ok && copy < copiesPerJob; ++copy)
-            ok = printSheets(document, span, sink, copy == 0);
-        if (!ok || !sink.endJob()) {
-            if (!ok)
-                sink.abortJob();
+            ok = printCopy(copy == 0);
+        if (!ok) {
+            sink.abortJob();
             return PrintOutcome::Failed;
         }
+        if (!sink.endJob())
+            return PrintOutcome::Failed;
     }
     return PrintOutcome::Printed;
 }
 
-void printCommand(ProjectDocument &document, Printer &printer, ProfileStore &profile,
-                  Dialogs &dialogs)
+PrintOutcome printInstallation(ProjectDocument &document, const PrintRequest &request,
+                               SheetSink &sink)
 {
-    const std::optional<PrintRequest> request =
-        printer.choose(document.pageCount(), document.currentPage());
+    const PageSpan span = pagesToPrint(request, document.pageCount(), document.currentPage());
+    return printCopies(request, sink, [&](bool firstOfJob) {
+        return printSheets(document, span, sink, firstOfJob);
+    });
+}
+
+void runPrintCommand(Printer &printer, ProfileStore &profile, Dialogs &dialogs, int pageCount,
+                     int currentPage,
+                     const std::function<PrintOutcome(const PrintRequest &)> &print)
+{
+    const std::optional<PrintRequest> request = printer.choose(pageCount, currentPage);
     if (!request)
         return;
     // Told once, before the first sheet; printing goes on regardless.
@@ -79,10 +88,18 @@ void printCommand(ProjectDocument &document, Printer &printer, ProfileStore &pro
         dialogs.message(PrinterProblemText, MessageIcon::Exclamation, PrinterProblemTitle);
 
     printer.setBusy(true);
-    const PrintOutcome outcome = printInstallation(document, *request, printer);
+    const PrintOutcome outcome = print(*request);
     printer.setBusy(false);
     if (outcome == PrintOutcome::Failed)
         dialogs.message(PrintErrorText, MessageIcon::None, {});
+}
+
+void printCommand(ProjectDocument &document, Printer &printer, ProfileStore &profile,
+                  Dialogs &dialogs)
+{
+    runPrintCommand(
+        printer, profile, dialogs, document.pageCount(), document.currentPage(),
+        [&](const PrintRequest &request) { return printInstallation(document, request, printer); });
 }
 
 } // namespace lumidex

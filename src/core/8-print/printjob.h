@@ -8,6 +8,7 @@
 
 #include "8-print/sheet.h"
 
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -68,6 +69,12 @@ enum class PrintOutcome
     Failed, // the window says "Print Error" once
 };
 
+// Each copy of `request`: a job of its own on a printer, one after another in a file's single
+// job. `printCopy` draws one copy's sheets into the job begun and says whether the device took
+// them; a failure closes the job and ends the printing.
+PrintOutcome printCopies(const PrintRequest &request, SheetSink &sink,
+                         const std::function<bool(bool firstOfJob)> &printCopy);
+
 // Prints the requested pages, once per copy. Afterwards the window shows the last page printed;
 // after a failure it shows the page it had reached, loaded in full.
 PrintOutcome printInstallation(ProjectDocument &document, const PrintRequest &request,
@@ -90,5 +97,11 @@ inline constexpr std::string_view PrintErrorText = "Print Error";
 // prints nothing and leaves the window as it was.
 void printCommand(ProjectDocument &document, Printer &printer, ProfileStore &profile,
                   Dialogs &dialogs);
+
+// Any print command: the print dialog for `pageCount` pages, the default printer check, the busy
+// pointer around `print`, and "Print Error" once when it failed.
+void runPrintCommand(Printer &printer, ProfileStore &profile, Dialogs &dialogs, int pageCount,
+                     int currentPage,
+                     const std::function<PrintOutcome(const PrintRequest &)> &print);
 
 } // namespace lumidex

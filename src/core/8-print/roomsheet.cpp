@@ -24,7 +24,6 @@ constexpr double ViewTop = 800;
 constexpr double ViewWidth = 2900;
 constexpr int FinePen = 1;
 constexpr int ScreenPen = 10;
-constexpr int FramePen = 20;
 
 class RoomSheetWriter
 {
@@ -117,17 +116,7 @@ private:
         }
     }
 
-    void frame()
-    {
-        SheetElement e;
-        e.kind = SheetElementKind::Box;
-        e.name = "frame";
-        e.rect = {0, 0, double(SheetWidth), double(SheetHeight)};
-        e.filled = false;
-        e.outline = FrameGrey;
-        e.width = FramePen;
-        m_elements.push_back(std::move(e));
-    }
+    void frame() { m_elements.push_back(sheetFrame()); }
 
     const RoomWindow &m_window;
     std::vector<SheetElement> m_elements;
@@ -143,39 +132,17 @@ std::vector<SheetElement> composeRoomSheet(const RoomWindow &window)
 PrintOutcome printRoomSheet(const std::vector<SheetElement> &sheet, const PrintRequest &request,
                             SheetSink &sink)
 {
-    const int copies = std::max(1, request.copies);
-    const int jobs = request.copyPerJob ? copies : 1;
-    const int copiesPerJob = request.copyPerJob ? 1 : copies;
-    for (int job = 0; job < jobs; ++job) {
-        if (!sink.beginJob())
-            return PrintOutcome::Failed;
-        bool ok = true;
-        for (int copy = 0; ok && copy < copiesPerJob; ++copy)
-            ok = (copy == 0 || sink.newSheet()) && sink.drawSheet(sheet);
-        if (!ok) {
-            sink.abortJob();
-            return PrintOutcome::Failed;
-        }
-        if (!sink.endJob())
-            return PrintOutcome::Failed;
-    }
-    return PrintOutcome::Printed;
+    return printCopies(request, sink, [&](bool firstOfJob) {
+        return (firstOfJob || sink.newSheet()) && sink.drawSheet(sheet);
+    });
 }
 
 void printRoomCommand(const RoomWindow &window, Printer &printer, ProfileStore &profile,
                       Dialogs &dialogs)
 {
-    const std::optional<PrintRequest> request = printer.choose(1, 1);
-    if (!request)
-        return;
-    if (checkDefaultPrinter(profile).failed)
-        dialogs.message(PrinterProblemText, MessageIcon::Exclamation, PrinterProblemTitle);
-
-    printer.setBusy(true);
-    const PrintOutcome outcome = printRoomSheet(composeRoomSheet(window), *request, printer);
-    printer.setBusy(false);
-    if (outcome == PrintOutcome::Failed)
-        dialogs.message(PrintErrorText, MessageIcon::None, {});
+    runPrintCommand(printer, profile, dialogs, 1, 1, [&](const PrintRequest &request) {
+        return printRoomSheet(composeRoomSheet(window), request, printer);
+    });
 }
 
 } // namespace lumidex

@@ -14,7 +14,6 @@ namespace {
 constexpr int PanelPen = PanelPenWidth;
 constexpr int DrawingPen = 1;
 constexpr int ScreenPen = 10;
-constexpr int FramePen = 20;
 
 // The vertical ruler's numbers stand just right of their ticks on paper.
 constexpr double VerticalRulerShift = 30;
@@ -318,18 +317,7 @@ private:
         m_elements.push_back(std::move(e));
     }
 
-    // The outline of the window's area, so that the sheet shows where the window ends.
-    void frame()
-    {
-        SheetElement e;
-        e.kind = SheetElementKind::Box;
-        e.name = "frame";
-        e.rect = {0, 0, double(SheetWidth), double(SheetHeight)};
-        e.filled = false;
-        e.outline = FrameGrey;
-        e.width = FramePen;
-        m_elements.push_back(std::move(e));
-    }
+    void frame() { m_elements.push_back(sheetFrame()); }
 
     const ProjectDocument &m_document;
     const ThrowWindow &m_window;
@@ -341,6 +329,20 @@ private:
 };
 
 } // namespace
+
+SheetElement sheetFrame()
+{
+    // The heaviest pen, around the window's area, so that the sheet shows where the window
+    // ends.
+    SheetElement e;
+    e.kind = SheetElementKind::Box;
+    e.name = "frame";
+    e.rect = {0, 0, double(SheetWidth), double(SheetHeight)};
+    e.filled = false;
+    e.outline = FrameGrey;
+    e.width = 20;
+    return e;
+}
 
 std::vector<SheetElement> composeSheet(const ProjectDocument &document)
 {

@@ -92,6 +92,9 @@ struct SheetElement
     bool ghost = false;
 };
 
+// The outline of the window's area on a sheet.
+SheetElement sheetFrame();
+
 // The sheet for the page the window shows now.
 std::vector<SheetElement> composeSheet(const ProjectDocument &document);
 
