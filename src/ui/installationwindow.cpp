@@ -202,6 +202,10 @@ void InstallationWindow::createCentralWidget()
             edit->setMaxLength(maxLength);
         connect(edit, &QLineEdit::textEdited, this, [this, field](const QString &text) {
             m_window.setTitleText(field, text.toStdString());
+            // A typed title-block text changes the page: the title mark and the recovery copy
+            // follow it at once, not at the next redraw.
+            setWindowModified(m_document.modified());
+            emit pageTextEdited();
         });
         m_titleFields.emplace_back(edit, field);
         return edit;

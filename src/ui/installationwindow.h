@@ -47,6 +47,8 @@ signals:
     void exportPdfRequested();
     // After every redisplay: whatever the installer changed shows here.
     void refreshed();
+    // A title-block text was typed; nothing else is redrawn for it.
+    void pageTextEdited();
 
 protected:
     void changeEvent(QEvent *event) override;

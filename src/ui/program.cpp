@@ -64,6 +64,8 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
         projectChanged();
     });
     connect(m_installation.get(), &InstallationWindow::refreshed, this, &Program::projectChanged);
+    connect(m_installation.get(), &InstallationWindow::pageTextEdited, this,
+            &Program::projectChanged);
     // While the project holds unsaved changes a copy of it is kept, a second after the last.
     m_recoveryTimer = new QTimer(this);
     m_recoveryTimer->setSingleShot(true);

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -67,11 +68,25 @@ private slots:
             RecoveryCopy().remove();
     }
 
+    void aChangeMarksBothWindowsAndKeepsACopyUntilSaved_data()
+    {
+        QTest::addColumn<bool>("typed");
+        QTest::newRow("projector chosen") << false;
+        QTest::newRow("title typed") << true;
+    }
+
     void aChangeMarksBothWindowsAndKeepsACopyUntilSaved()
     {
+        QFETCH(bool, typed);
         m_program->start();
         QVERIFY(!m_program->mainWindow()->isWindowModified());
-        change();
+        if (typed) {
+            auto *title = m_program->installationWindow()->findChild<QLineEdit *>("Text1(10)");
+            QVERIFY(title);
+            QTest::keyClicks(title, "Main hall");
+        } else {
+            change();
+        }
         QVERIFY(m_program->mainWindow()->isWindowModified());
         QVERIFY(m_program->installationWindow()->isWindowModified());
         QTRY_VERIFY_WITH_TIMEOUT(m_program->recoveryCopy().exists(), 2000);
