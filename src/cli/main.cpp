@@ -31,6 +31,7 @@ namespace {
 using namespace lumidex;
 using namespace lumidex::cli;
 
+// The synopsis follows every usage error; --help adds what each command does.
 constexpr std::string_view Usage =
     "usage: lumidex-cli screen [--width X | --height X | --diagonal X] [--aspect R]\n"
     "                          [--units in|ft|mm]\n"
@@ -46,7 +47,9 @@ constexpr std::string_view Usage =
     "       lumidex-cli room [--width X | --height X | --diagonal X] [--aspect R]\n"
     "                        [--units in|ft|mm] --lumens L [--gain G] [--ambient LUX]\n"
     "                        [--lines N] [--seat D]...\n"
-    "       lumidex-cli session FILE|-\n"
+    "       lumidex-cli session FILE|-\n";
+
+constexpr std::string_view Details =
     "\n"
     "  session  replay the installer's actions, one JSON object a line (see the README),\n"
     "           and print the installation window afterwards as throw does, with the page,\n"
@@ -77,6 +80,13 @@ constexpr std::string_view Usage =
     "  --aspect   a preset (4:3, 5:3, 16:9, 37:20, 2:1, 7:3, 1.85, 2, 2.35)\n"
     "             or any positive ratio such as 1.5, taken as a custom ratio\n"
     "  --units    the units values are typed in (default in)\n";
+
+constexpr std::string_view MoreHelp = "Run lumidex-cli --help for what each command does.\n";
+
+void printHelp()
+{
+    std::cout << Usage << Details;
+}
 
 struct Options : ScreenOptions
 {
@@ -451,18 +461,18 @@ int main(int argc, char *argv[])
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
-        std::cerr << Usage;
+        std::cerr << Usage << MoreHelp;
         return 2;
     }
     const std::string command = args.front();
     args.erase(args.begin());
     if (command == "--help" || command == "-h" || command == "help") {
-        std::cout << Usage;
+        printHelp();
         return 0;
     }
     for (const std::string &arg : args) {
         if (arg == "--help" || arg == "-h") {
-            std::cout << Usage;
+            printHelp();
             return 0;
         }
     }
@@ -476,13 +486,13 @@ int main(int argc, char *argv[])
         if (command == "project")
             return runProject(args);
         if (command == "room")
-            return cli::runRoom(args, Usage);
+            return cli::runRoom(args);
         if (command == "session")
-            return cli::runSession(args, Usage);
-        std::cerr << "lumidex-cli: unknown command " << command << "\n" << Usage;
+            return cli::runSession(args);
+        std::cerr << "lumidex-cli: unknown command " << command << "\n" << Usage << MoreHelp;
         return 2;
     } catch (const UsageError &e) {
-        std::cerr << "lumidex-cli: " << e.text << "\n" << Usage;
+        std::cerr << "lumidex-cli: " << e.text << "\n" << Usage << MoreHelp;
         return 2;
     }
 }

@@ -124,15 +124,9 @@ std::string roomJson(const ScreenState &s, const RoomFigures &f)
 
 } // namespace
 
-int runRoom(const std::vector<std::string> &args, std::string_view usage)
+int runRoom(const std::vector<std::string> &args)
 {
-    RoomOptions o;
-    try {
-        o = parseRoomOptions(args);
-    } catch (const UsageError &e) {
-        std::cerr << "lumidex-cli: " << e.text << "\n" << usage;
-        return 2;
-    }
+    const RoomOptions o = parseRoomOptions(args);
     CliDialogs dialogs;
     Session session(dialogs, StartOptions{o.units, false, true, {}});
     dialogs.messages.clear();

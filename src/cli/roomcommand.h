@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace lumidex::cli {
@@ -9,6 +8,6 @@ namespace lumidex::cli {
 // lumidex-cli room: the Brightness and Seating window's figures for a screen completed as the
 // screen command completes it, as one JSON object on the standard output. Returns the exit
 // status; bad arguments print their message and the usage, and give 2.
-int runRoom(const std::vector<std::string> &args, std::string_view usage);
+int runRoom(const std::vector<std::string> &args);
 
 } // namespace lumidex::cli

@@ -65,14 +65,10 @@ std::string resultJson(Session &session, const CliDialogs &dialogs)
 
 } // namespace
 
-int runSession(const std::vector<std::string> &args, std::string_view usage)
+int runSession(const std::vector<std::string> &args)
 {
-    if (args.size() != 1) {
-        std::cerr << "lumidex-cli: session takes one file of actions (or - for the standard "
-                     "input)\n"
-                  << usage;
-        return 2;
-    }
+    if (args.size() != 1)
+        throw UsageError{"session takes one file of actions (or - for the standard input)"};
     std::ifstream file;
     std::istream *in = &std::cin;
     if (args[0] != "-") {

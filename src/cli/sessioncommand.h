@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace lumidex::cli {
@@ -10,6 +9,6 @@ namespace lumidex::cli {
 // JSON object a line, on the program's own windows and prints, after the last one, the
 // installation window's state as one JSON object. Returns the exit status; an unknown action or
 // a bad argument names its line and gives 2.
-int runSession(const std::vector<std::string> &args, std::string_view usage);
+int runSession(const std::vector<std::string> &args);
 
 } // namespace lumidex::cli
