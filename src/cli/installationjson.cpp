@@ -31,6 +31,19 @@ bool typedNumber(const std::string &value)
     return !value.empty() && value.find_first_not_of("0123456789./") == std::string::npos;
 }
 
+void readOptions(const std::vector<std::string> &args, ScreenOptions &o,
+                 const std::function<void(const std::string &, const std::string &)> &other)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &name = args[i];
+        if (i + 1 >= args.size())
+            throw UsageError{"missing value after " + name};
+        const std::string &value = args[++i];
+        if (!takeScreenOption(name, value, o))
+            other(name, value);
+    }
+}
+
 bool takeScreenOption(const std::string &name, const std::string &value, ScreenOptions &o)
 {
     if (name == "--width" || name == "--height" || name == "--diagonal") {

@@ -10,6 +10,7 @@
 #include "json.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -60,6 +61,10 @@ struct ScreenOptions
 // True when `name` is a screen option (its value then read into `o`); throws UsageError for a
 // value the screen calculator would not take.
 bool takeScreenOption(const std::string &name, const std::string &value, ScreenOptions &o);
+// Reads the "--name value" pairs of a command: the screen options into `o`, every other pair
+// through `other`, which throws UsageError for a name the command does not take.
+void readOptions(const std::vector<std::string> &args, ScreenOptions &o,
+                 const std::function<void(const std::string &, const std::string &)> &other);
 // The screen calculator's steps: the ratio (a preset, or the text as a custom ratio), then the
 // dimension typed into its field and Enter.
 void applyScreenOptions(ScreenWindow &window, CliDialogs &dialogs, const ScreenOptions &o);

@@ -115,14 +115,8 @@ Options parseOptions(const std::vector<std::string> &args, bool throwCommand,
                      bool lensesCommand = false)
 {
     Options o;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string &name = args[i];
-        if (i + 1 >= args.size())
-            throw UsageError{"missing value after " + name};
-        const std::string &value = args[++i];
-        if (takeScreenOption(name, value, o)) {
-            continue;
-        } else if (throwCommand && name == "--projector") {
+    readOptions(args, o, [&](const std::string &name, const std::string &value) {
+        if (throwCommand && name == "--projector") {
             o.projector = value;
         } else if (throwCommand && name == "--lens") {
             o.lens = integerOption(name, value, 0, 99);
@@ -152,7 +146,7 @@ Options parseOptions(const std::vector<std::string> &args, bool throwCommand,
         } else {
             throw UsageError{"unknown option " + name};
         }
-    }
+    });
     if (o.position && o.angle)
         throw UsageError{"give --position or --angle, not both"};
     return o;

@@ -36,14 +36,8 @@ double numberOption(const std::string &name, const std::string &value)
 RoomOptions parseRoomOptions(const std::vector<std::string> &args)
 {
     RoomOptions o;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string &name = args[i];
-        if (i + 1 >= args.size())
-            throw UsageError{"missing value after " + name};
-        const std::string &value = args[++i];
-        if (takeScreenOption(name, value, o)) {
-            continue;
-        } else if (name == "--lumens") {
+    readOptions(args, o, [&o](const std::string &name, const std::string &value) {
+        if (name == "--lumens") {
             o.lumens = numberOption(name, value);
             if (!(*o.lumens > 0))
                 throw UsageError{"--lumens must be more than 0"};
@@ -67,7 +61,7 @@ RoomOptions parseRoomOptions(const std::vector<std::string> &args)
         } else {
             throw UsageError{"unknown option " + name};
         }
-    }
+    });
     if (!o.lumens)
         throw UsageError{"room needs --lumens"};
     return o;
