@@ -1,6 +1,7 @@
 #include "6-installation/roomwindow.h"
 
 #include "1-state/numbertext.h"
+#include "1-state/units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,15 +29,8 @@ std::string unitSymbol(Unit unit)
 // marked out with a tape.
 std::string numberText(double inches, Unit unit)
 {
-    switch (unit) {
-    case Unit::Feet:
-        return formatNumber(inches / InchesPerFoot, "0.0");
-    case Unit::Millimetres:
-        return formatNumber(inches * MillimetresPerInch, "0");
-    case Unit::Inches:
-        break;
-    }
-    return formatNumber(inches, "0.0");
+    // Feet and millimetres as every dimension shows them; inches one place finer.
+    return unit == Unit::Inches ? formatNumber(inches, "0.0") : formatDimension(inches, unit);
 }
 
 std::string lengthText(double inches, Unit unit)
