@@ -10,7 +10,9 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -44,6 +46,32 @@ public:
     void stopRepeating() { setRepeatAction(SliderNoAction); }
 };
 
+// The Position menu's keys work from every field: a field would otherwise take Ctrl+C as
+// Copy (Ctrl+Insert still copies).
+class PositionKeysFirst : public QObject
+{
+public:
+    PositionKeysFirst(const std::array<QAction *, 4> &positions, QObject *parent)
+        : QObject(parent), m_positions(positions)
+    {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+            for (const QAction *a : m_positions) {
+                if (!a->shortcut().isEmpty() && a->shortcut() == pressed)
+                    return true; // left unaccepted: the shortcut goes to the menu
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::array<QAction *, 4> m_positions;
+};
+
 InstallationWindow::InstallationWindow(lumidex::ProjectDocument &document, QWidget *parent)
     : QMainWindow(parent), m_document(document), m_window(document.window())
 {
@@ -54,6 +82,9 @@ InstallationWindow::InstallationWindow(lumidex::ProjectDocument &document, QWidg
     createMenus();
     createCentralWidget();
     createConnections();
+    auto *positionKeys = new PositionKeysFirst(m_position, this);
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        field->installEventFilter(positionKeys);
     refresh();
 }
 

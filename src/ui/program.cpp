@@ -353,6 +353,8 @@ void Program::attachTips()
     tips.attach(m_installation->findChild<QWidget *>(QStringLiteral("lblMeasurement")),
                 TipControl::MeasurementLabel);
     tips.attachHider(m_installation->sheet());
+    // The drawing's own background hides the tip of the distance box that stands on it.
+    tips.attachHider(m_installation->drawingView());
     tips.attachPlatformTips(m_main.get());
     tips.attachPlatformTips(m_installation.get());
 }

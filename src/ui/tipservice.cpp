@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
 
@@ -71,8 +72,12 @@ bool TipService::eventFilter(QObject *watched, QEvent *event)
         m_platformTips.contains(watched))
         return true; // tips are switched off: the platform tooltip is not shown
     if (event->type() == QEvent::MouseMove) {
+        // A field that only shows a value (the distance box of a data projector) asks for no
+        // entry, so it offers no tip.
+        const auto *edit = qobject_cast<QLineEdit *>(watched);
+        const bool readOnly = edit && edit->isReadOnly();
         if (const auto it = m_controls.constFind(watched); it != m_controls.cend())
-            apply(m_tips.hover(it.value(), m_state.tipsEnabled));
+            apply(m_tips.hover(it.value(), m_state.tipsEnabled && !readOnly));
         else if (m_hiders.value(watched, true) == false && !overControl(watched, event))
             apply(m_tips.hide());
     } else if (event->type() == QEvent::MouseButtonPress && m_hiders.value(watched, false)) {

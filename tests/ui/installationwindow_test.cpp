@@ -174,6 +174,22 @@ private slots:
         QVERIFY(m_window->sizeField(Dimension::Height)->isEnabled());
     }
 
+    // Ctrl+C chooses "Center of Screen" wherever the cursor is, a text field included.
+    void positionKeysWorkFromEveryField()
+    {
+        m_window->seriesAction(Series::CR7300)->trigger();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        for (const char *name : {"Text1(13)", "Text1(19)", "Text1(10)", "hdimbox"}) {
+            m_window->positionAction(0)->trigger();
+            auto *field = m_window->findChild<QLineEdit *>(QString::fromLatin1(name));
+            QVERIFY2(field, name);
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+            QVERIFY2(m_window->positionAction(1)->isChecked(), name);
+        }
+    }
+
     void crtSeriesTakesATypedDistance()
     {
         m_window->seriesAction(Series::CR7100)->trigger();
