@@ -3,6 +3,8 @@
 #include "1-state/numbertext.h"
 #include "2-screen/screenmodel.h"
 #include "3-catalogue/catalogue.h"
+#include "5-drawing/drawingarea.h"
+#include "5-drawing/drawingelements.h"
 
 #include <algorithm>
 #include <cctype>
@@ -121,7 +123,77 @@ std::string messagesJson(const CliDialogs &dialogs)
     return out + "]";
 }
 
-JsonObject installationJson(Session &session, const CliDialogs &dialogs)
+bool takeElementsFlag(std::vector<std::string> &args)
+{
+    const auto it = std::find(args.begin(), args.end(), "--elements");
+    if (it == args.end())
+        return false;
+    args.erase(it);
+    return true;
+}
+
+namespace {
+
+std::string noticesJson(const std::vector<Notice> &notices)
+{
+    std::string out = "[";
+    for (const Notice &n : notices) {
+        if (out.size() > 1)
+            out += ",";
+        JsonObject o;
+        o.addString("text", n.text)
+            .addString("colour", n.colour == NoteColour::Red    ? "red"
+                                 : n.colour == NoteColour::Blue ? "blue"
+                                                                : "black");
+        out += o.str();
+    }
+    return out + "]";
+}
+
+std::string areaJson()
+{
+    const DrawingArea &a = ShownDrawingArea;
+    JsonObject o;
+    o.add("left", formatRoundTrip(static_cast<float>(a.left)))
+        .add("top", formatRoundTrip(static_cast<float>(a.top)))
+        .add("width", formatRoundTrip(static_cast<float>(a.width)))
+        .add("height", formatRoundTrip(static_cast<float>(a.height)));
+    return o.str();
+}
+
+std::string elementsJson(const Drawing &drawing)
+{
+    std::string out = "[";
+    for (const DrawingElement &e : visibleElements(drawing)) {
+        if (out.size() > 1)
+            out += ",";
+        JsonObject o;
+        o.addString("name", e.name).addString("kind", std::string(kindName(e.kind)));
+        if (e.kind == ElementKind::Line) {
+            o.add("x1", std::to_string(e.x1))
+                .add("y1", std::to_string(e.y1))
+                .add("x2", std::to_string(e.x2))
+                .add("y2", std::to_string(e.y2));
+        } else {
+            o.add("left", std::to_string(e.left))
+                .add("top", std::to_string(e.top))
+                .add("width", std::to_string(e.width))
+                .add("height", std::to_string(e.height));
+        }
+        if (!e.caption.empty())
+            o.addString("caption", e.caption);
+        if (e.kind != ElementKind::Picture)
+            o.addString("colour", std::string(colourName(e.colour)));
+        if (e.kind == ElementKind::Line)
+            o.addString("style", std::string(styleName(e.style)));
+        out += o.str();
+    }
+    return out + "]";
+}
+
+} // namespace
+
+JsonObject installationJson(Session &session, const CliDialogs &dialogs, bool elements)
 {
     const InstallationState &state = session.state();
     const ThrowWindow &window = session.throwWindow();
@@ -151,23 +223,31 @@ JsonObject installationJson(Session &session, const CliDialogs &dialogs)
         rings += "]";
         focus = formatRoundTrip(results.focusParameter);
     }
+    // Only a zoom lens has a range; a fixed lens or a CRT series has one distance.
+    const bool zoom = !s.isCrt() && lensEntry(s).kind == LensKind::Zoom;
+    const bool range = zoom && results.throwNearSet;
     JsonObject out;
     out.add("screen", screenJson(state.screen).str())
         .addString("projector",
                    s.isCrt() ? seriesEntry(s.series).caption : modelEntry(s.model).caption)
         .add("lens",
              s.isCrt() || !modelEntry(s.model).hasLensSubmenu ? "null" : std::to_string(s.lens))
-        .add("zoom", !s.isCrt() && lensEntry(s).kind == LensKind::Zoom ? "true" : "false")
-        .add("throwNear", floatOrNull(results.throwNearSet, results.throwNear))
-        .add("throwFar", floatOrNull(results.throwNearSet, results.throwFar))
+        .add("zoom", zoom ? "true" : "false")
+        .add("throwNear", floatOrNull(range, results.throwNear))
+        .add("throwFar", floatOrNull(range, results.throwFar))
         .add("throwDistance", formatRoundTrip(static_cast<float>(results.throwDistance)))
-        .add("throwAngle", formatRoundTrip(static_cast<float>(results.throwAngle)))
+        .add("throwAngle", window.throwAngleText().empty()
+                               ? "null"
+                               : formatRoundTrip(static_cast<float>(results.throwAngle)))
         .add("drawingScale", std::to_string(results.drawingScale))
         .add("projectorDrawX", std::to_string(results.projectorDrawX))
         .add("ringSettings", rings)
         .add("focusParameter", focus)
         .add("texts", texts.str())
+        .add("notices", noticesJson(window.view().notices))
         .add("messages", messagesJson(dialogs));
+    if (elements)
+        out.add("area", areaJson()).add("elements", elementsJson(d));
     return out;
 }
 

@@ -75,7 +75,11 @@ void printMessages(const CliDialogs &dialogs);
 
 JsonObject screenJson(const ScreenState &screen);
 std::string messagesJson(const CliDialogs &dialogs);
-// The installation window's distances, results and texts, and the messages shown.
-JsonObject installationJson(Session &session, const CliDialogs &dialogs);
+// The installation window's distances, results and texts, the notes in force and the
+// messages shown; with `elements`, also the shown drawing area and every visible drawing
+// element in painting order.
+JsonObject installationJson(Session &session, const CliDialogs &dialogs, bool elements = false);
+// Takes "--elements" out of `args`; true when it was there.
+bool takeElementsFlag(std::vector<std::string> &args);
 
 } // namespace lumidex::cli

@@ -38,7 +38,7 @@ constexpr std::string_view Usage =
     "       lumidex-cli throw --projector NAME [--lens K] [--sxga 0|1] [--signal N]\n"
     "                         [--width X | --height X | --diagonal X] [--aspect R]\n"
     "                         [--units in|ft|mm] [--position top|center|bottom | --angle A]\n"
-    "                         [--point lens|hole] [--distance V]\n"
+    "                         [--point lens|hole] [--distance V] [--elements]\n"
     "       lumidex-cli lenses --distance X [--width X | --height X | --diagonal X]\n"
     "                          [--aspect R] [--units in|ft|mm] [--position top|center|bottom]\n"
     "       lumidex-cli project export FILE.lmx\n"
@@ -47,7 +47,7 @@ constexpr std::string_view Usage =
     "       lumidex-cli room [--width X | --height X | --diagonal X] [--aspect R]\n"
     "                        [--units in|ft|mm] --lumens L [--gain G] [--ambient LUX]\n"
     "                        [--lines N] [--seat D]...\n"
-    "       lumidex-cli session FILE|-\n";
+    "       lumidex-cli session [--elements] FILE|-\n";
 
 constexpr std::string_view Details =
     "\n"
@@ -57,7 +57,9 @@ constexpr std::string_view Details =
     "  screen   complete a screen from one dimension and an aspect ratio, as the screen\n"
     "           calculator does, and print it as JSON (dimensions in inches).\n"
     "  throw    place a projector for that screen, as the installation window does, and\n"
-    "           print distances (inches), the drawing's texts and the messages shown.\n"
+    "           print distances (inches), the drawing's texts, the notes in force and the\n"
+    "           messages shown; --elements adds the drawing area and every visible\n"
+    "           element of the drawing (twips, painting order).\n"
     "           --projector  a menu name: LX-460, LX-510, DX-520, CR-7300, CR-75xx, ...\n"
     "           --lens       the lens's place in the model's menu, from 0\n"
     "           --signal     the input signal's place in its list, from 1\n"
@@ -223,8 +225,9 @@ int runLenses(const std::vector<std::string> &args)
     return 0;
 }
 
-int runThrow(const std::vector<std::string> &args)
+int runThrow(std::vector<std::string> args)
 {
+    const bool elements = takeElementsFlag(args);
     const Options o = parseOptions(args, true);
     if (!o.projector)
         throw UsageError{"throw needs --projector"};
@@ -274,7 +277,7 @@ int runThrow(const std::vector<std::string> &args)
         window.distanceKeyPress(ThrowWindow::KeyEnter);
     }
 
-    std::cout << installationJson(session, dialogs).str() << '\n';
+    std::cout << installationJson(session, dialogs, elements).str() << '\n';
     return 0;
 }
 

@@ -38,7 +38,7 @@ ReplayLine lineOf(const JsonValue &object)
     return line;
 }
 
-std::string resultJson(Session &session, const CliDialogs &dialogs)
+std::string resultJson(Session &session, const CliDialogs &dialogs, bool elements)
 {
     ThrowWindow &w = session.throwWindow();
     const ProjectDocument &doc = session.document();
@@ -51,7 +51,7 @@ std::string resultJson(Session &session, const CliDialogs &dialogs)
         .add("width", w.sizeEnabled(Dimension::Width) ? "true" : "false")
         .add("diagonal", w.sizeEnabled(Dimension::Diagonal) ? "true" : "false");
     const NoteColour colour = w.notesColour();
-    JsonObject out = installationJson(session, dialogs);
+    JsonObject out = installationJson(session, dialogs, elements);
     out.add("page", std::to_string(doc.currentPage()))
         .add("pageCount", std::to_string(doc.pageCount()))
         .add("positionChecked", std::to_string(w.checkedPosition()))
@@ -65,8 +65,9 @@ std::string resultJson(Session &session, const CliDialogs &dialogs)
 
 } // namespace
 
-int runSession(const std::vector<std::string> &args)
+int runSession(std::vector<std::string> args)
 {
+    const bool elements = takeElementsFlag(args);
     if (args.size() != 1)
         throw UsageError{"session takes one file of actions (or - for the standard input)"};
     std::ifstream file;
@@ -100,7 +101,7 @@ int runSession(const std::vector<std::string> &args)
             return 2;
         }
     }
-    std::cout << resultJson(session, dialogs) << '\n';
+    std::cout << resultJson(session, dialogs, elements) << '\n';
     return 0;
 }
 

@@ -9,6 +9,6 @@ namespace lumidex::cli {
 // JSON object a line, on the program's own windows and prints, after the last one, the
 // installation window's state as one JSON object. Returns the exit status; an unknown action or
 // a bad argument names its line and gives 2.
-int runSession(const std::vector<std::string> &args);
+int runSession(std::vector<std::string> args);
 
 } // namespace lumidex::cli

@@ -1,3 +1,4 @@
+#include "3-catalogue/throwformulas.h"
 #include "9-session/session.h"
 #include "scripteddialogs.h"
 
@@ -163,9 +164,16 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RulerCase{"inchesDefault", 0, Unit::Inches, "80", 20, {"60", "120", "360"}, {"30", "180"}},
         // A short throw lens close to its screen is drawn larger.
-        RulerCase{"inchesEnlarged", 2, Unit::Inches, "80", 45, {"27", "53", "160"}, {"13", "80"}},
-        RulerCase{"feet", 0, Unit::Feet, "6.7", 20, {"5", "10", "30"}, {"3", "15"}},
-        RulerCase{"millimetresTruncated",
+        // A short throw lens close to its screen is drawn larger: the steps are not whole.
+        RulerCase{"inchesEnlarged",
+                  2,
+                  Unit::Inches,
+                  "80",
+                  45,
+                  {"26.7", "53.3", "160.0"},
+                  {"13.3", "80.0"}},
+        RulerCase{"feet", 0, Unit::Feet, "6.7", 20, {"5", "10", "30"}, {"2.5", "15.0"}},
+        RulerCase{"millimetres",
                   0,
                   Unit::Millimetres,
                   "2032",
@@ -207,6 +215,65 @@ TEST_F(DrawingTest, FloorMountedCrtShowsOnlyTheCeilingSideHeight)
     expectSane(d);
 }
 
+// A screen raised off the floor with its projector gives the height of its lower edge, and
+// every CRT series gives the screen centre's height.
+struct RaisedCase
+{
+    const char *name;
+    Series series;
+    int position;
+    const char *angle; // with position 3
+};
+
+class RaisedScreen : public DrawingTest, public ::testing::WithParamInterface<RaisedCase>
+{};
+
+TEST_P(RaisedScreen, GivesItsHeightAboveTheFloor)
+{
+    const RaisedCase &c = GetParam();
+    window().selectSeries(c.series);
+    if (c.angle)
+        dialogs.answers.push_back(c.angle);
+    window().selectPosition(c.position);
+    const Drawing &d = drawing();
+    EXPECT_TRUE(d.lblHcent.visible);
+    EXPECT_FALSE(d.lblHcent.caption.empty());
+    const bool raised = d.screen_pic.y2 < Drawing::FloorY;
+    EXPECT_EQ(d.line_flr_screen.visible, raised);
+    EXPECT_EQ(d.lblflr_screen.visible, raised);
+    if (raised) {
+        EXPECT_EQ(d.line_flr_screen.y1, d.screen_pic.y2);
+        EXPECT_EQ(d.line_flr_screen.y2, Drawing::FloorY);
+        const double inches =
+            double(Drawing::FloorY - d.screen_pic.y2) / state().results.drawingScale;
+        EXPECT_EQ(d.lblflr_screen.caption, formatLength(inches, Unit::Inches));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Crt, RaisedScreen,
+                         testing::Values(RaisedCase{"cr7300Bottom", Series::CR7300, 2, nullptr},
+                                         RaisedCase{"cr7200Steep", Series::CR7200, 3, "28"},
+                                         RaisedCase{"cr7100Centre", Series::CR7100, 1, nullptr},
+                                         RaisedCase{"cr7400Centre", Series::CR7400, 1, nullptr}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// A ceiling-hung data projector gives the ceiling's height; lines are styled as the window's
+// element table has them.
+TEST_F(DrawingTest, HungDataProjectorGivesTheCeilingHeight)
+{
+    window().selectLens(Model::LX460, 0);
+    window().selectPosition(0);
+    const Drawing &d = drawing();
+    EXPECT_TRUE(d.line_flr_ceiling.visible);
+    EXPECT_TRUE(d.lblflr_ceiling.visible);
+    EXPECT_EQ(d.line_flr_ceiling.y1, d.lineCeiling.y1);
+    EXPECT_EQ(std::abs(d.line_flr_ceiling.x1 - d.line_flr_proj.x1), 350);
+    for (const DrawLine *l : {&d.Line2, &d.line_flr_proj, &d.line_flr_ceiling, &d.line_TD})
+        EXPECT_EQ(l->style, LineStyle::Solid);
+    window().selectPosition(2);
+    EXPECT_FALSE(drawing().line_flr_ceiling.visible);
+}
+
 TEST(FrameTexts, TitleAndLensLabelComeFromTheCatalogue)
 {
     EXPECT_EQ(frameTitleOf(Selection::dataProjector(Model::LX550, 0)), " LX-550/560");
@@ -221,74 +288,4 @@ TEST(FrameTexts, TitleAndLensLabelComeFromTheCatalogue)
 
 } // namespace
 
-namespace {
-
-// The distance boxes and the "Min."/"Max." tags hide no projector and no line beneath the
-// floor, however close the positions stand.
-struct ClearanceCase
-{
-    const char *name;
-    Selection selection;
-    const char *width;
-    int position; // -1: the one the lens takes
-};
-
-class Clearance : public DrawingTest, public ::testing::WithParamInterface<ClearanceCase>
-{};
-
-bool meets(const DrawLabel &l, int left, int top, int right, int bottom)
-{
-    return l.visible && l.left < right && left < l.left + l.width && l.top < bottom &&
-           top < l.top + l.height;
-}
-
-TEST_P(Clearance, BoxesAndTagsHideNothing)
-{
-    const ClearanceCase &c = GetParam();
-    screenWidth(c.width);
-    if (c.selection.isCrt())
-        window().selectSeries(c.selection.series);
-    else
-        window().selectLens(c.selection.model, c.selection.lens);
-    if (c.position >= 0)
-        window().selectPosition(c.position);
-    const Drawing &d = drawing();
-    const DrawLabel *labels[] = {&d.hdimbox, &d.txtHTDFar, &d.Label1[14], &d.Label1[15]};
-    for (const DrawLabel *l : labels) {
-        for (const DrawPicture *p : {&d.nearPicture, &d.farPicture}) {
-            if (p->visible) {
-                EXPECT_FALSE(meets(*l, p->left, p->top, p->left + p->width, p->top + p->height))
-                    << l->caption << " hides a picture";
-            }
-        }
-        for (const DrawLine *line : {&d.lineNear, &d.lineFar, &d.Line3, &d.Line2, &d.Line4[20],
-                                     &d.Line4[24], &d.Line4[3]}) {
-            if (line->visible) {
-                EXPECT_FALSE(meets(*l, std::min(line->x1, line->x2), std::min(line->y1, line->y2),
-                                   std::max(line->x1, line->x2) + 1,
-                                   std::max(line->y1, line->y2) + 1))
-                    << l->caption << " hides a line";
-            }
-        }
-        for (const DrawLabel *other : labels) {
-            if (other != l && other->visible) {
-                EXPECT_FALSE(meets(*l, other->left, other->top, other->left + other->width,
-                                   other->top + other->height))
-                    << l->caption << " covers " << other->caption;
-            }
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Installations, Clearance,
-    testing::Values(
-        ClearanceCase{"lx460FloorMount", Selection::dataProjector(Model::LX460, 0), "80", 2},
-        ClearanceCase{"dx520Small", Selection::dataProjector(Model::DX520, 0), "16", -1},
-        ClearanceCase{"lx550Wide", Selection::dataProjector(Model::LX550, 0), "400", -1},
-        ClearanceCase{"lx510ShortThrow", Selection::dataProjector(Model::LX510, 5), "40", -1},
-        ClearanceCase{"cr7300", Selection::crt(Series::CR7300), "80", -1},
-        ClearanceCase{"cr75xxSmall", Selection::crt(Series::CR7500), "48", -1}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-} // namespace
+namespace {} // namespace

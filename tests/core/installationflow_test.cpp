@@ -310,12 +310,12 @@ INSTANTIATE_TEST_SUITE_P(
                                  f.session.throwWindow().selectPosition(0);
                              },
                              ""},
-                    NoteCase{"customAngleDroppedByATypedDistance",
+                    NoteCase{"customAngleKeptByATypedDistance",
                              [](Desk &f) {
                                  custom(f);
                                  f.typeDistance("150");
                              },
-                             ""},
+                             TiltNote},
                     NoteCase{"lx470CentreAfterAScreenChange",
                              [](Desk &f) {
                                  f.session.throwWindow().selectLens(Model::LX470, 0);
@@ -327,6 +327,86 @@ INSTANTIATE_TEST_SUITE_P(
                              [](Desk &f) { f.session.throwWindow().selectSeries(Series::CR7500); },
                              Crt7500Notes[0]}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// The installer's own words in Notes never hide a note the installation calls for: the drawing
+// shows it, in its colour, and the page reopened shows both.
+struct NoticeCase
+{
+    const char *name;
+    std::function<void(Desk &)> actions;
+    std::string_view notice;
+    DrawColour colour;
+};
+
+class NoticesBesideOwnNotes : public InstallationFlow,
+                              public ::testing::WithParamInterface<NoticeCase>
+{};
+
+TEST_P(NoticesBesideOwnNotes, AreShownInTheDrawing)
+{
+    window().setTitleText(PageText::Notes, "Bracket on the truss");
+    GetParam().actions(*this);
+    const auto shows = [&] {
+        for (const DrawLabel &l : drawing().lblNotice) {
+            if (l.visible && l.caption == GetParam().notice && l.colour == GetParam().colour)
+                return true;
+        }
+        return false;
+    };
+    EXPECT_EQ(window().notes(), "Bracket on the truss");
+    EXPECT_TRUE(shows());
+    document().pageButton(1);
+    document().pageButton(0);
+    EXPECT_TRUE(shows());
+    // Emptied, the Notes field takes the note back and the drawing no longer repeats it.
+    window().setTitleText(PageText::Notes, "");
+    window().recalc();
+    EXPECT_EQ(window().notes(), window().view().notices.front().text);
+    for (const DrawLabel &l : drawing().lblNotice)
+        EXPECT_FALSE(l.visible && l.caption == window().notes());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Installations, NoticesBesideOwnNotes,
+    testing::Values(NoticeCase{"cr75xxRing",
+                               [](Desk &f) {
+                                   f.session.throwWindow().selectSeries(Series::CR7500);
+                               },
+                               Crt7500Notes[0], DrawColour::Black},
+                    NoticeCase{"lx470Spacers",
+                               [](Desk &f) {
+                                   f.session.throwWindow().selectLens(Model::LX470, 0);
+                                   f.session.throwWindow().selectPosition(1);
+                               },
+                               SpacerNote, DrawColour::Black},
+                    NoticeCase{"customAngleTilt", custom, TiltNote, DrawColour::Red}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// A distance typed for a CRT series is worked out at the custom angle in force.
+TEST_F(InstallationFlow, TypedDistanceKeepsTheCustomAngle)
+{
+    window().selectSeries(Series::CR7100);
+    angle("-10");
+    typeDistance("150");
+    EXPECT_EQ(window().checkedPosition(), 3);
+    EXPECT_EQ(window().throwAngleText(), "-10");
+    EXPECT_EQ(window().notes(), TiltNote);
+    EXPECT_NEAR(state().results.throwDistance, 150, 0.5);
+}
+
+// What a data projector's page keeps does not depend on what was chosen before it.
+TEST_F(InstallationFlow, DataProjectorPageIsTheSameWhateverCameBefore)
+{
+    std::vector<float> angles;
+    for (int position : {1, 2}) {
+        window().selectSeries(Series::CR7300);
+        window().selectPosition(position);
+        window().selectLens(Model::LX440, 0);
+        window().selectPosition(0);
+        angles.push_back(document().shownPage().placementAngle);
+    }
+    EXPECT_EQ(angles[0], angles[1]);
+}
 
 TEST_F(InstallationFlow, InstallersOwnNotesAreKept)
 {

@@ -479,7 +479,7 @@ private:
              a.inputSignals == b.inputSignals && a.inputSignalIndex == b.inputSignalIndex},
             {"field texts", a.sizeTexts == b.sizeTexts && a.aspectText == b.aspectText &&
                                 a.unitsCaption == b.unitsCaption},
-            {"automatic note", a.automaticNote == b.automaticNote},
+            {"notices", a.notices == b.notices},
             {"results", m_fresh.state().results == state().results},
         };
         for (const auto &[name, same] : parts) {

@@ -18,22 +18,25 @@ Drawing Drawing::layout()
     d.line_Vsize = {8745, 3210, 8745, 4530, C::Red};
     d.lblVsize = {"", 8560, 3720, LabelWidth, LabelHeight, C::Red};
     d.line_Hcent = {8520, 3960, 8520, 4680, C::Red};
+    // A screen raised off the floor: from its lower edge down to the floor line.
+    d.line_flr_screen = {8745, 4680, 8745, 4680, C::Red, S::Solid, false};
+    d.lblflr_screen = {"", 8560, 4485, LabelWidth, LabelHeight, C::Red, false};
     d.lblHcent = {"", 8340, 4200, LabelWidth, LabelHeight, C::Red};
-    d.line_TD = {6060, 4590, 8280, 3960, C::DarkGrey, S::DashDot};
+    d.line_TD = {6060, 4590, 8280, 3960, C::DarkGrey};
     d.lineNear = {5760, 4920, 8280, 4920, C::Red};
     d.lineFar = {3720, 4860, 8280, 4860, C::Red, S::Solid, false};
     d.txtHTDFar = {"", 4560, 4740, 615, 285, C::Black, false, true};
     d.hdimbox = {"", 6420, 4980, 615, 285, C::Black, true, true};
-    d.line_flr_proj = {3750, 3390, 3750, 4680, C::Grey, S::Dot};
+    d.line_flr_proj = {3750, 3390, 3750, 4680, C::Grey};
     d.lblflr_proj = {"", 3600, 3840, LabelWidth, LabelHeight, C::Grey};
-    d.line_flr_ceiling = {3240, 3360, 3240, 4680, C::Grey, S::Dot};
+    d.line_flr_ceiling = {3240, 3360, 3240, 4680, C::Grey};
     d.lblflr_ceiling = {"", 3000, 4080, LabelWidth, LabelHeight, C::Grey};
     d.lineCeiling = {0, 3000, 9000, 3000, C::Grey, S::Dash};
     d.lineHoriz_flr_proj = {480, 3720, 480, 4500, C::Grey, S::Dot};
     d.lineHoriz_flr_ceiling = {3960, 3720, 3960, 4380, C::Grey, S::Dot, false};
     d.lineFlr_HTD = {2760, 3765, 3600, 3765, C::Grey, S::Dot};
     d.line_back_proj = {3240, 1680, 3240, 2460, C::Grey, S::Dot, false};
-    d.Line2 = {8985, 4680, 0, 4680, C::Black, S::Dash};
+    d.Line2 = {8985, 4680, 0, 4680, C::Black};
     d.Line3 = {0, 5160, 8370, 5160};
     d.Line1 = {9000, 4800, 9000, 990};
 
@@ -79,6 +82,9 @@ Drawing Drawing::layout()
     }
     d.Label1[14] = {"Min.", 5800, 4920, 400, LabelHeight, C::Black, false};
     d.Label1[15] = {"Max.", 3760, 4920, 400, LabelHeight, C::Black, false};
+    DrawLabel hidden;
+    hidden.visible = false;
+    d.lblNotice.fill(hidden);
     return d;
 }
 
@@ -107,6 +113,7 @@ void Drawing::forEachLine(const std::function<void(std::string_view, const DrawL
     f("screen_pic", screen_pic);
     f("line_Vsize", line_Vsize);
     f("line_Hcent", line_Hcent);
+    f("line_flr_screen", line_flr_screen);
 }
 
 void Drawing::forEachLabel(const std::function<void(std::string_view, const DrawLabel &)> &f) const
@@ -123,6 +130,11 @@ void Drawing::forEachLabel(const std::function<void(std::string_view, const Draw
     f("hdimbox", hdimbox);
     f("lblVsize", lblVsize);
     f("lblHcent", lblHcent);
+    f("lblflr_screen", lblflr_screen);
+    static constexpr std::array<std::string_view, 4> notices{"lblNotice(0)", "lblNotice(1)",
+                                                             "lblNotice(2)", "lblNotice(3)"};
+    for (std::size_t i = 0; i < lblNotice.size(); ++i)
+        f(notices[i], lblNotice[i]);
 }
 
 void Drawing::forEachPicture(

@@ -81,15 +81,18 @@ struct Drawing
     static constexpr int ScreenPlaneX = 8280;
     static constexpr int FloorY = 4680;
     static constexpr int TopLimitY = 600; // nothing is drawn above this
-    static constexpr int Width = 9300;
+    static constexpr int Width = 9680;
     static constexpr int Height = 5500;
 
     DrawLine screen_pic, line_Vsize, line_Hcent, line_TD, lineNear, lineFar, line_flr_proj,
         line_flr_ceiling, lineCeiling, lineHoriz_flr_proj, lineHoriz_flr_ceiling, lineFlr_HTD,
-        line_back_proj, Line1, Line2, Line3;
+        line_back_proj, line_flr_screen, Line1, Line2, Line3;
     std::array<DrawLine, 25> Line4;
-    DrawLabel lblVsize, lblHcent, lblflr_proj, lblflr_ceiling, txtHTDFar, hdimbox;
+    DrawLabel lblVsize, lblHcent, lblflr_proj, lblflr_ceiling, lblflr_screen, txtHTDFar, hdimbox;
     std::array<DrawLabel, 16> Label1;
+    // The installation's notes that the Notes field does not show (it holds the installer's
+    // own words), at the drawing's top left in their colours.
+    std::array<DrawLabel, 4> lblNotice;
     DrawPicture nearPicture, farPicture, imgArrow, imgArrow_V;
     std::array<DrawPicture, 3> crtPictures;
 

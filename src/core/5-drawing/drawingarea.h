@@ -21,6 +21,7 @@ struct DrawingArea
     double width;
     double height;
 };
+// Wide enough on the right for the vertical ruler's longest numbers (millimetres).
 inline constexpr DrawingArea ShownDrawingArea{-60, 400, Drawing::Width, Drawing::Height - 100};
 
 // A uniform scale and a shift: drawing twips to target units.

@@ -2,6 +2,9 @@
 
 #include "1-state/numbertext.h"
 #include "3-catalogue/throwformulas.h"
+#include "5-drawing/drawingarea.h"
+#include "5-drawing/drawingelements.h"
+#include "5-drawing/labelplacer.h"
 #include "5-drawing/pictures.h"
 
 #include <algorithm>
@@ -40,7 +43,7 @@ public:
         placeArrow();
         drawRulers();
         m_d.hdimbox.caption = m_in.distanceText;
-        arrangeUnderFloor();
+        arrangeLabels();
         return m_d;
     }
 
@@ -49,6 +52,7 @@ private:
     int realTop() const { return twips(m_in.vertical.pictureTop); }
     int realBottom() const { return twips(m_in.vertical.pictureTop + m_real.height); }
     int drawnTop() const { return twips(m_in.vertical.drawnTop); }
+    int drawnBottom() const { return drawnTop() + drawnHeight(); }
     int drawnWidth() const { return twips(m_drawn.width); }
     int drawnHeight() const { return twips(m_drawn.height); }
 
@@ -59,14 +63,16 @@ private:
                 visible};
     }
 
-    // Beside its line, never below the floor line, whatever the line's length. The value is
-    // the line's own length at the drawing's scale.
-    void placeHeightLabel(DrawLabel &label, const DrawLine &line) const
+    // On its line, never below the floor line, whatever the line's length. The value is the
+    // true height from `top` (twips) down to the floor: a picture drawn larger than the
+    // projector ends its line at the picture's edge, but the number stays the projector's.
+    void placeHeightLabel(DrawLabel &label, const DrawLine &line, int top) const
     {
+        label.caption = formatLength(double(Drawing::FloorY - top) / m_in.scale, m_in.units);
+        label.width = paintedTextWidth(label.caption);
         centreOn(label, line);
         if (label.top + label.height > Drawing::FloorY)
             label.top = Drawing::FloorY - label.height;
-        label.caption = formatLength(double(line.y2 - line.y1) / m_in.scale, m_in.units);
     }
 
     void drawScreen()
@@ -76,7 +82,6 @@ private:
         const int bottom = twips(m_in.vertical.screenBottom);
         d.screen_pic.y1 = d.line_Vsize.y1 = top;
         d.screen_pic.y2 = d.line_Vsize.y2 = bottom;
-        centreOn(d.lblVsize, d.line_Vsize);
         d.lblVsize.caption = formatLength(m_in.screenHeight, m_in.units);
 
         m_screenCentreY = twips((top + bottom) / 2.0);
@@ -84,7 +89,18 @@ private:
         d.line_Hcent.y2 = Drawing::FloorY;
         d.lblHcent.caption =
             formatLength(double(Drawing::FloorY - m_screenCentreY) / m_in.scale, m_in.units);
+        d.lblHcent.width = paintedTextWidth(d.lblHcent.caption);
         centreOn(d.lblHcent, d.line_Hcent);
+        d.lblVsize.width = paintedTextWidth(d.lblVsize.caption);
+        centreOn(d.lblVsize, d.line_Vsize);
+
+        // A screen raised with its projector: how high its lower edge hangs above the floor.
+        const bool raised = bottom < Drawing::FloorY;
+        d.line_flr_screen = {d.line_Vsize.x1, bottom,           d.line_Vsize.x1, Drawing::FloorY,
+                             DrawColour::Red, LineStyle::Solid, raised};
+        d.lblflr_screen.visible = raised;
+        if (raised)
+            placeHeightLabel(d.lblflr_screen, d.line_flr_screen, bottom);
     }
 
     // The throw line from the lens to the screen centre, and the near distance line with its
@@ -97,7 +113,7 @@ private:
                      Drawing::ScreenPlaneX,
                      m_screenCentreY,
                      DrawColour::DarkGrey,
-                     LineStyle::DashDot,
+                     LineStyle::Solid,
                      true};
         d.lineNear.x1 = m_in.nearStartX;
         d.Line4[20].x1 = d.Line4[20].x2 = m_in.nearStartX;
@@ -114,15 +130,15 @@ private:
         d.nearPicture = picture(entry, x, false, true);
         d.farPicture.visible = false;
 
-        // The height lines stand just left of the picture: to the projector's top (the ceiling
-        // side) and to its underside.
+        // The height lines stand just left of the picture and end at its edges: to the
+        // projector's top (the ceiling side) and to its underside.
         const int left = x - drawnWidth();
-        d.line_flr_proj = {left - 190,       realBottom(),   left - 190, Drawing::FloorY,
-                           DrawColour::Grey, LineStyle::Dot, true};
-        d.line_flr_ceiling = {left - 590,       realTop(),      left - 590, Drawing::FloorY,
-                              DrawColour::Grey, LineStyle::Dot, true};
-        placeHeightLabel(d.lblflr_proj, d.line_flr_proj);
-        placeHeightLabel(d.lblflr_ceiling, d.line_flr_ceiling);
+        d.line_flr_proj = {left - 190,       drawnBottom(),    left - 190, Drawing::FloorY,
+                           DrawColour::Grey, LineStyle::Solid, true};
+        d.line_flr_ceiling = {left - 590,       drawnTop(),       left - 590, Drawing::FloorY,
+                              DrawColour::Grey, LineStyle::Solid, true};
+        placeHeightLabel(d.lblflr_proj, d.line_flr_proj, realBottom());
+        placeHeightLabel(d.lblflr_ceiling, d.line_flr_ceiling, realTop());
         d.lineHoriz_flr_proj = {d.line_flr_proj.x1 - 35,
                                 d.line_flr_proj.y1,
                                 d.line_flr_proj.x1 + 415,
@@ -131,9 +147,9 @@ private:
                                 LineStyle::Dot,
                                 true};
         d.lineHoriz_flr_ceiling = {d.line_flr_ceiling.x1 - 35,
-                                   realTop(),
+                                   drawnTop(),
                                    d.line_flr_ceiling.x1 + 565,
-                                   realTop(),
+                                   drawnTop(),
                                    DrawColour::Grey,
                                    LineStyle::Dot,
                                    true};
@@ -143,19 +159,15 @@ private:
             x,   d.lineHoriz_flr_proj.y1, x, d.Line4[20].y1 - 30, DrawColour::Grey, LineStyle::Dot,
             true};
         d.line_back_proj.visible = false;
-        d.lineCeiling = {0, realTop(), 9000, realTop(), DrawColour::Grey, LineStyle::Dash, true};
+        d.lineCeiling = {0, drawnTop(), 9000, drawnTop(), DrawColour::Grey, LineStyle::Dash, true};
 
-        // Which heights the mounting position calls for.
+        // Which heights the mounting position calls for. The screen's centre height is always
+        // given: a screen raised off the floor is hung by it.
         const bool ceiling = mount == 0;
         const bool floor = mount == 2;
         d.line_flr_proj.visible = d.lblflr_proj.visible = d.lineHoriz_flr_proj.visible = !floor;
         d.lineFlr_HTD.visible = !floor;
-        d.lineCeiling.visible = ceiling;
-        if (realTop() > d.screen_pic.y1) {
-            d.lineCeiling.visible = false;
-            d.line_Hcent.visible = false;
-            d.lblHcent.visible = false;
-        }
+        d.lineCeiling.visible = ceiling && realTop() <= d.screen_pic.y1;
         d.lineFar.visible = false;
         d.Line4[24].visible = false;
         d.Label1[14].visible = d.Label1[15].visible = false;
@@ -185,34 +197,44 @@ private:
 
         drawNearDistance();
 
-        // The height dimension stands beside the projector, on the side with room, and runs
-        // from the floor to the projector's top.
+        // The height dimension stands beside the projector, on the side with room, clear of
+        // the far position's picture, and runs from the floor to the projector's top.
         const int nearX = m_in.nearX;
-        const int side =
-            nearX + 700 > d.screen_pic.x1 - 250 ? nearX - drawnWidth() - 700 : nearX + 700;
-        d.line_flr_proj = {side,           realTop(), side, Drawing::FloorY, DrawColour::Grey,
-                           LineStyle::Dot, true};
-        placeHeightLabel(d.lblflr_proj, d.line_flr_proj);
-        d.lineFlr_HTD = {std::min(side, nearX - drawnWidth()),
-                         realTop(),
+        const int nearLeft = nearX - drawnWidth();
+        const bool leftSide = nearX + 700 > d.screen_pic.x1 - 250;
+        int side = nearX + 700;
+        if (leftSide) {
+            side = nearLeft - 700;
+            if (zoom && side > d.farPicture.left - 60 && side < m_in.farX + 60)
+                side = d.farPicture.left - 700;
+        }
+        d.line_flr_proj = {
+            side, drawnTop(), side, Drawing::FloorY, DrawColour::Grey, LineStyle::Solid, true};
+        placeHeightLabel(d.lblflr_proj, d.line_flr_proj, realTop());
+        d.lineFlr_HTD = {std::min(side, nearLeft),
+                         drawnTop(),
                          std::max(side, nearX),
-                         realTop(),
+                         drawnTop(),
                          DrawColour::Grey,
                          LineStyle::Dot,
                          true};
         d.lineHoriz_flr_proj.visible = false;
-        d.line_flr_ceiling.visible = false;
-        d.lblflr_ceiling.visible = false;
-        d.lineCeiling = {0,
-                         realTop(),
-                         Drawing::ScreenPlaneX,
-                         realTop(),
-                         DrawColour::Grey,
-                         LineStyle::Dash,
-                         m_in.vertical.inverted};
+
+        // Hung from the ceiling: the ceiling line at the projector's top, and how high it is,
+        // beside the projector's own height on the side away from the projector.
+        const bool hung = m_in.vertical.inverted;
+        d.lineCeiling = {0,          drawnTop(),       Drawing::ScreenPlaneX,
+                         drawnTop(), DrawColour::Grey, LineStyle::Dash,
+                         hung};
+        const int ceilingX = leftSide ? side + 350 : side - 350;
+        d.line_flr_ceiling = {ceilingX,         drawnTop(),       ceilingX, Drawing::FloorY,
+                              DrawColour::Grey, LineStyle::Solid, hung};
+        d.lblflr_ceiling.visible = hung;
+        if (hung)
+            placeHeightLabel(d.lblflr_ceiling, d.line_flr_ceiling, realTop());
 
         // Extension line from the near picture down to its dimension line.
-        const int pictureBottom = drawnTop() + drawnHeight();
+        const int pictureBottom = drawnBottom();
         d.lineHoriz_flr_ceiling = {m_in.nearStartX,
                                    pictureBottom + 40,
                                    m_in.nearStartX,
@@ -234,102 +256,88 @@ private:
                             zoom && mount == 0};
     }
 
-    // The distance boxes and the "Min."/"Max." tags share the strip between the floor line and
-    // the ruler with the distance lines, their markers and the pictures' extension lines. Each
-    // takes the first of its places where it hides nothing it is not about.
-    void arrangeUnderFloor()
+    // Every value takes the first of its places where it hides nothing it is not about: no
+    // other value, no picture, no line but its own, and nothing outside the drawing. The
+    // rulers' numbers and the pictures stand where they are; the distance boxes and the
+    // range tags take the strip under the floor line, the heights their dimension lines.
+    void arrangeLabels()
     {
-        struct Box
-        {
-            int left, top, right, bottom;
-            bool meets(const Box &o) const
-            {
-                return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
-            }
-        };
-        std::vector<Box> taken;
-        const auto lineBox = [](const DrawLine &l, int margin) {
-            return Box{std::min(l.x1, l.x2) - margin, std::min(l.y1, l.y2) - margin,
-                       std::max(l.x1, l.x2) + margin, std::max(l.y1, l.y2) + margin};
-        };
         Drawing &d = m_d;
-        for (const DrawLine *l :
-             {&d.lineNear, &d.lineFar, &d.Line4[3], &d.Line4[20], &d.Line4[24],
-              &d.lineHoriz_flr_ceiling, &d.line_back_proj, &d.lineFlr_HTD, &d.Line3, &d.Line2}) {
-            if (l->visible)
-                taken.push_back(lineBox(*l, 6));
-        }
-        for (const DrawPicture *p : {&d.nearPicture, &d.farPicture}) {
-            if (p->visible)
-                taken.push_back({p->left, p->top, p->left + p->width, p->top + p->height});
-        }
+        LabelPlacer placer(d);
 
         // Below the near distance line, and between the floor line and the far one.
         constexpr int LowTop = 4935;
         constexpr int LowHeight = 215;
         constexpr int HighTop = 4690;
         constexpr int HighHeight = 160;
-        const auto widthOf = [](const std::string &caption) {
-            return static_cast<int>(caption.size()) * 95 + 60;
-        };
-        const auto place = [&](DrawLabel &label, std::initializer_list<std::pair<int, int>> spots,
-                               int height) {
+        // Failing its own places, a value moves along the strip, left then right, until it
+        // is free.
+        const auto under = [&](DrawLabel &label, std::initializer_list<std::pair<int, int>> spots,
+                               int height, const DrawLine *own) {
             if (!label.visible)
                 return;
-            label.width = std::max(label.field ? 400 : 0, widthOf(label.caption));
-            const auto heightAt = [&](int top) { return top == HighTop ? HighHeight : height; };
-            for (const auto &[left, top] : spots) {
-                const Box box{left, top, left + label.width, top + heightAt(top)};
-                if (std::none_of(taken.begin(), taken.end(),
-                                 [&](const Box &t) { return box.meets(t); })) {
-                    label.left = left;
-                    label.top = top;
-                    label.height = heightAt(top);
-                    taken.push_back(box);
-                    return;
-                }
+            std::vector<LabelSpot> candidates;
+            for (const auto &[left, top] : spots)
+                candidates.push_back({left, top, top == HighTop ? HighHeight : height});
+            for (int left = spots.begin()->first - 60; left > ShownDrawingArea.left; left -= 60) {
+                candidates.push_back({left, LowTop, height});
+                candidates.push_back({left, HighTop, HighHeight});
             }
-            const auto &[left, top] = *spots.begin(); // nowhere free: where it belongs
-            label.left = left;
-            label.top = top;
-            label.height = heightAt(top);
+            for (int left = spots.begin()->first + 60; left < Drawing::ScreenPlaneX; left += 60) {
+                candidates.push_back({left, LowTop, height});
+                candidates.push_back({left, HighTop, HighHeight});
+            }
+            placer.place(label, candidates, own);
         };
 
         const int nearStart = d.lineNear.x1;
         const int screen = Drawing::ScreenPlaneX;
-        const int w = std::max(400, widthOf(d.hdimbox.caption));
-        place(d.hdimbox,
+        d.hdimbox.width = std::max(400, paintedTextWidth(d.hdimbox.caption));
+        const int w = d.hdimbox.width;
+        under(d.hdimbox,
               {{screen - (screen - nearStart) / 2 - w / 2, LowTop},
                {screen - 30 - w, LowTop},
                {nearStart + 30, LowTop},
                {screen + 60, LowTop}},
-              LowHeight);
-        if (!d.txtHTDFar.visible)
-            return;
-        const int farStart = d.lineFar.x1;
-        const int fw = std::max(400, widthOf(d.txtHTDFar.caption));
-        const int between = farStart + (nearStart - farStart) / 2 - fw / 2;
-        place(d.txtHTDFar,
-              {{between, LowTop},
-               {farStart - 30 - fw, LowTop},
-               {between, HighTop},
-               {farStart - 30 - fw, HighTop}},
-              LowHeight);
-        DrawLabel &min = d.Label1[14];
-        DrawLabel &max = d.Label1[15];
-        const int tag = widthOf(min.caption);
-        place(min,
-              {{nearStart - 30 - tag, LowTop},
-               {nearStart + 30, LowTop},
-               {nearStart + 30, HighTop},
-               {nearStart - 30 - tag, HighTop}},
-              LabelHeight);
-        place(max,
-              {{farStart - 30 - tag, LowTop},
-               {farStart + 30, LowTop},
-               {farStart - 30 - tag, HighTop},
-               {farStart + 30, HighTop}},
-              LabelHeight);
+              LowHeight, &d.lineNear);
+        if (d.txtHTDFar.visible) {
+            const int farStart = d.lineFar.x1;
+            d.txtHTDFar.width = std::max(400, paintedTextWidth(d.txtHTDFar.caption));
+            const int fw = d.txtHTDFar.width;
+            const int between = farStart + (nearStart - farStart) / 2 - fw / 2;
+            under(d.txtHTDFar,
+                  {{between, LowTop},
+                   {farStart - 30 - fw, LowTop},
+                   {between, HighTop},
+                   {farStart - 30 - fw, HighTop},
+                   {farStart + 30, HighTop}},
+                  LowHeight, &d.lineFar);
+            DrawLabel &min = d.Label1[14];
+            DrawLabel &max = d.Label1[15];
+            min.width = paintedTextWidth(min.caption);
+            max.width = paintedTextWidth(max.caption);
+            const int tag = min.width;
+            const int maxTag = max.width;
+            under(min,
+                  {{nearStart - 30 - tag, LowTop},
+                   {nearStart + 30, LowTop},
+                   {nearStart + 30, HighTop},
+                   {nearStart - 30 - tag, HighTop}},
+                  LabelHeight, nullptr);
+            under(max,
+                  {{farStart - 30 - maxTag, LowTop},
+                   {farStart + 30, LowTop},
+                   {farStart - 30 - maxTag, HighTop},
+                   {farStart + 30, HighTop}},
+                  LabelHeight, nullptr);
+        }
+
+        // The heights: on their lines where they are free, else moved along them or beside.
+        placer.placeOnVertical(d.lblVsize, d.line_Vsize);
+        placer.placeOnVertical(d.lblHcent, d.line_Hcent);
+        placer.placeOnVertical(d.lblflr_screen, d.line_flr_screen);
+        placer.placeOnVertical(d.lblflr_proj, d.line_flr_proj);
+        placer.placeOnVertical(d.lblflr_ceiling, d.line_flr_ceiling);
     }
 
     // The arrow head at the screen end of the distance line.
@@ -348,26 +356,28 @@ private:
 
     void drawRulers()
     {
-        // The ticks never move; their numbers follow the scale and the units.
+        // The ticks never move; their numbers follow the scale and the units. Each number is
+        // its tick's value: whole where the step between ticks is whole, else to a tenth, so
+        // that neighbouring numbers always step alike.
         const double across = 60.0 * 20 / m_in.scale;
         const double up = 30.0 * 20 / m_in.scale;
+        const double perInch = m_in.units == Unit::Feet          ? 1.0 / 12
+                               : m_in.units == Unit::Millimetres ? 25.4
+                                                                 : 1.0;
+        const auto whole = [&](double stepInches) {
+            const double step = stepInches * perInch;
+            return m_in.units == Unit::Millimetres || std::abs(step - std::round(step)) < 1e-9;
+        };
+        const char *acrossFormat = whole(across) ? "0" : "0.0";
+        const char *upFormat = whole(up) ? "0" : "0.0";
         for (int k = 1; k <= 13; ++k) {
             if (k == 7)
                 continue;
-            const double inches = k < 7 ? k * across : (k - 7) * up;
-            std::string caption;
-            switch (m_in.units) {
-            case Unit::Inches:
-                caption = formatNumber(inches, "0");
-                break;
-            case Unit::Feet:
-                caption = formatNumber(inches / 12, "0");
-                break;
-            case Unit::Millimetres:
-                caption = std::to_string(static_cast<long long>(inches * 25.4));
-                break;
-            }
-            m_d.Label1[static_cast<std::size_t>(k)].caption = caption;
+            const double value = (k < 7 ? k * across : (k - 7) * up) * perInch;
+            DrawLabel &label = m_d.Label1[static_cast<std::size_t>(k)];
+            label.caption = formatNumber(value, k < 7 ? acrossFormat : upFormat);
+            if (k > 7)
+                label.width = std::max(label.width, paintedTextWidth(label.caption));
         }
     }
 

@@ -120,6 +120,9 @@ private:
             results().throwNearSet = true;
         }
         results().throwDistance = t.throwDistance;
+        // A data projector has no throw angle: what the page keeps must not depend on the
+        // series chosen before it.
+        results().throwAngle = 0.0;
         return t;
     }
 
@@ -328,7 +331,7 @@ private:
                 m_in.sxgaAspectMode == 0 ? "4:3 on 4:3 screen" : "5:4 on 4:3 screen";
         if (s.isCrt())
             view.throwAngleText = formatSingle(static_cast<float>(m_r.results.throwAngle));
-        view.automaticNote = automaticNote();
+        view.notices = notices();
         view.positionEnabled = positionsOffered(s);
         view.checkedPosition = m_in.position;
         view.distanceEnabled = s.isCrt();
@@ -354,20 +357,29 @@ private:
         }
     }
 
-    // The note that belongs to this installation.
-    std::string automaticNote() const
+    // The notes that belong to this installation, the one the Notes field takes first.
+    std::vector<Notice> notices() const
     {
+        std::vector<Notice> out;
         const Selection &s = selection();
         if (s.isCrt()) {
             if (m_in.customAngleActive())
-                return std::string(TiltNote);
-            return m_crtNote;
+                out.push_back({std::string(TiltNote), NoteColour::Red});
+            if (!m_crtNote.empty())
+                out.push_back({m_crtNote, NoteColour::Black});
+            return out;
         }
         if (s.isModel(Model::LX470) && m_mount == MountPosition::Center)
-            return std::string(SpacerNote);
-        if (zoomLens())
-            return std::string(ZoomNote);
-        return {};
+            out.push_back({std::string(SpacerNote), NoteColour::Black});
+        if (zoomLens()) {
+            // Some projectors mark their range with a line at each end of it.
+            const std::string_view family = pictureOf(s).family;
+            const bool twoLines =
+                m_r.view.drawing.line_back_proj.visible &&
+                (family == "Image2" || family == "imgDX520" || family == "imgLX510");
+            out.push_back({std::string(twoLines ? ZoomNoteTwoLines : ZoomNote), NoteColour::Blue});
+        }
+        return out;
     }
 
     const InstallationInputs &m_in;
@@ -384,15 +396,15 @@ private:
 bool isAutomaticNote(std::string_view notes)
 {
     // A new page's marker gives way to the first note of its installation.
-    if (notes.empty() || notes == ZoomNote || notes == TiltNote || notes == SpacerNote ||
-        notes == " New Page")
+    if (notes.empty() || notes == ZoomNote || notes == ZoomNoteTwoLines || notes == TiltNote ||
+        notes == SpacerNote || notes == " New Page")
         return true;
     return std::find(Crt7500Notes.begin(), Crt7500Notes.end(), notes) != Crt7500Notes.end();
 }
 
 NoteColour noteColourOf(std::string_view notes)
 {
-    if (notes == ZoomNote)
+    if (notes == ZoomNote || notes == ZoomNoteTwoLines)
         return NoteColour::Blue;
     if (notes == TiltNote)
         return NoteColour::Red;

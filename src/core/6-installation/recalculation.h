@@ -19,6 +19,20 @@
 
 namespace lumidex {
 
+enum class NoteColour
+{
+    Black,
+    Red,
+    Blue
+};
+
+struct Notice
+{
+    std::string text;
+    NoteColour colour = NoteColour::Black;
+    bool operator==(const Notice &) const = default;
+};
+
 struct InstallationView
 {
     Drawing drawing = Drawing::layout();
@@ -28,8 +42,9 @@ struct InstallationView
     std::string lensLabel;
     std::string aspectModeCaption; // LX-530 only
     std::string throwAngleText;    // CRT series only
-    // The note this installation writes into the Notes field; empty when none.
-    std::string automaticNote;
+    // The notes this installation calls for, in order: the first goes into the Notes field
+    // unless the installer wrote one of his own; the drawing shows the others.
+    std::vector<Notice> notices;
     PositionFlags positionEnabled{};
     MountPosition checkedPosition = MountPosition::Top;
     ThrowPoint checkedThrowPoint = ThrowPoint::LensFront;
@@ -43,18 +58,13 @@ struct InstallationView
     bool operator==(const InstallationView &) const = default;
 };
 
-enum class NoteColour
-{
-    Black,
-    Red,
-    Blue
-};
-
 // The automatic notes a recalculation writes. Text in the Notes field that is none of them
 // (nor empty, nor a new page's " New Page") was written by the installer and is never
 // overwritten.
 inline constexpr std::string_view ZoomNote =
     "Projector can be positioned anywhere along the line indicated.";
+inline constexpr std::string_view ZoomNoteTwoLines =
+    "Projector can be positioned anywhere along the lines indicated.";
 inline constexpr std::string_view TiltNote = " NOTE: Projector Tilt shown may not be correct.";
 inline constexpr std::string_view SpacerNote =
     "Removal of lens spacers is required for this throw angle.";

@@ -3,6 +3,8 @@
 #include "1-state/numbertext.h"
 #include "2-screen/screenmodel.h"
 #include "4-crt/tipswindow.h"
+#include "5-drawing/drawingelements.h"
+#include "5-drawing/labelplacer.h"
 
 #include <algorithm>
 #include <chrono>
@@ -12,6 +14,9 @@ namespace {
 
 constexpr std::array<std::string_view, 3> sizeDefaults{"60", "80", "100"};
 constexpr std::string_view DistanceDefault = "109";
+// Where the drawing's notes start: its top left corner, above everything the drawing places.
+constexpr int NoticeLeft = -40;
+constexpr int NoticeTop = 410;
 
 bool typedKey(char key)
 {
@@ -79,12 +84,43 @@ void ThrowWindow::show(Recalculation &&r)
     // The note belongs to the installation, unless the installer wrote one of his own.
     std::string &notes = m_titleTexts[static_cast<std::size_t>(PageText::Notes)];
     if (isAutomaticNote(notes))
-        notes = m_view.automaticNote;
+        notes = m_view.notices.empty() ? std::string() : m_view.notices.front().text;
+    showNotices();
     endEditing();
     ++m_recalculations;
     notify();
     if (r.showTips)
         showTips();
+}
+
+void ThrowWindow::showNotices()
+{
+    // Every note in force is on the sheet: the one the Notes field holds there, the others
+    // (all of them once the installer writes his own) in the drawing's top left corner.
+    Drawing &d = m_view.drawing;
+    DrawLabel hidden;
+    hidden.visible = false;
+    d.lblNotice.fill(hidden);
+    LabelPlacer placer(d);
+    // A Notes field holding no words of the installer's takes the first note.
+    const bool fieldTakesFirst = isAutomaticNote(notes());
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < m_view.notices.size(); ++i) {
+        const Notice &notice = m_view.notices[i];
+        if ((i == 0 && fieldTakesFirst) || notice.text == notes() || next >= d.lblNotice.size())
+            continue;
+        DrawLabel &label = d.lblNotice[next++];
+        label.caption = notice.text;
+        label.colour = notice.colour == NoteColour::Red    ? DrawColour::Red
+                       : notice.colour == NoteColour::Blue ? DrawColour::Blue
+                                                           : DrawColour::Black;
+        label.width = paintedTextWidth(label.caption);
+        label.visible = true;
+        std::vector<LabelSpot> rows;
+        for (int top = NoticeTop; top + LabelHeight <= Drawing::FloorY; top += LabelHeight + 5)
+            rows.push_back({NoticeLeft, top, LabelHeight});
+        placer.place(label, rows, nullptr);
+    }
 }
 
 void ThrowWindow::showMessage(const MessageText &m)
@@ -357,9 +393,7 @@ bool ThrowWindow::distanceKeyPress(char key)
     if (text.empty())
         text = DistanceDefault;
     inputs().enteredThrowDistance = static_cast<float>(toInches(text, m_state.screen.displayUnits));
-    // The distance is worked out for the position in force; a custom angle gives way to it.
-    inputs().position = mountedAt(inputs());
-    inputs().customAngle.reset();
+    // The distance is worked out for the position in force, a custom angle included.
     endEditing();
     recalculate();
     notify();
@@ -374,6 +408,8 @@ void ThrowWindow::setDistanceText(std::string text)
 void ThrowWindow::setTitleText(PageText field, std::string text)
 {
     m_titleTexts[static_cast<std::size_t>(field)] = std::move(text);
+    if (field == PageText::Notes)
+        showNotices();
 }
 
 // --- pages and projects ------------------------------------------------------------------------
@@ -423,6 +459,7 @@ void ThrowWindow::setTitleTexts(const PageTexts &texts)
 {
     for (PageText t : TitleBlockTexts)
         m_titleTexts[static_cast<std::size_t>(t)] = texts[static_cast<std::size_t>(t)];
+    showNotices();
 }
 
 void ThrowWindow::startNewProject()

@@ -140,6 +140,7 @@ private:
     void show(Recalculation &&r);
     bool askCustomAngle();
     void showMessage(const MessageText &m);
+    void showNotices();
     void showTips();
     void resetScreen(bool fourByThree);
     void requestScreenUpdate(ScreenUpdate code);

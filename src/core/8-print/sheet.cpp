@@ -1,6 +1,7 @@
 #include "8-print/sheet.h"
 
 #include "5-drawing/drawingarea.h"
+#include "5-drawing/figure.h"
 #include "5-drawing/sheetlayout.h"
 #include "7-project/projectdocument.h"
 
@@ -57,19 +58,24 @@ private:
         field("Text1(8)", w.titleText(PageText::Author));
         staticLabel("Label3");
 
+        // A caption goes with its value: where the window hides the value, it hides both.
         panel("fraThrow(1)", w.frameTitle());
-        if (!w.lensLabel().empty())
+        const bool lens = !w.lensLabel().empty();
+        if (lens)
             field("lblLens", w.lensLabel());
         if (!w.aspectModeCaption().empty())
             field("lblAspectRatio", w.aspectModeCaption());
         const std::string angle = w.throwAngleText();
         if (!angle.empty())
             field("lblTA", angle);
-        if (w.inputSignalVisible())
+        if (w.inputSignalVisible()) {
             field("cmbInputSignal", chosenSignal());
-        staticLabel("Label2(0)");
-        staticLabel("Label2(1)");
-        staticLabel("Label2(2)");
+            staticLabel("Label2(0)");
+        }
+        if (!angle.empty())
+            staticLabel("Label2(1)");
+        if (lens)
+            staticLabel("Label2(2)");
 
         panel("fraThrow(0)", "Screen Details");
         field("Text1(13)", w.sizeText(Dimension::Width));
@@ -82,7 +88,7 @@ private:
         panel("fraThrow(3)", {});
         field("Text1(17)", w.titleText(PageText::ApprovedBy));
         field("Text1(18)", w.titleText(PageText::Approval2));
-        field("Text1(19)", w.titleText(PageText::Notes));
+        field("Text1(19)", w.titleText(PageText::Notes), noteRgb(w.notesColour()));
         staticLabel("Label2(12)");
         staticLabel("Label2(13)");
 
@@ -123,11 +129,26 @@ private:
     }
 
     // A field or value label of the panels: a white box with its value centred in it.
-    void field(std::string_view name, const std::string &value)
+    void field(std::string_view name, const std::string &value, std::uint32_t colour = SheetBlack)
     {
         const SheetRectF r = itemRect(name);
         box(name, r, SheetWhite, PanelPen);
         text(name, value, r, TextAlignment::CentredInRect);
+        if (!value.empty())
+            m_elements.back().colour = colour;
+    }
+
+    static std::uint32_t noteRgb(NoteColour colour)
+    {
+        switch (colour) {
+        case NoteColour::Red:
+            return drawColourRgb(DrawColour::Red);
+        case NoteColour::Blue:
+            return drawColourRgb(DrawColour::Blue);
+        case NoteColour::Black:
+            break;
+        }
+        return SheetBlack;
     }
 
     // A caption: plain text from the label's top-left corner.
@@ -180,11 +201,11 @@ private:
 
         if (d.line_flr_proj.visible) {
             line("line_flr_proj", d.line_flr_proj, DrawingPen, S::Dot, true);
-            labelOnLine("lblflr_proj", d.lblflr_proj, d.line_flr_proj);
+            labelOnLine("lblflr_proj", d.lblflr_proj);
         }
         if (d.line_flr_ceiling.visible) {
             line("line_flr_ceiling", d.line_flr_ceiling, DrawingPen, S::Dot, true);
-            labelOnLine("lblflr_ceiling", d.lblflr_ceiling, d.line_flr_ceiling);
+            labelOnLine("lblflr_ceiling", d.lblflr_ceiling);
         }
 
         // The ghost of a zoom lens's farthest position, then the arrows and a CRT projector.
@@ -202,15 +223,30 @@ private:
 
         m_points = 10;
         line("line_Vsize", d.line_Vsize, DrawingPen, S::Solid, true);
-        labelOnLine("lblVsize", d.lblVsize, d.line_Vsize);
+        labelOnLine("lblVsize", d.lblVsize);
         if (d.line_Hcent.visible) {
             line("line_Hcent", d.line_Hcent, DrawingPen, S::Solid, true);
-            labelOnLine("lblHcent", d.lblHcent, d.line_Hcent);
+            labelOnLine("lblHcent", d.lblHcent);
+        }
+        if (d.line_flr_screen.visible) {
+            line("line_flr_screen", d.line_flr_screen, DrawingPen, S::Solid, true);
+            labelOnLine("lblflr_screen", d.lblflr_screen);
         }
 
         // A data projector at its (nearest) position comes last, over the lines.
         if (!isCrtFamily(d.nearPicture.family))
             picture("nearPicture", d.nearPicture);
+
+        // The installation's notes that the Notes field does not hold, in their colours.
+        m_points = 8;
+        for (std::size_t i = 0; i < d.lblNotice.size(); ++i) {
+            const DrawLabel &notice = d.lblNotice[i];
+            if (!notice.visible)
+                continue;
+            labelAt("lblNotice(" + std::to_string(i) + ")", notice, 0);
+            if (!notice.caption.empty())
+                m_elements.back().colour = drawColourRgb(notice.colour);
+        }
     }
 
     // Only one CRT projector stands in the drawing: the first one shown.
@@ -259,10 +295,11 @@ private:
         text(std::move(name), l.caption, r, TextAlignment::TopLeft);
     }
 
-    // A value centred on the middle of its dimension line.
-    void labelOnLine(std::string name, const DrawLabel &l, const DrawLine &on)
+    // A value where the window shows it: on the middle of its dimension line, or where the
+    // drawing moved it to stay clear of the other values.
+    void labelOnLine(std::string name, const DrawLabel &l)
     {
-        const SheetRectF at{m_map.x(on.x1), m_map.y((on.y1 + on.y2) / 2.0), 0, 0};
+        const SheetRectF at{m_map.x(l.left + l.width / 2.0), m_map.y(l.top + l.height / 2.0), 0, 0};
         text(std::move(name), l.caption, at, TextAlignment::CentredOnPoint);
     }
 
