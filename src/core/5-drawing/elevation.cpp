@@ -42,6 +42,7 @@ public:
             drawDataProjector();
         placeArrow();
         drawRulers();
+        drawOtherMountings();
         m_d.hdimbox.caption = m_in.distanceText;
         arrangeLabels();
         return m_d;
@@ -126,7 +127,7 @@ private:
         Drawing &d = m_d;
         const int mount = static_cast<int>(m_in.mount);
         const int x = m_in.nearX;
-        const int entry = m_in.selection.series == Series::CR7500 ? 0 : std::clamp(mount, 0, 2);
+        const int entry = std::clamp(mount, 0, 2);
         d.nearPicture = picture(entry, x, false, true);
         d.farPicture.visible = false;
 
@@ -172,6 +173,34 @@ private:
         d.Line4[24].visible = false;
         d.Label1[14].visible = d.Label1[15].visible = false;
         d.txtHTDFar.visible = false;
+    }
+
+    // The CR-75xx's other mountings at the same distance, as lighter pictures, where they
+    // have room: clear of the projector drawn and of every line but the throw line.
+    void drawOtherMountings()
+    {
+        Drawing &d = m_d;
+        for (std::size_t p = 0; p < m_in.otherMountings.size(); ++p) {
+            const std::optional<VerticalPlacement> &v = m_in.otherMountings[p];
+            if (!v)
+                continue;
+            DrawPicture &ghost = d.crtPictures[p];
+            ghost = picture(static_cast<int>(p), m_in.nearX, true, true);
+            ghost.top = twips(v->drawnTop);
+            ghost.inverted = v->inverted;
+            const LabelPlacer::Box box{ghost.left, ghost.top, ghost.left + ghost.width,
+                                       ghost.top + ghost.height};
+            const DrawPicture &shown = d.nearPicture;
+            const LabelPlacer::Box shownBox{shown.left, shown.top, shown.left + shown.width,
+                                            shown.top + shown.height};
+            bool clear = !box.meets(shownBox) && box.top >= ShownDrawingArea.top &&
+                         box.bottom <= Drawing::FloorY;
+            d.forEachLine([&](std::string_view, const DrawLine &l) {
+                if (clear && l.visible && &l != &d.line_TD && crossesBox(l, box))
+                    clear = false;
+            });
+            ghost.visible = clear;
+        }
     }
 
     void drawDataProjector()

@@ -10,6 +10,8 @@
 #include "5-drawing/drawing.h"
 #include "5-drawing/placement.h"
 
+#include <array>
+#include <optional>
 #include <string>
 
 namespace lumidex {
@@ -23,6 +25,9 @@ struct ElevationInput
     Unit units = Unit::Inches;
     float screenHeight = 0.0f; // inches
     VerticalPlacement vertical;
+    // CR-75xx: where the projector would stand at each other mounting, by position; none where
+    // it has no place beside the screen as drawn.
+    std::array<std::optional<VerticalPlacement>, 3> otherMountings;
     // Lens front of the near (or only) and of the farthest position, and where their distance
     // lines start: the lens front, or the installation hole behind it.
     int nearX = 0;

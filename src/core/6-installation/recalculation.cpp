@@ -199,6 +199,7 @@ private:
         }
         case Series::CR7500: {
             const Crt7500Result r = CalculateCrt7500(width, typed, mount);
+            m_crt7500Angle = CalculateCrt7500(width, typed, 0).throwAngle;
             results().throwAngle = r.throwAngle;
             results().throwDistance = r.distance;
             m_crtNote = r.notes;
@@ -276,10 +277,37 @@ private:
             const VerticalPlacement v = lumidex::placeVertically(
                 position, trueSize(picture, scale), drawnSize(picture, scale), m_screen.height,
                 scale, lensOffset);
-            if (v.fits || scale <= 1)
+            if (v.fits || scale <= 1) {
+                if (selection().isCrt() && selection().series == Series::CR7500)
+                    placeOtherMountings(frontDistance, v);
                 return v;
+            }
             scale = std::max<std::int16_t>(nearestScale(scale * 0.5), 1);
             fitDrawing(frontDistance, false);
+        }
+    }
+
+    // The CR-75xx stands at one distance whatever its mounting: where it would hang from the
+    // ceiling, stand level with the screen's centre and stand on the floor, beside the screen
+    // as it is drawn. A mounting that would need the screen raised has no place beside it.
+    void placeOtherMountings(double frontDistance, const VerticalPlacement &shown)
+    {
+        const PictureGeometry &picture = pictureOf(selection());
+        const int scale = results().drawingScale;
+        for (const MountPosition p :
+             {MountPosition::Top, MountPosition::Center, MountPosition::Bottom}) {
+            if (p == m_mount)
+                continue;
+            // The series' own angle at that mounting: level at the centre.
+            const double angle = p == MountPosition::Center ? 0.0 : m_crt7500Angle;
+            const double rise = std::tan(angle * DegToRad) * frontDistance;
+            const int offset =
+                std::isfinite(rise) ? static_cast<int>(roundHalfEven(std::min(rise, 1e6))) : 0;
+            const VerticalPlacement v =
+                lumidex::placeVertically(p, trueSize(picture, scale), drawnSize(picture, scale),
+                                         m_screen.height, scale, offset);
+            if (v.fits && v.screenBottom == shown.screenBottom)
+                m_otherMountings[static_cast<std::size_t>(p)] = v;
         }
     }
 
@@ -295,6 +323,7 @@ private:
         e.units = m_screen.displayUnits;
         e.screenHeight = m_screen.height;
         e.vertical = v;
+        e.otherMountings = m_otherMountings;
         e.fromHole = holeOffset > 0;
         // Lens-front positions; with the installation hole chosen the dimension lines start
         // at the hole, the model's own offset behind the lens front.
@@ -389,6 +418,8 @@ private:
     Recalculation m_r;
     std::optional<int> m_focusRounded; // CR-7300/CR-7400: the distance in whole inches
     std::string m_crtNote;             // CR-75xx: its lens ring note
+    double m_crt7500Angle = 0;         // CR-75xx: its angle above or below the centre
+    std::array<std::optional<VerticalPlacement>, 3> m_otherMountings; // CR-75xx
 };
 
 } // namespace

@@ -249,15 +249,11 @@ private:
         }
     }
 
-    // Only one CRT projector stands in the drawing: the first one shown.
+    // A CRT projector, with the CR-75xx's other mountings lighter behind it.
     void crtPicture(const Drawing &d)
     {
-        for (std::size_t i = 0; i < d.crtPictures.size(); ++i) {
-            if (d.crtPictures[i].visible && !d.crtPictures[i].family.empty()) {
-                picture("crtPictures(" + std::to_string(i) + ")", d.crtPictures[i]);
-                return;
-            }
-        }
+        for (std::size_t i = 0; i < d.crtPictures.size(); ++i)
+            picture("crtPictures(" + std::to_string(i) + ")", d.crtPictures[i]);
         if (isCrtFamily(d.nearPicture.family))
             picture("nearPicture", d.nearPicture);
     }
