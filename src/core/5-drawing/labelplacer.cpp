@@ -104,20 +104,20 @@ void LabelPlacer::placeOnVertical(DrawLabel &label, const DrawLine &line)
     const int middle = (upper + lower) / 2 - h / 2;
     const auto aboveFloor = [&](int top) { return std::min(top, Drawing::FloorY - h); };
 
-    // Along the line first, nearest the middle first; then beside it, right and left.
+    // Nearest the line's middle first: on the line, then beside it, right and left; then a
+    // little further up or down, and so on.
     constexpr int Step = 60;
     const int reach = std::max(lower - upper, 2400);
     std::vector<LabelSpot> spots;
-    const auto addRow = [&](int left) {
-        spots.push_back({left, aboveFloor(middle), h});
-        for (int shift = Step; shift <= reach; shift += Step) {
-            spots.push_back({left, aboveFloor(middle - shift), h});
-            spots.push_back({left, aboveFloor(middle + shift), h});
-        }
+    const auto addRow = [&](int top) {
+        for (const int left : {x - w / 2, x + 40, x - 40 - w})
+            spots.push_back({left, aboveFloor(top), h});
     };
-    addRow(x - w / 2);
-    addRow(x + 40);
-    addRow(x - 40 - w);
+    addRow(middle);
+    for (int shift = Step; shift <= reach; shift += Step) {
+        addRow(middle - shift);
+        addRow(middle + shift);
+    }
     place(label, spots, &line);
 }
 
