@@ -292,8 +292,10 @@ void Program::showBrightnessSeating()
 
 void Program::openHelp(const lumidex::HelpRequest &request)
 {
-    if (!m_help)
+    if (!m_help) {
         m_help = std::make_unique<HelpWindow>(m_helpFolder);
+        centre(m_help.get());
+    }
     m_help->showRequest(request);
 }
 
