@@ -1,3 +1,4 @@
+#include "5-drawing/sheetlayout.h"
 #include "6-installation/roomwindow.h"
 #include "8-print/printerprofile.h"
 #include "8-print/roomsheet.h"
@@ -173,6 +174,12 @@ TEST_F(RoomWindowTest, CopiedTextAndPrintedPageCarryEveryRow)
         for (const RoomRow &r : s.rows) {
             EXPECT_NE(text.find(r.label + ": " + r.value + "\n"), std::string::npos) << r.label;
             EXPECT_TRUE(onSheet(r.label) && onSheet(r.value)) << r.label;
+        }
+    }
+    // Every line of text ends inside the frame.
+    for (const SheetElement &e : sheet) {
+        if (e.kind == SheetElementKind::Text) {
+            EXPECT_LE(e.rect.top + e.points * 20, SheetHeight) << e.text;
         }
     }
     const auto lines = std::count_if(sheet.begin(), sheet.end(), [](const SheetElement &e) {
