@@ -86,9 +86,11 @@ std::string roomJson(const ScreenState &s, const RoomFigures &f)
 {
     const JsonObject screen = screenJson(s);
     JsonObject needed;
-    needed.add("cinema14fL", numberOrNull(f.lumensForCinema))
-        .add("contrast15", numberOrNull(f.lumensForBasic))
-        .add("contrast50", numberOrNull(f.lumensForAnalytical));
+    needed.add("cinema14fL", numberOrNull(f.lumensForCinema));
+    for (std::size_t i = 0; i < ContrastCategories.size(); ++i) {
+        needed.add("contrast" + formatNumber(ContrastCategories[i].ratio, "0"),
+                   numberOrNull(f.lumensForContrast[i]));
+    }
     JsonObject viewing;
     viewing.add("deg30", number(f.viewingDistances[0]))
         .add("deg36", number(f.viewingDistances[1]))
@@ -110,6 +112,8 @@ std::string roomJson(const ScreenState &s, const RoomFigures &f)
         .add("nits", numberOrNull(f.nits))
         .add("screenLux", numberOrNull(f.screenLux))
         .add("contrast", numberOrNull(f.contrast))
+        .add("contrastCategory",
+             f.contrastCategory ? jsonString(contrastStandard(*f.contrastCategory).name) : "null")
         .add("lumensNeeded", needed.str())
         .add("viewing", viewing.str())
         .add("seats", seats);

@@ -3,6 +3,7 @@
 #include "9-session/version.h"
 
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QSvgWidget>
@@ -13,9 +14,17 @@ AboutWindow::AboutWindow(QWidget *parent) : QWidget(parent, Qt::Dialog)
     setObjectName(QStringLiteral("credits"));
     setWindowTitle(tr("About Lumidex"));
 
-    auto *picture = new QSvgWidget(QStringLiteral(":/lumidex/lumidex.svg"), this);
+    // The maker's two pictures: the emblem as a bitmap beside the title, the product artwork
+    // as a vector picture above the notice.
+    auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image6"));
+    const qreal ratio = devicePixelRatioF();
+    QPixmap emblem = QIcon(QStringLiteral(":/lumidex/lumidex.svg")).pixmap(QSize(64, 64), ratio);
+    picture->setPixmap(emblem);
     picture->setFixedSize(64, 64);
+    auto *artwork = new QSvgWidget(QStringLiteral(":/lumidex/splash.svg"), this);
+    artwork->setObjectName(QStringLiteral("Image7"));
+    artwork->setFixedSize(252, 120); // the artwork's own 21:10
     auto *title = new QLabel(QStringLiteral("Lumidex!"), this);
     title->setObjectName(QStringLiteral("Label1"));
     QFont big = title->font();
@@ -50,6 +59,8 @@ AboutWindow::AboutWindow(QWidget *parent) : QWidget(parent, Qt::Dialog)
     layout->addSpacing(8);
     layout->addWidget(developed);
     layout->addWidget(credit);
+    layout->addSpacing(8);
+    layout->addWidget(artwork, 0, Qt::AlignHCenter);
     layout->addSpacing(8);
     layout->addWidget(notice);
     layout->addWidget(close, 0, Qt::AlignRight);

@@ -54,11 +54,10 @@ QString qt(std::string_view text)
 
 BrightnessSeatingWindow::BrightnessSeatingWindow(const lumidex::InstallationState &state,
                                                  lumidex::Dialogs &dialogs, QWidget *parent)
-    : QDialog(parent), m_room(state), m_dialogs(dialogs)
+    : QWidget(parent, Qt::Window), m_room(state), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("BrightnessSeating"));
     setWindowTitle(qt(lumidex::RoomWindow::Caption));
-    setModal(false);
 
     // Order matters: the connections need every widget and action in place.
     createActions();
@@ -75,7 +74,10 @@ void BrightnessSeatingWindow::createActions()
     m_actions.print->setShortcut(QKeySequence::Print);
     m_actions.help = new QAction(tr("&Help"), this);
     m_actions.help->setShortcut(QKeySequence::HelpContents);
-    addActions({m_actions.copy, m_actions.print, m_actions.help});
+    // Escape closes the window, as it did when it was a dialog.
+    m_actions.close = new QAction(tr("Close"), this);
+    m_actions.close->setShortcut(QKeySequence(Qt::Key_Escape));
+    addActions({m_actions.copy, m_actions.print, m_actions.help, m_actions.close});
 }
 
 void BrightnessSeatingWindow::createCentralWidget()
@@ -196,7 +198,8 @@ void BrightnessSeatingWindow::createConnections()
     connect(m_buttons.copy, &QPushButton::clicked, m_actions.copy, &QAction::trigger);
     connect(m_buttons.print, &QPushButton::clicked, m_actions.print, &QAction::trigger);
     connect(m_buttons.help, &QPushButton::clicked, m_actions.help, &QAction::trigger);
-    connect(m_buttons.close, &QPushButton::clicked, this, &QDialog::close);
+    connect(m_buttons.close, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_actions.close, &QAction::triggered, this, &QWidget::close);
 }
 
 void BrightnessSeatingWindow::refresh()
@@ -249,5 +252,5 @@ bool BrightnessSeatingWindow::eventFilter(QObject *watched, QEvent *event)
         event->ignore();
         return true;
     }
-    return QDialog::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }

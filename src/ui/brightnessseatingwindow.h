@@ -3,7 +3,7 @@
 #include "6-installation/roomwindow.h"
 #include "9-session/help.h"
 
-#include <QDialog>
+#include <QWidget>
 #include <array>
 #include <vector>
 
@@ -16,16 +16,16 @@ namespace lumidex {
 class Dialogs;
 }
 
-// "Brightness and Seating" (modeless): shows lumidex::RoomWindow for the screen in force and
-// forwards what the installer types. The program refreshes it whenever either window changes
-// the screen or the units.
-class BrightnessSeatingWindow : public QDialog
+// "Brightness and Seating", a window of its own: shows lumidex::RoomWindow for the screen in
+// force and forwards what the installer types. The program refreshes it whenever either window
+// changes the screen or the units.
+class BrightnessSeatingWindow : public QWidget
 {
     Q_OBJECT
 
 public:
     BrightnessSeatingWindow(const lumidex::InstallationState &state, lumidex::Dialogs &dialogs,
-                            QWidget *parent);
+                            QWidget *parent = nullptr);
 
     // The screen or the units changed.
     void refresh();
@@ -70,5 +70,6 @@ private:
         QAction *copy = nullptr;
         QAction *print = nullptr;
         QAction *help = nullptr;
+        QAction *close = nullptr;
     } m_actions;
 };

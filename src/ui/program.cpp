@@ -271,18 +271,18 @@ void Program::showInstallationWindow()
 
 BrightnessSeatingWindow *Program::brightnessSeatingWindow() const
 {
-    return m_brightnessSeating;
+    return m_brightnessSeating.get();
 }
 
 void Program::showBrightnessSeating()
 {
     if (!m_brightnessSeating) {
         m_brightnessSeating =
-            new BrightnessSeatingWindow(m_session.state(), m_dialogs, m_main.get());
-        connect(m_brightnessSeating, &BrightnessSeatingWindow::helpRequested, this,
+            std::make_unique<BrightnessSeatingWindow>(m_session.state(), m_dialogs);
+        connect(m_brightnessSeating.get(), &BrightnessSeatingWindow::helpRequested, this,
                 &Program::openHelp);
         m_brightnessSeating->adjustSize();
-        centre(m_brightnessSeating);
+        centre(m_brightnessSeating.get());
     }
     m_brightnessSeating->refresh();
     m_brightnessSeating->show();
@@ -292,8 +292,10 @@ void Program::showBrightnessSeating()
 
 void Program::openHelp(const lumidex::HelpRequest &request)
 {
-    if (!m_help)
+    if (!m_help) {
         m_help = std::make_unique<HelpWindow>(m_helpFolder);
+        centre(m_help.get());
+    }
     m_help->showRequest(request);
 }
 

@@ -11,7 +11,6 @@
 #include "recoverycopy.h"
 
 #include <QObject>
-#include <QPointer>
 #include <memory>
 #include <optional>
 #include <string>
@@ -87,8 +86,10 @@ private:
     TipService *m_tipService = nullptr;
     std::unique_ptr<AboutWindow> m_about;
     SheetPrinting *m_printing = nullptr;
-    QPointer<BrightnessSeatingWindow> m_brightnessSeating; // made when first asked for
-    std::optional<std::string> m_startProject;             // opened by start()
+    // A window of its own beside the calculator (minimised and restored alone), made when
+    // first asked for.
+    std::unique_ptr<BrightnessSeatingWindow> m_brightnessSeating;
+    std::optional<std::string> m_startProject; // opened by start()
     RecoveryCopy m_recovery;
     QTimer *m_recoveryTimer = nullptr;
     lumidex::Project m_keptProject; // the content of the recovery copy last written

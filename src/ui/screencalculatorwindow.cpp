@@ -2,10 +2,10 @@
 
 #include "screenwidgets.h"
 
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
@@ -20,6 +20,22 @@ namespace {
 QString qt(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The access key of a caption, upper case; a null character when it has none.
+QChar mnemonicOf(const QString &caption)
+{
+    const qsizetype at = caption.indexOf(QLatin1Char('&'));
+    return at >= 0 && at + 1 < caption.size() ? caption.at(at + 1).toUpper() : QChar();
+}
+
+// A field caption as shown: without its access key when a menu of the window has that key.
+QString captionShown(const std::string &caption, const QString &menuKeys)
+{
+    QString text = QString::fromStdString(caption);
+    if (const QChar key = mnemonicOf(text); !key.isNull() && menuKeys.contains(key))
+        text.remove(text.indexOf(QLatin1Char('&')), 1);
+    return text;
 }
 
 } // namespace
@@ -51,9 +67,10 @@ void ScreenCalculatorWindow::createActions()
     const std::array<QKeySequence, 3> unitKeys{QKeySequence(Qt::CTRL | Qt::Key_I),
                                                QKeySequence(Qt::CTRL | Qt::Key_F),
                                                QKeySequence(Qt::CTRL | Qt::Key_M)};
-    auto *unitGroup = new QActionGroup(this);
+    // Not an exclusive group: the units are menu check marks like every other choice, and the
+    // calculator keeps exactly one of them checked.
     for (std::size_t i = 0; i < 3; ++i) {
-        m_options.units[i] = new QAction(unitCaptions[i], unitGroup);
+        m_options.units[i] = new QAction(unitCaptions[i], this);
         m_options.units[i]->setCheckable(true);
         m_options.units[i]->setShortcut(unitKeys[i]);
     }
@@ -110,6 +127,10 @@ void ScreenCalculatorWindow::createMenus()
     screen->addAction(m_screen.brightnessSeating);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
+    for (QAction *menu : menuBar()->actions()) {
+        if (const QChar key = mnemonicOf(menu->text()); !key.isNull())
+            m_menuKeys.append(key);
+    }
     help->addAction(m_help.contents);
     help->addSeparator();
     help->addAction(m_help.support);
@@ -142,7 +163,10 @@ void ScreenCalculatorWindow::createCentralWidget()
         edit->setAlignment(Qt::AlignRight);
         edit->setMinimumWidth(90);
         auto *label = new QLabel(central);
-        label->setBuddy(edit);
+        // A caption whose access key a menu already has ("&Height" beside "&Help") gives it
+        // to the menu: Alt+H opens Help, as in every other window.
+        if (captionShown(m_window.field(d).label, m_menuKeys).contains(QLatin1Char('&')))
+            label->setBuddy(edit);
         label->setMinimumWidth(110);
         auto *spinner = new Spinner(central);
         spinner->setObjectName(QStringLiteral("ScreenSpinner%1").arg(index(d)));
@@ -277,7 +301,7 @@ void ScreenCalculatorWindow::refresh()
         p.setColor(QPalette::Text,
                    f.colour == lumidex::TextColour::Red ? QColor(255, 0, 0) : QColor(0, 0, 0));
         edit->setPalette(p);
-        m_labels[index(d)]->setText(QString::fromStdString(f.label));
+        m_labels[index(d)]->setText(captionShown(f.label, m_menuKeys));
         m_spinners[index(d)]->setVisible(f.spinnerVisible);
     }
     m_units->setText(QString::fromStdString(m_window.unitsCaption()));
@@ -291,7 +315,8 @@ void ScreenCalculatorWindow::refresh()
         m_screen.presets[i]->setChecked(int(i) == m_window.checkedPreset());
     m_screen.film->setChecked(m_window.filmChecked());
     m_screen.video->setChecked(!m_window.filmChecked());
-    m_options.units[std::size_t(lumidex::unitIndex(m_window.checkedUnit()))]->setChecked(true);
+    for (std::size_t i = 0; i < m_options.units.size(); ++i)
+        m_options.units[i]->setChecked(int(i) == lumidex::unitIndex(m_window.checkedUnit()));
     m_options.alwaysOnTop->setChecked(m_window.alwaysOnTop());
     m_options.tooltips->setChecked(m_window.tooltipsChecked());
 
@@ -326,17 +351,27 @@ void ScreenCalculatorWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::WindowStateChange) {
         if (isMinimized()) {
+            if (!m_iconTimer->isActive())
+                m_restingIcon = windowIcon(); // the program's own, unless set otherwise
             m_iconTimer->start();
-        } else {
-            if (m_iconTimer->isActive()) {
-                m_iconTimer->stop();
-                setWindowIcon(QIcon()); // back to the program's own icon
-            }
+        } else if (m_iconTimer->isActive()) {
+            m_iconTimer->stop();
+            setWindowIcon(m_restingIcon);
         }
     } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         m_window.activate();
     }
     QMainWindow::changeEvent(event);
+}
+
+void ScreenCalculatorWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Escape from a field or the Calc button: a field's own keys leave it unhandled.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_window.cancelEntry();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void ScreenCalculatorWindow::closeEvent(QCloseEvent *event)

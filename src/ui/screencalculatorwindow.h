@@ -8,7 +8,6 @@
 #include <array>
 
 class QAction;
-class QActionGroup;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -46,6 +45,7 @@ signals:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -99,5 +99,7 @@ private:
 
     QTimer *m_iconTimer = nullptr;
     std::array<QIcon, 3> m_iconFrames;
+    QIcon m_restingIcon; // the title bar's icon before the animation, put back on restoring
+    QString m_menuKeys;  // the access keys of the menu bar, upper case
     bool m_onTop = false;
 };

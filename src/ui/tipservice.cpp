@@ -14,7 +14,7 @@ TipService::TipService(lumidex::Tooltips &tips, const lumidex::InstallationState
                        QObject *parent)
     : QObject(parent), m_tips(tips), m_state(state)
 {
-    m_window = new QLabel;
+    m_window = new QWidget;
     m_window->setObjectName(QStringLiteral("frmHelp"));
     m_window->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
     m_window->setAttribute(Qt::WA_ShowWithoutActivating);
@@ -23,7 +23,11 @@ TipService::TipService(lumidex::Tooltips &tips, const lumidex::InstallationState
     pale.setColor(QPalette::Window, QColor(0xff, 0xff, 0xe0)); // pale yellow
     pale.setColor(QPalette::WindowText, Qt::black);
     m_window->setPalette(pale);
-    m_window->setContentsMargins(1, 0, 1, 0);
+    // The label sits one pixel in from the left and is sized to its text; the window is 4 px
+    // wider and 2 px taller, so that no letter touches its edge.
+    m_label = new QLabel(m_window);
+    m_label->setObjectName(QStringLiteral("Label1"));
+    m_label->move(1, 0);
 }
 
 TipService::~TipService()
@@ -41,6 +45,15 @@ void TipService::attach(QWidget *widget, lumidex::TipControl control)
     widget->setMouseTracking(true);
     widget->installEventFilter(this);
     m_controls.insert(widget, control);
+    watchWindow(widget->window());
+}
+
+void TipService::watchWindow(QWidget *window)
+{
+    if (m_windows.contains(window))
+        return;
+    window->installEventFilter(this);
+    m_windows.insert(window);
 }
 
 void TipService::attachHider(QWidget *widget)
@@ -71,7 +84,12 @@ bool TipService::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::ToolTip && !m_state.tipsEnabled &&
         m_platformTips.contains(watched))
         return true; // tips are switched off: the platform tooltip is not shown
-    if (event->type() == QEvent::MouseMove) {
+    if ((event->type() == QEvent::WindowDeactivate || event->type() == QEvent::Hide) &&
+        m_windows.contains(watched)) {
+        // A tip belongs to the window it explains: it does not stay over the window the
+        // installer went on to.
+        apply(m_tips.hide());
+    } else if (event->type() == QEvent::MouseMove) {
         // A field that only shows a value (the distance box of a data projector) asks for no
         // entry, so it offers no tip.
         const auto *edit = qobject_cast<QLineEdit *>(watched);
@@ -108,14 +126,14 @@ void TipService::apply(lumidex::Tooltips::Action action)
         m_window->hide();
         break;
     case lumidex::Tooltips::Action::Show: {
-        m_window->setText(QString::fromStdString(m_tips.text()));
-        m_window->adjustSize();
+        m_label->setText(QString::fromStdString(m_tips.text()));
+        m_label->adjustSize();
         const QPoint pointer = QCursor::pos();
         const QScreen *screen = QGuiApplication::screenAt(pointer);
         const QRect area = screen ? screen->geometry() : QRect(0, 0, 1920, 1080);
-        const lumidex::TipRect r = lumidex::placeTip(
-            pointer.x() - area.left(), pointer.y() - area.top(), m_window->sizeHint().width() - 4,
-            m_window->sizeHint().height() - 2, area.width(), area.height());
+        const lumidex::TipRect r =
+            lumidex::placeTip(pointer.x() - area.left(), pointer.y() - area.top(), m_label->width(),
+                              m_label->height(), area.width(), area.height());
         m_window->setGeometry(area.left() + r.left, area.top() + r.top, r.width, r.height);
         m_window->show();
         m_window->raise();

@@ -40,11 +40,14 @@ protected:
 
 private:
     void apply(lumidex::Tooltips::Action action);
+    void watchWindow(QWidget *window);
     bool overControl(QObject *hider, QEvent *event) const;
 
     lumidex::Tooltips &m_tips;
     const lumidex::InstallationState &m_state;
-    QLabel *m_window = nullptr;
+    QWidget *m_window = nullptr;
+    QLabel *m_label = nullptr;
+    QSet<QObject *> m_windows; // the windows whose controls have tips
     QHash<QObject *, lumidex::TipControl> m_controls;
     QHash<QObject *, bool> m_hiders; // true: hides on a click, false: on pointer movement
     QSet<QObject *> m_platformTips;

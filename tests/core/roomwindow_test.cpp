@@ -1,3 +1,4 @@
+#include "5-drawing/sheetlayout.h"
 #include "6-installation/roomwindow.h"
 #include "8-print/printerprofile.h"
 #include "8-print/roomsheet.h"
@@ -86,12 +87,32 @@ TEST_F(RoomWindowTest, TypedTextIsReadAsItsLeadingNumberAndRefusalsSayWhy)
         {"gain 0", RoomField::Gain, "0", "lblForCinema", "gain must be more than 0", true},
         {"gain 1.3", RoomField::Gain, "1.3", "lblForCinema", "320 ANSI lumens", false},
         {"no room light", RoomField::Ambient, "", "lblContrast", "dark room", false},
-        {"a dim room", RoomField::Ambient, "20", "lblContrast", "37.3:1, basic decision making",
+        {"a dark room limits no category", RoomField::Ambient, "0", "lblContrastCategory",
+         "full-motion video (dark room)", false},
+        {"a dim room", RoomField::Ambient, "20", "lblContrast", "37.3:1", false},
+        {"a dim room's category", RoomField::Ambient, "20", "lblContrastCategory",
+         "basic decision making", false},
+        {"a home cinema at 61:1 is not yet video", RoomField::Ambient, "12", "lblContrastCategory",
+         "analytical decision making", false},
+        {"a bright room", RoomField::Ambient, "100", "lblContrastCategory", "passive viewing",
          false},
-        {"a bright room", RoomField::Ambient, "100", "lblContrast", "8.3:1, below 15:1", true},
+        {"too bright for any category", RoomField::Ambient, "200", "lblContrastCategory",
+         "none, below 7:1", true},
         {"room light needs", RoomField::Ambient, "100", "lblForAnalytical", "13509 ANSI lumens",
          false},
+        {"room light needs for video", RoomField::Ambient, "100", "lblForFullMotion",
+         "21779 ANSI lumens", false},
         {"no lines", RoomField::Lines, "", "lblArcMinute", "lines must be 1 or more", true},
+        // A text with no number is flagged and used as nothing, never read as 0.
+        {"room light not a number", RoomField::Ambient, "...", "lblContrast",
+         "room light must be a number", true},
+        {"light output not a number", RoomField::Lumens, ".", "lblScreenLux",
+         "light output must be a number", true},
+        {"gain not a number", RoomField::Gain, "..", "lblForCinema", "gain must be a number", true},
+        {"lines not a number", RoomField::Lines, ".", "lblArcMinute", "lines must be a number",
+         true},
+        {"seat not a number", RoomField::NearestSeat, "...", "lblNearestSeat", "must be a number",
+         true},
         {"seat too near", RoomField::NearestSeat, "80", "lblNearestSeat",
          "80.0 in: 57.2\u00B0, outside 26\u00B0 to 50\u00B0", true},
         {"seat cleared", RoomField::NearestSeat, "", "lblNearestSeat", "\u2014", false},
@@ -153,6 +174,12 @@ TEST_F(RoomWindowTest, CopiedTextAndPrintedPageCarryEveryRow)
         for (const RoomRow &r : s.rows) {
             EXPECT_NE(text.find(r.label + ": " + r.value + "\n"), std::string::npos) << r.label;
             EXPECT_TRUE(onSheet(r.label) && onSheet(r.value)) << r.label;
+        }
+    }
+    // Every line of text ends inside the frame.
+    for (const SheetElement &e : sheet) {
+        if (e.kind == SheetElementKind::Text) {
+            EXPECT_LE(e.rect.top + e.points * 20, SheetHeight) << e.text;
         }
     }
     const auto lines = std::count_if(sheet.begin(), sheet.end(), [](const SheetElement &e) {

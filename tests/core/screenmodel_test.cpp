@@ -102,6 +102,18 @@ TEST(HardLimitReset, FourByThreeGivesExactlyHundredEightySixty)
     EXPECT_EQ(s.height, 60.0f);
 }
 
+// After a reset every field shows the colour of the reset screen. Before, a field the check had
+// already coloured red stayed red beside the in-range 100/80/60.
+TEST(HardLimitReset, ResetScreenTakesItsOwnColours)
+{
+    ScreenState s = screenOf(200, 40000, 4.0f / 3.0f); // height red in group D, width too wide
+    s.diagonal = 100;
+    const RangeResult r = checkRecommendedRange(s, RangeGroup::D);
+    EXPECT_TRUE(r.reset);
+    for (const auto &colour : r.colours)
+        EXPECT_EQ(colour, TextColour::Black);
+}
+
 TEST(HardLimitReset, NotANumberIsReset)
 {
     ScreenState s = screenOf(NAN, 80, 4.0f / 3.0f);

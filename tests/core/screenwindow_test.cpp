@@ -171,6 +171,44 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"blank", ' ', false, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
+// Delete, Backspace on a selection, cut and paste reach the window as the field's new text, and
+// start an entry as a typed digit does. Before, an emptied field sat beside "Layout", which
+// handed over a screen the fields no longer showed.
+TEST_F(ScreenWindowTest, AnEmptiedFieldIsAnEntryNotAScreenToHandOver)
+{
+    start();
+    typeFresh(Dimension::Diagonal, "150");
+    enter(Dimension::Diagonal);
+    window.setFieldText(Dimension::Diagonal, "");
+    EXPECT_EQ(window.calcCaption(), "&ReCalculate");
+    EXPECT_FALSE(window.field(Dimension::Width).enabled);
+    EXPECT_FALSE(window.field(Dimension::Height).enabled);
+    window.calc(); // the empty diagonal takes its default
+    EXPECT_FLOAT_EQ(screen().diagonal, 100.0f);
+    EXPECT_EQ(text(Dimension::Width), "80");
+    EXPECT_EQ(host.handOffs, 0);
+    window.calc();
+    EXPECT_EQ(host.handOffs, 1);
+}
+
+TEST_F(ScreenWindowTest, EscapeDropsTheEntryInProgressOnly)
+{
+    start(parseSwitches("/mf"));
+    typeFresh(Dimension::Width, "9");
+    window.cancelEntry();
+    EXPECT_EQ(window.calcCaption(), "&Layout");
+    EXPECT_EQ(text(Dimension::Width), "6.7");
+    EXPECT_FLOAT_EQ(screen().width, 80.0f);
+    for (Dimension d : AllDimensions)
+        EXPECT_TRUE(window.field(d).enabled);
+    // Determine Aspect Ratio has its own way out, Cancel.
+    window.enterDetermineMode();
+    typeFresh(Dimension::Width, "9");
+    window.cancelEntry();
+    EXPECT_EQ(window.calcCaption(), "&Cancel");
+    EXPECT_EQ(text(Dimension::Width), "9");
+}
+
 TEST_F(ScreenWindowTest, EmptyWidthInMillimetresTakesEightyMillimetres)
 {
     start(parseSwitches("/mm"));

@@ -35,18 +35,38 @@ struct BrightnessCase
     const char *nits;
     const char *contrast;
     const char *forCinema;
-    const char *forBasic;
-    const char *forAnalytical;
+    std::array<const char *, 4> forContrast; // 7:1, 15:1, 50:1, 80:1
 };
 
 TEST(ViewingRoom, BrightnessAndContrastAsWorkedByHand)
 {
     const BrightnessCase cases[] = {
-        {"100-inch 16:9, 2000 lumens, dark room", 100, 16.0f / 9.0f, 2000, 1.0, 0, "29.67", "67.4",
-         "231", "none", "415.4", "none", "none"},
-        // 80 x 60 in = 33.33 sq ft = 3.0968 m2: 968.7 lux from the projector over 100 lux.
-        {"100-inch 4:3, 3000 lumens, gain 1.3, 100 lux", 100, 4.0f / 3.0f, 3000, 1.3, 100, "33.33",
-         "117.0", "401", "10.7", "359.0", "4335.5", "15174.2"},
+        {"100-inch 16:9, 2000 lumens, dark room",
+         100,
+         16.0f / 9.0f,
+         2000,
+         1.0,
+         0,
+         "29.67",
+         "67.4",
+         "231",
+         "none",
+         "415.4",
+         {"none", "none", "none", "none"}},
+        // 80 x 60 in = 33.33 sq ft = 3.0968 m2: 968.7 lux from the projector over 100 lux, and
+        // (ratio - 1) x 309.68 lumens for each contrast.
+        {"100-inch 4:3, 3000 lumens, gain 1.3, 100 lux",
+         100,
+         4.0f / 3.0f,
+         3000,
+         1.3,
+         100,
+         "33.33",
+         "117.0",
+         "401",
+         "10.7",
+         "359.0",
+         {"1858.1", "4335.5", "15174.2", "24464.5"}},
     };
     for (const BrightnessCase &c : cases) {
         SCOPED_TRACE(c.name);
@@ -57,8 +77,8 @@ TEST(ViewingRoom, BrightnessAndContrastAsWorkedByHand)
         EXPECT_EQ(shown(f.nits, "0"), c.nits);
         EXPECT_EQ(shown(f.contrast, "0.0"), c.contrast);
         EXPECT_EQ(shown(f.lumensForCinema, "0.0"), c.forCinema);
-        EXPECT_EQ(shown(f.lumensForBasic, "0.0"), c.forBasic);
-        EXPECT_EQ(shown(f.lumensForAnalytical, "0.0"), c.forAnalytical);
+        for (std::size_t i = 0; i < c.forContrast.size(); ++i)
+            EXPECT_EQ(shown(f.lumensForContrast[i], "0.0"), c.forContrast[i]) << i;
     }
 }
 
@@ -91,11 +111,16 @@ TEST(ViewingRoom, RatingsChangeAtTheReferences)
     };
     for (const auto &[nits, rating] : luminance)
         EXPECT_EQ(rateLuminance(nits), rating) << nits;
-    const std::pair<double, ContrastRating> contrast[] = {
-        {14.99, ContrastRating::BelowBasic},
-        {15, ContrastRating::Basic},
-        {49.99, ContrastRating::Basic},
-        {50, ContrastRating::Analytical},
+    using enum ContrastCategory;
+    const std::pair<double, std::optional<ContrastCategory>> contrast[] = {
+        {6.99, std::nullopt},
+        {7, PassiveViewing},
+        {14.99, PassiveViewing},
+        {15, BasicDecisionMaking},
+        {49.99, BasicDecisionMaking},
+        {50, AnalyticalDecisionMaking},
+        {79.99, AnalyticalDecisionMaking},
+        {80, FullMotionVideo},
     };
     for (const auto &[ratio, rating] : contrast)
         EXPECT_EQ(rateContrast(ratio), rating) << ratio;
@@ -112,7 +137,7 @@ struct RefusalCase
     bool luminance;    // foot-lamberts and nits
     bool screenLux;    // light from the projector
     bool contrast;     // the picture's contrast in the room light
-    bool forContrast;  // lumens for 15:1 and 50:1
+    bool forContrast;  // lumens for each contrast category
     bool forCinema;    // lumens for 14 fL
     bool arcMinute;    // where lines blend
     std::size_t seats; // seats kept
@@ -186,8 +211,8 @@ TEST(ViewingRoom, MissingOrRefusedInputsLeaveOutWhatNeedsThem)
         EXPECT_EQ(f.cinema.has_value(), c.luminance);
         EXPECT_EQ(f.screenLux.has_value(), c.screenLux);
         EXPECT_EQ(f.contrast.has_value(), c.contrast);
-        EXPECT_EQ(f.lumensForBasic.has_value(), c.forContrast);
-        EXPECT_EQ(f.lumensForAnalytical.has_value(), c.forContrast);
+        for (const auto &lumens : f.lumensForContrast)
+            EXPECT_EQ(lumens.has_value(), c.forContrast);
         EXPECT_EQ(f.lumensForCinema.has_value(), c.forCinema);
         EXPECT_EQ(f.arcMinuteDistance.has_value(), c.arcMinute);
         EXPECT_EQ(f.seats.size(), c.seats);

@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QTest>
+#include <QWindow>
 
 using lumidex::RoomField;
 using lumidex::fakes::ScriptedDialogs;
@@ -51,6 +52,12 @@ private slots:
         QVERIFY(w && w->isVisible());
         QVERIFY(!w->isModal());
         QCOMPARE(w->windowTitle(), QStringLiteral("Brightness and Seating"));
+        // A window of its own: minimising it leaves the calculator, which is not its owner.
+        QVERIFY(w->isWindow() && !w->parentWidget());
+        QVERIFY(!w->windowHandle()->transientParent());
+        w->showMinimized();
+        QVERIFY(!program.mainWindow()->isMinimized());
+        w->showNormal();
 
         // Typed by keyboard: Tab moves from field to field in reading order.
         w->activateWindow();

@@ -13,11 +13,13 @@
 #include <QDialog>
 #include <QFile>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -135,6 +137,11 @@ private slots:
         QVERIFY(program.helpWindow()->currentText().contains("LX-460"));
         program.openHelp(lumidex::HelpRequest::contents());
         QVERIFY(program.helpWindow()->currentText().contains("Lumidex Help Contents"));
+        // Centred like every other window.
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const QPoint offCentre = program.helpWindow()->frameGeometry().center() - area.center();
+        QVERIFY2(offCentre.manhattanLength() <= 4,
+                 qPrintable(QStringLiteral("%1 %2").arg(offCentre.x()).arg(offCentre.y())));
     }
 
     void missingHelpIsExplainedAndTheProgramCarriesOn()
@@ -163,10 +170,19 @@ private slots:
         QVERIFY(tip);
         QTest::mouseMove(ratio, QPoint(5, 5));
         QTRY_VERIFY(tip->isVisible());
-        QCOMPARE(static_cast<QLabel *>(tip)->text(),
-                 QStringLiteral("Double click to cycle through aspect ratios"));
+        auto *text = tip->findChild<QLabel *>("Label1");
+        QCOMPARE(text->text(), QStringLiteral("Double click to cycle through aspect ratios"));
+        // The label one pixel in, the window 4 px wider and 2 px taller than it.
+        QCOMPARE(text->pos(), QPoint(1, 0));
+        QCOMPARE(tip->size(), text->size() + QSize(4, 2));
         QTest::mouseMove(preview, QPoint(10, 10));
         QTRY_VERIFY(!tip->isVisible());
+        // A tip does not stay over the window the installer goes on to.
+        QTest::mouseMove(ratio, QPoint(5, 5));
+        QTRY_VERIFY(tip->isVisible());
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(program.mainWindow(), &deactivate);
+        QVERIFY(!tip->isVisible());
         program.state().tipsEnabled = false;
         QTest::mouseMove(ratio, QPoint(6, 6));
         QTest::qWait(20);
@@ -206,7 +222,7 @@ private slots:
             QTRY_VERIFY(!tip->isVisible());
             QTest::mouseMove(caption, QPoint(5, 5));
             QTRY_VERIFY2(tip->isVisible(), name);
-            QVERIFY(static_cast<QLabel *>(tip)->text().startsWith("Double click to cycle"));
+            QVERIFY(tip->findChild<QLabel *>("Label1")->text().startsWith("Double click to cycle"));
         }
     }
 
@@ -320,6 +336,8 @@ private slots:
         QVERIFY(about && about->isVisible());
         QVERIFY(!about->isModal());
         QCOMPARE(about->findChild<QLabel *>("lblVersion")->text(), QStringLiteral("Version 3.21"));
+        QVERIFY(!about->findChild<QLabel *>("Image6")->pixmap().isNull()); // the bitmap
+        QVERIFY(about->findChild<QWidget *>("Image7")->isVisible());       // the vector picture
         const QPoint where = about->pos();
         about->findChild<QPushButton *>("Command6")->click();
         QVERIFY(!about->isVisible());

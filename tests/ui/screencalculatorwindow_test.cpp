@@ -3,9 +3,12 @@
 #include "scripteddialogs.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyleOptionMenuItem>
 #include <QTest>
 #include <QToolButton>
 
@@ -109,6 +112,103 @@ private slots:
         QCOMPARE(m_window->calcButton()->text(), QStringLiteral("&Layout"));
         QVERIFY(m_window->field(Dimension::Width)->isEnabled());
         QVERIFY(m_window->calcButton()->hasFocus());
+    }
+
+    // Every way of changing a field's text goes through the same rule as a typed digit. Before,
+    // Delete and the rest emptied the field beside a "&Layout" that handed over the old screen.
+    void everyEditStartsAnEntry_data()
+    {
+        QTest::addColumn<QString>("edit");
+        for (const char *edit :
+             {"Delete", "Backspace on a selection", "Ctrl+X", "Ctrl+V", "middle-click paste"})
+            QTest::newRow(edit) << QString::fromLatin1(edit);
+    }
+
+    void everyEditStartsAnEntry()
+    {
+        QFETCH(QString, edit);
+        DimensionEdit *diag = m_window->field(Dimension::Diagonal);
+        diag->setFocus();
+        diag->selectAll();
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        if (edit == "Delete") {
+            QTest::keyClick(diag, Qt::Key_Delete);
+        } else if (edit == "Backspace on a selection") {
+            QTest::keyClick(diag, Qt::Key_Backspace);
+        } else if (edit == "Ctrl+X") {
+            QTest::keyClick(diag, Qt::Key_X, Qt::ControlModifier);
+        } else if (edit == "Ctrl+V") {
+            clipboard->setText(QStringLiteral("120"));
+            QTest::keyClick(diag, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            if (!clipboard->supportsSelection())
+                QSKIP("this platform has no selection to paste");
+            clipboard->setText(QStringLiteral("120"), QClipboard::Selection);
+            QTest::mouseClick(diag, Qt::MiddleButton, {}, QPoint(4, 4));
+        }
+        QVERIFY(diag->text() != QStringLiteral("100"));
+        QCOMPARE(m_window->calcButton()->text(), QStringLiteral("&ReCalculate"));
+        QVERIFY(!m_window->field(Dimension::Width)->isEnabled());
+        QVERIFY(!m_window->field(Dimension::Height)->isEnabled());
+        // Calc enters the field: the screen shown is the screen handed over next.
+        QTest::mouseClick(m_window->calcButton(), Qt::LeftButton);
+        QCOMPARE(m_window->calcButton()->text(), QStringLiteral("&Layout"));
+        QCOMPARE(m_window->field(Dimension::Diagonal)->text(),
+                 QString::number(double(m_state.screen.diagonal)));
+        QCOMPARE(m_host.handOffs, 0);
+    }
+
+    void escapeLeavesTheEntry()
+    {
+        DimensionEdit *width = m_window->field(Dimension::Width);
+        width->setFocus();
+        width->selectAll();
+        QTest::keyClicks(width, "95");
+        QTest::keyClick(width, Qt::Key_Escape);
+        QCOMPARE(m_window->calcButton()->text(), QStringLiteral("&Layout"));
+        QCOMPARE(width->text(), QStringLiteral("80"));
+        QVERIFY(m_window->field(Dimension::Height)->isEnabled());
+    }
+
+    // "&Height" and "&Help" share the H: the menu has it, as in every other window.
+    void altHOpensTheHelpMenu()
+    {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_window->field(Dimension::Diagonal)->setFocus();
+        QCOMPARE(m_window->fieldLabel(Dimension::Height)->text(), QStringLiteral("Height"));
+        QMenu *help = m_window->menuBar()->actions().last()->menu();
+        QTest::keyClick(m_window.get(), Qt::Key_H, Qt::AltModifier);
+        QTRY_VERIFY(help->isVisible());
+        QVERIFY(!m_window->field(Dimension::Height)->hasFocus());
+        help->close();
+    }
+
+    void restoringAfterTheAnimationBringsBackTheProgramIcon()
+    {
+        const QIcon own(QStringLiteral(":/lumidex/lumidex.svg"));
+        QApplication::setWindowIcon(own);
+        m_window->showMinimized();
+        QTest::qWait(1100); // one frame of the animation
+        QVERIFY(m_window->windowIcon().cacheKey() != own.cacheKey());
+        m_window->showNormal();
+        QCOMPARE(m_window->windowIcon().cacheKey(), own.cacheKey());
+    }
+
+    // The units are menu check marks, not radio bullets.
+    void unitsShowCheckMarks()
+    {
+        struct Probe : QMenu
+        {
+            using QMenu::initStyleOption;
+        } probe;
+        for (const char *unit : {"&Inches", "&Feet", "&Metric"}) {
+            QAction *a = findAction(m_window.get(), unit);
+            probe.addAction(a);
+            QStyleOptionMenuItem option;
+            probe.initStyleOption(&option, a);
+            QCOMPARE(option.checkType, QStyleOptionMenuItem::NonExclusive);
+        }
     }
 
     void outOfRangeFieldsTurnRed()

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace lumidex {
@@ -48,6 +49,11 @@ Decimal toDecimal(double magnitude, int significant)
 
 double leadingNumber(std::string_view text)
 {
+    return leadingNumberIfAny(text).value_or(0.0);
+}
+
+std::optional<double> leadingNumberIfAny(std::string_view text)
+{
     std::string clean;
     clean.reserve(text.size());
     for (char c : text) {
@@ -78,7 +84,7 @@ double leadingNumber(std::string_view text)
         }
     }
     if (!anyDigit)
-        return 0.0;
+        return std::nullopt;
     if (i < clean.size() &&
         (clean[i] == 'e' || clean[i] == 'E' || clean[i] == 'd' || clean[i] == 'D')) {
         std::size_t j = i + 1;

@@ -3,6 +3,7 @@
 // How typed text becomes a number and how numbers become field text. Installers' values have
 // always been read and shown this way, so stored projects and printed sheets depend on it.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,9 @@ namespace lumidex {
 // and "" read 0). An exponent ("1e3", "2D2") is understood. Never throws; a number too large
 // for a double reads as infinity, so callers that store it must check it.
 double leadingNumber(std::string_view text);
+// The same, or nothing when the text does not start with a number at all ("", "...", "abc"),
+// for a field where a value of 0 means something.
+std::optional<double> leadingNumberIfAny(std::string_view text);
 
 // True when the whole text (blanks around it aside) is one number: "14", "-2.5", "1e3".
 bool isNumeric(std::string_view text);

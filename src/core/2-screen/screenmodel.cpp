@@ -88,6 +88,14 @@ RangeResult checkRecommendedRange(ScreenState &screen, RangeGroup group)
             break;
         }
     }
+    if (result.reset) {
+        // The screen the installer now has is the reset one: each field takes its colour, so
+        // that a field red for the refused size does not stay red for an in-range one.
+        for (const auto &[dim, range] : order) {
+            result.colours[static_cast<std::size_t>(dim)] =
+                range.contains(screen.value(dim)) ? TextColour::Black : TextColour::Red;
+        }
+    }
     return result;
 }
 

@@ -50,7 +50,7 @@ RangeGroup rangeGroupOf(const Selection &selection);
 const GroupRanges &recommendedRanges(RangeGroup group);
 
 // What the range check decided: the colour of each field it reached, and whether the screen
-// was outside the hard limits and reset (the check stops at that field).
+// was outside the hard limits and reset (then every field has the colour of the reset screen).
 struct RangeResult
 {
     std::array<std::optional<TextColour>, 3> colours{}; // indexed by Dimension

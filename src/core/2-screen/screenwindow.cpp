@@ -126,7 +126,26 @@ bool ScreenWindow::keyPress(Dimension d, char key)
     }
     if (key < 46 || key > 57)
         return false;
+    noteEdit(d);
+    notify();
+    return true;
+}
 
+void ScreenWindow::setFieldText(Dimension d, std::string text)
+{
+    std::string &shown = m_fields[index(d)].text;
+    if (shown == text)
+        return;
+    shown = std::move(text);
+    // Delete, Backspace, cut and paste change the value as much as a typed digit does, so they
+    // start an entry the same way: otherwise the emptied field would sit beside a "Layout" that
+    // hands over the screen it no longer shows.
+    noteEdit(d);
+    notify();
+}
+
+void ScreenWindow::noteEdit(Dimension d)
+{
     if (m_determineMode) {
         m_entered[index(d)] = true;
         for (Dimension other : AllDimensions) {
@@ -145,13 +164,33 @@ bool ScreenWindow::keyPress(Dimension d, char key)
                 m_fields[index(other)].enabled = false;
         }
     }
-    notify();
-    return true;
 }
 
-void ScreenWindow::setFieldText(Dimension d, std::string text)
+void ScreenWindow::cancelEntry()
 {
-    m_fields[index(d)].text = std::move(text);
+    if (m_determineMode || m_calcCaption != caption::ReCalculate)
+        return;
+    for (Dimension d : AllDimensions) {
+        ScreenField &f = m_fields[index(d)];
+        f.text = formatDimension(m_state.screen.value(d), m_state.screen.unit(d));
+        f.enabled = true;
+    }
+    m_calcCaption = caption::Layout;
+    notify();
+}
+
+void ScreenWindow::showScreenInForce()
+{
+    for (Dimension d : AllDimensions) {
+        ScreenField &f = m_fields[index(d)];
+        const float v = m_state.screen.value(d);
+        const Unit unit = m_state.screen.unit(d);
+        // A field Shift+clicked to inches shows the stored value in full, which is the same
+        // screen.
+        if (f.text != formatDimension(v, unit) &&
+            !(unit == Unit::Inches && f.text == formatSingle(v)))
+            f.text = formatDimension(v, unit);
+    }
 }
 
 void ScreenWindow::applyFieldEntry(Dimension d)
@@ -440,6 +479,8 @@ void ScreenWindow::calc()
 
 void ScreenWindow::handOff()
 {
+    // What the installation window is given is what the fields show.
+    showScreenInForce();
     if (m_handingBack) {
         m_host.recalculateInstallation();
         return;

@@ -70,8 +70,11 @@ public:
     // A character typed into a field. Returns true when the character goes into the field's
     // text (digits, ".", "/" and Backspace); every other key is discarded.
     bool keyPress(Dimension field, char key);
-    // The field's text after the user edited it (the window keeps the editing itself).
+    // The field's text after the user edited it (the window keeps the editing itself). An edit
+    // by any key, cut or paste starts an entry as a typed character does.
     void setFieldText(Dimension field, std::string text);
+    // Escape: an entry in progress is dropped; the fields show the screen in force again.
+    void cancelEntry();
     void spinUp(Dimension field);
     void spinDown(Dimension field);
     void shiftClick(Dimension field);
@@ -123,6 +126,8 @@ public:
 private:
     static std::size_t index(Dimension d) { return static_cast<std::size_t>(d); }
     void redisplay(const RangeResult &result);
+    void noteEdit(Dimension d);
+    void showScreenInForce();
     void applyFieldEntry(Dimension d);
     void handOff();
     void applyPreset(int index);

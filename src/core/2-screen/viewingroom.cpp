@@ -49,13 +49,19 @@ CinemaRating rateLuminance(double nits)
     return CinemaRating::AboutRight;
 }
 
-ContrastRating rateContrast(double contrast)
+const ContrastStandard &contrastStandard(ContrastCategory category)
 {
-    if (contrast >= AnalyticalContrast)
-        return ContrastRating::Analytical;
-    if (contrast >= BasicContrast)
-        return ContrastRating::Basic;
-    return ContrastRating::BelowBasic;
+    return ContrastCategories[static_cast<std::size_t>(category)];
+}
+
+std::optional<ContrastCategory> rateContrast(double contrast)
+{
+    std::optional<ContrastCategory> met;
+    for (const ContrastStandard &standard : ContrastCategories) {
+        if (contrast >= standard.ratio)
+            met = standard.category;
+    }
+    return met;
 }
 
 bool seatOutsideComfort(double angle)
@@ -100,13 +106,16 @@ RoomFigures evaluateRoom(const ScreenState &screen, const RoomInputs &inputs)
         f.screenLux = finite(*inputs.lumens / f.areaSqM);
         if (f.screenLux && roomLit) {
             f.contrast = (*f.screenLux + inputs.ambientLux) / inputs.ambientLux;
-            f.contrastRating = rateContrast(*f.contrast);
+            f.contrastCategory = rateContrast(*f.contrast);
         }
     }
     if (roomLit) {
-        f.lumensForBasic = finite(lumensForContrast(BasicContrast, inputs.ambientLux, f.areaSqM));
-        f.lumensForAnalytical =
-            finite(lumensForContrast(AnalyticalContrast, inputs.ambientLux, f.areaSqM));
+        for (std::size_t i = 0; i < ContrastCategories.size(); ++i) {
+            f.lumensForContrast[i] = finite(
+                lumensForContrast(ContrastCategories[i].ratio, inputs.ambientLux, f.areaSqM));
+        }
+    } else if (!refused.ambient) {
+        f.contrastCategory = ContrastCategory::FullMotionVideo;
     }
 
     for (std::size_t i = 0; i < ViewingAngles.size(); ++i)

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace lumidex {
@@ -23,10 +24,31 @@ inline constexpr double CinemaFootLamberts = 14.0;
 inline constexpr double CinemaNits = 48.0;
 inline constexpr double CinemaToleranceNits = 10.2;
 
-// ANSI/AVIXA image contrast: 15:1 for basic decision making (reading, presentations), 50:1
-// for analytical decision making (detailed images).
-inline constexpr double BasicContrast = 15.0;
-inline constexpr double AnalyticalContrast = 50.0;
+// The four categories of the ANSI/AVIXA projected-image contrast standard, from the least
+// demanding up: the lowest contrast each viewing task needs.
+enum class ContrastCategory
+{
+    PassiveViewing,           // 7:1, signage and pictures only glanced at
+    BasicDecisionMaking,      // 15:1, reading text, presentations
+    AnalyticalDecisionMaking, // 50:1, detailed images, spreadsheets
+    FullMotionVideo,          // 80:1, film and video, the home cinema's goal
+};
+
+struct ContrastStandard
+{
+    ContrastCategory category;
+    double ratio;
+    std::string_view name;
+};
+
+inline constexpr std::array<ContrastStandard, 4> ContrastCategories{{
+    {ContrastCategory::PassiveViewing, 7.0, "passive viewing"},
+    {ContrastCategory::BasicDecisionMaking, 15.0, "basic decision making"},
+    {ContrastCategory::AnalyticalDecisionMaking, 50.0, "analytical decision making"},
+    {ContrastCategory::FullMotionVideo, 80.0, "full-motion video"},
+}};
+
+const ContrastStandard &contrastStandard(ContrastCategory category);
 
 // Horizontal viewing angles, in degrees: the picture fills 30 degrees at the SMPTE EG 18
 // minimum, 36 degrees from the farthest seat for THX, 40 degrees as homes usually recommend.
@@ -54,13 +76,6 @@ enum class CinemaRating
     Brighter
 };
 
-enum class ContrastRating
-{
-    BelowBasic,
-    Basic,
-    Analytical
-};
-
 struct SeatView
 {
     double distance = 0; // inches
@@ -70,7 +85,7 @@ struct SeatView
 
 // Each figure is absent when what it needs is missing or refused: a light output that is not
 // above 0, a gain that is not above 0, room light below 0 (no room light at all gives no
-// contrast), fewer than one line. Distances are in inches.
+// contrast ratio), fewer than one line, or any of them not a number. Distances are in inches.
 struct RoomFigures
 {
     double areaSqFt = 0;
@@ -80,10 +95,12 @@ struct RoomFigures
     std::optional<CinemaRating> cinema;
     std::optional<double> screenLux;
     std::optional<double> contrast;
-    std::optional<ContrastRating> contrastRating;
+    // The highest category the contrast meets; none below the least of them or when the
+    // contrast is unknown. A dark room sets the contrast no limit: full-motion video.
+    std::optional<ContrastCategory> contrastCategory;
     std::optional<double> lumensForCinema;
-    std::optional<double> lumensForBasic;
-    std::optional<double> lumensForAnalytical;
+    // For each of ContrastCategories, in a lit room.
+    std::array<std::optional<double>, 4> lumensForContrast{};
     std::array<double, 3> viewingDistances{}; // for ViewingAngles
     std::optional<double> arcMinuteDistance;  // beyond it one line blends into the next
     std::vector<SeatView> seats;              // the seats above 0, in the order given
@@ -108,7 +125,8 @@ double viewingDistance(double width, double degrees);
 double viewingAngle(double width, double distance);
 
 CinemaRating rateLuminance(double nits);
-ContrastRating rateContrast(double contrast);
+// The highest category `contrast` meets; none below 7:1.
+std::optional<ContrastCategory> rateContrast(double contrast);
 bool seatOutsideComfort(double angle);
 
 } // namespace lumidex

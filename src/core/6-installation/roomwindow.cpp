@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace lumidex {
@@ -99,17 +100,13 @@ std::string_view cinemaText(CinemaRating rating)
     return "about right";
 }
 
-std::string_view contrastText(ContrastRating rating)
+// The lumens row of each contrast category, in the order of ContrastCategories.
+constexpr std::array<std::string_view, 4> ContrastNeedNames{"lblForPassive", "lblForBasic",
+                                                            "lblForAnalytical", "lblForFullMotion"};
+
+std::string ratioText(double ratio)
 {
-    switch (rating) {
-    case ContrastRating::BelowBasic:
-        return "below 15:1";
-    case ContrastRating::Basic:
-        return "basic decision making";
-    case ContrastRating::Analytical:
-        break;
-    }
-    return "analytical decision making";
+    return formatNumber(ratio, "0") + ":1";
 }
 
 constexpr std::array<std::string_view, 3> ViewingCaptions{"30\u00B0 view (SMPTE EG 18 minimum)",
@@ -198,13 +195,24 @@ void RoomWindow::refresh()
 
 void RoomWindow::readInputs()
 {
+    // A text that does not start with a number is used as nothing, never as 0: "..." typed for
+    // the room light is no dark room.
+    constexpr double Nothing = std::numeric_limits<double>::quiet_NaN();
+    auto read = [this](RoomField field) {
+        const std::string &text = fieldText(field);
+        const std::optional<double> v = leadingNumberIfAny(text);
+        m_notNumber[index(field)] = !v && text.find_first_not_of(" \t") != std::string::npos;
+        return m_notNumber[index(field)] ? Nothing : v.value_or(0.0);
+    };
     RoomInputs in;
-    const std::string &lumens = fieldText(RoomField::Lumens);
-    if (lumens.find_first_not_of(" \t") != std::string::npos)
-        in.lumens = leadingNumber(lumens);
-    in.gain = leadingNumber(fieldText(RoomField::Gain));
-    in.ambientLux = leadingNumber(fieldText(RoomField::Ambient));
-    in.lines = leadingNumber(fieldText(RoomField::Lines));
+    const double lumens = read(RoomField::Lumens);
+    if (fieldText(RoomField::Lumens).find_first_not_of(" \t") != std::string::npos)
+        in.lumens = lumens;
+    in.gain = read(RoomField::Gain);
+    in.ambientLux = read(RoomField::Ambient);
+    in.lines = read(RoomField::Lines);
+    read(RoomField::NearestSeat);
+    read(RoomField::FarthestSeat);
     for (const auto &seat : m_seatInches) {
         if (seat)
             in.seats.push_back(*seat);
@@ -221,11 +229,16 @@ void RoomWindow::compose()
     m_figures = evaluateRoom(screen, m_inputs);
     const RoomFigures &f = m_figures;
 
-    // Why a figure that needs the light output is missing.
-    const std::string noLumens =
-        refused.lumens ? "light output must be more than 0" : "type the light output";
-    const std::string noGain = "gain must be more than 0";
-    const std::string noAmbient = refused.ambient ? "room light cannot be below 0" : "dark room";
+    // Why a figure that needs an input is missing.
+    auto notNumber = [this](RoomField field) { return m_notNumber[index(field)]; };
+    const std::string noLumens = notNumber(RoomField::Lumens) ? "light output must be a number"
+                                 : refused.lumens             ? "light output must be more than 0"
+                                                              : "type the light output";
+    const std::string noGain =
+        notNumber(RoomField::Gain) ? "gain must be a number" : "gain must be more than 0";
+    const std::string noAmbient = notNumber(RoomField::Ambient) ? "room light must be a number"
+                                  : refused.ambient             ? "room light cannot be below 0"
+                                                                : "dark room";
 
     m_sections.clear();
     m_sections.push_back(
@@ -259,44 +272,60 @@ void RoomWindow::compose()
     light.rows.push_back({"lblScreenLux", "Light from the projector",
                           f.screenLux ? formatNumber(*f.screenLux, "0") + " lux" : noLumens,
                           refused.lumens});
-    if (f.contrast) {
-        light.rows.push_back({"lblContrast", "Image contrast",
-                              formatNumber(*f.contrast, "0.0") + ":1, " +
-                                  std::string(contrastText(*f.contrastRating)),
-                              *f.contrastRating == ContrastRating::BelowBasic});
-    } else {
-        const bool dark = refused.ambient || m_inputs.ambientLux == 0;
-        light.rows.push_back(
-            {"lblContrast", "Image contrast", dark ? noAmbient : noLumens, refused.ambient});
+    const bool dark = refused.ambient || m_inputs.ambientLux == 0;
+    const std::string noContrast = dark ? noAmbient : noLumens;
+    light.rows.push_back({"lblContrast", "Image contrast",
+                          f.contrast ? formatNumber(*f.contrast, "0.0") + ":1" : noContrast,
+                          refused.ambient});
+    // The highest category met, not a verdict: a 60:1 home cinema meets analytical decision
+    // making and still falls short of the 80:1 that full-motion video needs (shown below).
+    RoomRow category{"lblContrastCategory", "Highest ANSI/AVIXA category met", noContrast,
+                     refused.ambient};
+    if (f.contrastCategory) {
+        category.value = std::string(contrastStandard(*f.contrastCategory).name);
+        if (!f.contrast)
+            category.value += " (dark room)";
+    } else if (f.contrast) {
+        category.value = "none, below " + ratioText(ContrastCategories.front().ratio);
+        category.warning = true;
     }
+    light.rows.push_back(std::move(category));
     m_sections.push_back(std::move(light));
 
     auto neededOr = [](const std::optional<double> &lumens, const std::string &why) {
         return lumens ? lumensText(*lumens) : why;
     };
-    m_sections.push_back(
-        {"Light output needed",
-         {{"lblForCinema", "For 14 fL", neededOr(f.lumensForCinema, noGain), refused.gain},
-          {"lblForBasic", "For 15:1 contrast", neededOr(f.lumensForBasic, noAmbient),
-           refused.ambient},
-          {"lblForAnalytical", "For 50:1 contrast", neededOr(f.lumensForAnalytical, noAmbient),
-           refused.ambient}}});
+    RoomSection needed{
+        "Light output needed",
+        {{"lblForCinema", "For 14 fL", neededOr(f.lumensForCinema, noGain), refused.gain}}};
+    for (std::size_t i = 0; i < ContrastCategories.size(); ++i) {
+        const ContrastStandard &c = ContrastCategories[i];
+        needed.rows.push_back({ContrastNeedNames[i],
+                               "For " + ratioText(c.ratio) + " (" + std::string(c.name) + ")",
+                               neededOr(f.lumensForContrast[i], noAmbient), refused.ambient});
+    }
+    m_sections.push_back(std::move(needed));
 
     RoomSection seating{"Seating", {}};
     for (std::size_t i = 0; i < ViewingAngles.size(); ++i) {
         seating.rows.push_back({ViewingNames[i], std::string(ViewingCaptions[i]),
                                 lengthText(f.viewingDistances[i], units)});
     }
-    seating.rows.push_back(
-        {"lblArcMinute", "Lines blend beyond",
-         f.arcMinuteDistance ? lengthText(*f.arcMinuteDistance, units) : "lines must be 1 or more",
-         !f.arcMinuteDistance});
+    const std::string noLines =
+        notNumber(RoomField::Lines) ? "lines must be a number" : "lines must be 1 or more";
+    seating.rows.push_back({"lblArcMinute", "Lines blend beyond",
+                            f.arcMinuteDistance ? lengthText(*f.arcMinuteDistance, units) : noLines,
+                            !f.arcMinuteDistance});
     std::vector<std::pair<std::string, SeatView>> named;
     std::size_t next = 0;
     for (std::size_t i = 0; i < m_seatInches.size(); ++i) {
         const bool nearest = i == 0;
+        const RoomField field = nearest ? RoomField::NearestSeat : RoomField::FarthestSeat;
         RoomRow row{nearest ? "lblNearestSeat" : "lblFarthestSeat",
-                    nearest ? "Nearest seat" : "Farthest seat", std::string(Missing)};
+                    nearest ? "Nearest seat" : "Farthest seat", std::string(Missing),
+                    notNumber(field)};
+        if (notNumber(field))
+            row.value = "must be a number";
         if (m_seatInches[i] && next < f.seats.size()) {
             const SeatView &seat = f.seats[next++];
             row.value = lengthText(seat.distance, units) + ": " + angleText(seat.angle);

@@ -88,6 +88,7 @@ private:
     const InstallationState &m_state;
     std::array<std::string, 6> m_texts{"", "1.0", "0", "1080", "", ""};
     std::array<std::optional<double>, 2> m_seatInches{}; // nearest, farthest
+    std::array<bool, 6> m_notNumber{};                   // typed, but not starting with a number
     Unit m_units;
     RoomInputs m_inputs;
     RoomFigures m_figures;

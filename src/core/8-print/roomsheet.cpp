@@ -15,8 +15,10 @@ constexpr double Left = 400;
 constexpr double ValueLeft = 3300;
 constexpr double TitleTop = 300;
 constexpr double FirstRow = 800;
-constexpr double RowStep = 220;
-constexpr double SectionStep = 260;
+// Rows close enough that every row of the window, with the four contrast categories, fits
+// above the frame's bottom with room to spare.
+constexpr double RowStep = 200;
+constexpr double SectionStep = 250;
 constexpr double Points = 9;
 // The top view at the right of the page, clear of the longest value.
 constexpr double ViewLeft = 6400;
