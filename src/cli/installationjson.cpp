@@ -28,6 +28,12 @@ std::optional<std::string> CliDialogs::input(std::string_view, std::string_view,
     return answer;
 }
 
+void CliDialogs::warn(const std::string &text)
+{
+    std::cerr << "lumidex-cli: warning: " << text << '\n';
+    messages.emplace_back(WarningTitle, text);
+}
+
 bool typedNumber(const std::string &value)
 {
     return !value.empty() && value.find_first_not_of("0123456789./") == std::string::npos;
@@ -79,6 +85,7 @@ bool takeScreenOption(const std::string &name, const std::string &value, ScreenO
 
 void applyScreenOptions(ScreenWindow &window, CliDialogs &dialogs, const ScreenOptions &o)
 {
+    const int resets = window.resetCount();
     if (o.aspect) {
         if (const auto preset = presetNamed(*o.aspect)) {
             window.selectPreset(*preset);
@@ -89,11 +96,27 @@ void applyScreenOptions(ScreenWindow &window, CliDialogs &dialogs, const ScreenO
     }
     if (o.dimension)
         typeInto(window, o.dimension->first, o.dimension->second);
+    if (window.resetCount() != resets) {
+        std::string given = o.aspect ? "--aspect " + *o.aspect : "";
+        if (o.dimension) {
+            const Dimension d = o.dimension->first;
+            given += std::string(given.empty() ? "" : " ") +
+                     (d == Dimension::Width    ? "--width "
+                      : d == Dimension::Height ? "--height "
+                                               : "--diagonal ") +
+                     o.dimension->second;
+        }
+        dialogs.warn(given +
+                     " gives a screen outside 1 to 32000 inches; the screen calculator reset it "
+                     "to 80 x 60 inches, diagonal 100");
+    }
 }
 
 void printMessages(const CliDialogs &dialogs)
 {
     for (const auto &[title, text] : dialogs.messages) {
+        if (title == CliDialogs::WarningTitle)
+            continue;
         std::string line = text;
         std::replace(line.begin(), line.end(), '\r', '\n'); // old messages break lines with CR
         std::cerr << title << ": " << line << '\n';
@@ -121,6 +144,12 @@ std::string messagesJson(const CliDialogs &dialogs)
         out += m.str();
     }
     return out + "]";
+}
+
+void addMessagesIfAny(JsonObject &out, const CliDialogs &dialogs)
+{
+    if (!dialogs.messages.empty())
+        out.add("messages", messagesJson(dialogs));
 }
 
 bool takeElementsFlag(std::vector<std::string> &args)

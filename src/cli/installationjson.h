@@ -38,6 +38,13 @@ public:
         return true;
     }
 
+    // A value the program refused or reset without a message box of its own (the screen
+    // calculator resets a screen outside 1 to 32000 inches silently): said on the standard error
+    // at once, and kept among the messages with the title WarningTitle, so that a script
+    // reading the JSON sees it while the exit status stays 0.
+    void warn(const std::string &text);
+    static constexpr std::string_view WarningTitle = "Warning";
+
     std::deque<std::optional<std::string>> answers;
     int sxgaAnswer = 0;
     int prompts = 0;
@@ -70,11 +77,15 @@ void readOptions(const std::vector<std::string> &args, ScreenOptions &o,
 void applyScreenOptions(ScreenWindow &window, CliDialogs &dialogs, const ScreenOptions &o);
 // Digits, "." and "/" only, as a size field takes them.
 bool typedNumber(const std::string &value);
-// The messages shown so far on the standard error, one "title: text" a line.
+// The messages shown so far on the standard error, one "title: text" a line (warnings are
+// there already).
 void printMessages(const CliDialogs &dialogs);
 
 JsonObject screenJson(const ScreenState &screen);
 std::string messagesJson(const CliDialogs &dialogs);
+// The commands whose JSON had no messages name them only when there are some, so that their
+// output stays as scripts know it.
+void addMessagesIfAny(JsonObject &out, const CliDialogs &dialogs);
 // The installation window's distances, results and texts, the notes in force and the
 // messages shown; with `elements`, also the shown drawing area and every visible drawing
 // element in painting order.

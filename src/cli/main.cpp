@@ -8,12 +8,14 @@
 #include "7-project/filereading.h"
 #include "7-project/projectfile.h"
 #include "9-session/session.h"
+#include "9-session/version.h"
 #include "installationjson.h"
 #include "json.h"
 #include "projectjson.h"
 #include "roomcommand.h"
 #include "sessioncommand.h"
 #include "sheetcommand.h"
+#include "standardstreams.h"
 
 #include <algorithm>
 #include <cctype>
@@ -23,6 +25,7 @@
 #include <deque>
 #include <iostream>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -47,7 +50,8 @@ constexpr std::string_view Usage =
     "       lumidex-cli room [--width X | --height X | --diagonal X] [--aspect R]\n"
     "                        [--units in|ft|mm] --lumens L [--gain G] [--ambient LUX]\n"
     "                        [--lines N] [--seat D]...\n"
-    "       lumidex-cli session [--elements] FILE|-\n";
+    "       lumidex-cli session [--elements] FILE\n"
+    "       lumidex-cli --help | --version\n";
 
 constexpr std::string_view Details =
     "\n"
@@ -81,7 +85,13 @@ constexpr std::string_view Details =
     "\n"
     "  --aspect   a preset (4:3, 5:3, 16:9, 37:20, 2:1, 7:3, 1.85, 2, 2.35)\n"
     "             or any positive ratio such as 1.5, taken as a custom ratio\n"
-    "  --units    the units values are typed in (default in)\n";
+    "  --units    the units values are typed in (default in)\n"
+    "\n"
+    "Options are written --name value or --name=value. A file named - is the standard input,\n"
+    "or the standard output after -o. A value the screen calculator resets (a screen outside\n"
+    "1 to 32000 inches) is a warning on the standard error and in the JSON's \"messages\";\n"
+    "the exit status stays 0. Exit status: 0 done, 1 a file could not be read or written,\n"
+    "2 bad arguments.\n";
 
 constexpr std::string_view MoreHelp = "Run lumidex-cli --help for what each command does.\n";
 
@@ -187,6 +197,7 @@ int runScreen(const std::vector<std::string> &args)
     out.add("fields", fields.str())
         .addString("caption", window.aspectCaption())
         .add("colors", colours.str());
+    addMessagesIfAny(out, dialogs);
     std::cout << out.str() << '\n';
     return 0;
 }
@@ -297,22 +308,41 @@ constexpr std::size_t MaxProjectJsonBytes = std::size_t{4} << 20;
 std::optional<std::string> readTextFile(const std::string &path, std::string &failure)
 {
     ReadFailure why;
-    std::optional<std::string> text =
-        readRegularFile(path, MaxProjectJsonBytes, BeyondLimit::Refuse, why);
+    std::optional<std::string> text = readInput(path, MaxProjectJsonBytes, why);
+    const std::string_view name = isStandardStream(path) ? StandardInputName : path;
     if (!text) {
         failure = why.errorNumber == EFBIG
-                      ? openFailureMessage(path, EFBIG,
+                      ? openFailureMessage(name, EFBIG,
                                            "The file is larger than 4 MB; a project's JSON is "
                                            "far smaller")
-                      : openFailureMessage(path, why.errorNumber, why.description);
+                      : openFailureMessage(name, why.errorNumber, why.description);
     }
     return text;
+}
+
+// The project at `path`, or read from the standard input for "-".
+std::optional<Project> readProject(const std::string &path, std::string &failure)
+{
+    if (!isStandardStream(path))
+        return openProjectFile(path, &failure);
+    ReadFailure why;
+    const std::optional<std::string> bytes = readInput(path, MaxProjectJsonBytes, why);
+    if (!bytes) {
+        failure = openFailureMessage(StandardInputName, why.errorNumber, why.description);
+        return std::nullopt;
+    }
+    std::string error;
+    std::optional<Project> project = decodeProject(
+        std::span(reinterpret_cast<const std::uint8_t *>(bytes->data()), bytes->size()), &error);
+    if (!project)
+        failure = openFailureMessage(StandardInputName, EINVAL, error);
+    return project;
 }
 
 int runProjectExport(const std::string &path)
 {
     std::string failure;
-    const std::optional<Project> project = openProjectFile(path, &failure);
+    const std::optional<Project> project = readProject(path, failure);
     if (!project)
         return reportFailure(failure);
     std::cout << cli::projectToJson(*project) << '\n' << std::flush;
@@ -330,12 +360,22 @@ int runProjectImport(const std::string &path, const std::string &output)
     if (!text)
         return reportFailure(failure);
     std::string why;
+    const std::string_view name = isStandardStream(path) ? StandardInputName : path;
     const std::optional<cli::JsonValue> document = cli::parseJson(*text, &why);
     if (!document)
-        return reportFailure(openFailureMessage(path, EINVAL, "Malformed JSON: " + why));
+        return reportFailure(openFailureMessage(name, EINVAL, "Malformed JSON: " + why));
     const std::optional<Project> project = cli::projectFromJson(*document, &why);
     if (!project)
-        return reportFailure(openFailureMessage(path, EINVAL, "Not a project: " + why));
+        return reportFailure(openFailureMessage(name, EINVAL, "Not a project: " + why));
+    if (isStandardStream(output)) {
+        if (const auto reason = unsavableReason(*project))
+            return reportFailure(saveFailureMessage(StandardOutputName, EINVAL, *reason));
+        const std::vector<std::uint8_t> bytes = encodeProject(*project);
+        if (!writeStandardOutput(
+                std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size())))
+            return reportFailure(saveFailureMessage(StandardOutputName, EIO));
+        return 0;
+    }
     if (!saveProjectFile(output, *project, &failure))
         return reportFailure(failure);
     return 0;
@@ -364,7 +404,7 @@ int runProjectSheet(const std::string &path, const std::string &output,
                     const std::optional<std::string> &pagesText)
 {
     std::string failure;
-    const std::optional<Project> project = openProjectFile(path, &failure);
+    std::optional<Project> project = readProject(path, failure);
     if (!project)
         return reportFailure(failure);
     PrintRequest request;
@@ -373,7 +413,8 @@ int runProjectSheet(const std::string &path, const std::string &output,
         const int count = project->pageCount();
         if (pages.second > count) {
             std::cerr << "lumidex-cli: --pages " << *pagesText << " is not a range of pages of "
-                      << path << ", which has pages 1 to " << count << " (write it as 2-3)\n";
+                      << (isStandardStream(path) ? StandardInputName : path)
+                      << ", which has pages 1 to " << count << " (write it as 2-3)\n";
             return 1;
         }
         request.range = PrintRange::Pages;
@@ -385,8 +426,11 @@ int runProjectSheet(const std::string &path, const std::string &output,
     Session session(dialogs, StartOptions{Unit::Inches, false, true, {}});
     ProjectDocument &document = session.document();
     session.screenWindow().calc(); // "&Layout": the installation window as the installer sees it
-    if (!document.openProjectFile(path))
+    if (isStandardStream(path)) {
+        document.restoreRecovered(std::move(*project), {}); // read once: a pipe is read once
+    } else if (!document.openProjectFile(path)) {
         return reportFailure(dialogs.messages.empty() ? path : dialogs.messages.back().second);
+    }
 
     std::string why;
     if (!cli::writeSheetPdf(document, request, output, why)) {
@@ -456,7 +500,18 @@ int runProject(const std::vector<std::string> &args)
 
 int main(int argc, char *argv[])
 {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) {
+        // "--name=value" is "--name value", as in most tools; "-" alone is a file name.
+        const std::string arg = argv[i];
+        const std::size_t equals = arg.find('=');
+        if (arg.starts_with("--") && equals != std::string::npos) {
+            args.push_back(arg.substr(0, equals));
+            args.push_back(arg.substr(equals + 1));
+        } else {
+            args.push_back(arg);
+        }
+    }
     if (args.empty()) {
         std::cerr << Usage << MoreHelp;
         return 2;
@@ -465,6 +520,10 @@ int main(int argc, char *argv[])
     args.erase(args.begin());
     if (command == "--help" || command == "-h" || command == "help") {
         printHelp();
+        return 0;
+    }
+    if (command == "--version") {
+        std::cout << "lumidex-cli " << versionNumber() << '\n';
         return 0;
     }
     for (const std::string &arg : args) {

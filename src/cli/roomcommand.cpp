@@ -10,6 +10,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 
@@ -67,13 +69,17 @@ RoomOptions parseRoomOptions(const std::vector<std::string> &args)
     return o;
 }
 
-// A figure in full: the shortest text that reads back as the same double.
+// A figure to 15 significant digits, all a double carries through the arithmetic, written as
+// the shortest text that reads back as that: 60 fL comes out as 60, not as the
+// 59.99999999999999 the last bit of a division leaves.
 std::string number(double v)
 {
     if (!std::isfinite(v))
         return "null";
     std::array<char, 32> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v);
+    std::snprintf(buf.data(), buf.size(), "%.15g", v);
+    const double rounded = std::strtod(buf.data(), nullptr);
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), rounded);
     return std::string(buf.data(), res.ptr);
 }
 
@@ -82,7 +88,7 @@ std::string numberOrNull(const std::optional<double> &v)
     return v ? number(*v) : "null";
 }
 
-std::string roomJson(const ScreenState &s, const RoomFigures &f)
+std::string roomJson(const ScreenState &s, const RoomFigures &f, const CliDialogs &dialogs)
 {
     const JsonObject screen = screenJson(s);
     JsonObject needed;
@@ -117,6 +123,7 @@ std::string roomJson(const ScreenState &s, const RoomFigures &f)
         .add("lumensNeeded", needed.str())
         .add("viewing", viewing.str())
         .add("seats", seats);
+    addMessagesIfAny(out, dialogs);
     return out.str();
 }
 
@@ -139,7 +146,7 @@ int runRoom(const std::vector<std::string> &args)
     for (const std::string &seat : o.seats)
         inputs.seats.push_back(unitsToInches(leadingNumber(seat), o.units));
     const ScreenState &screen = session.state().screen;
-    std::cout << roomJson(screen, evaluateRoom(screen, inputs)) << '\n';
+    std::cout << roomJson(screen, evaluateRoom(screen, inputs), dialogs) << '\n';
     return 0;
 }
 

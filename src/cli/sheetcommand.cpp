@@ -2,26 +2,64 @@
 
 #include "7-project/projectdocument.h"
 #include "sheetoutput.h"
+#include "standardstreams.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
+#include <cstdio>
 
 namespace lumidex::cli {
+namespace {
+
+// Qt's warnings speak of the desktop session (no XDG_RUNTIME_DIR under cron, sudo or in a
+// container, fonts it looked for): nothing a script can act on, and the PDF is written all the
+// same. The tool's own messages say what failed; Qt's critical errors still reach the terminal.
+void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "lumidex-cli: %s\n", qPrintable(text));
+}
+
+} // namespace
 
 bool writeSheetPdf(lumidex::ProjectDocument &document, const lumidex::PrintRequest &request,
                    const std::string &output, std::string &error)
 {
     // Fonts and pictures need a GUI application, but never a display.
+    qInstallMessageHandler(quietQtMessages);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char name[] = "lumidex-cli";
     char *argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
 
+    // The standard output gets the PDF once it is whole, from a file of its own meanwhile.
+    QTemporaryDir folder;
+    const bool toStandardOutput = isStandardStream(output);
+    if (toStandardOutput && !folder.isValid()) {
+        error = folder.errorString().toStdString();
+        return false;
+    }
+    const QString path = toStandardOutput ? folder.filePath(QStringLiteral("sheets.pdf"))
+                                          : QString::fromStdString(output);
     QString why;
-    if (!writeSheetsPdf(document, request, QString::fromStdString(output),
-                        QString::fromStdString(document.caption()), &why)) {
+    if (!writeSheetsPdf(document, request, path, QString::fromStdString(document.caption()),
+                        &why)) {
         error = why.toStdString();
         return false;
+    }
+    if (toStandardOutput) {
+        QFile pdf(path);
+        if (!pdf.open(QIODevice::ReadOnly)) {
+            error = pdf.errorString().toStdString();
+            return false;
+        }
+        const QByteArray bytes = pdf.readAll();
+        if (!writeStandardOutput(std::string_view(bytes.constData(), bytes.size()))) {
+            error = "the standard output could not take it";
+            return false;
+        }
     }
     return true;
 }

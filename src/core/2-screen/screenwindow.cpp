@@ -102,6 +102,8 @@ std::string ScreenWindow::unitsCaption() const
 
 void ScreenWindow::redisplay(const RangeResult &result)
 {
+    if (result.reset)
+        ++m_resetCount;
     for (Dimension d : AllDimensions) {
         ScreenField &f = m_fields[index(d)];
         f.text = formatDimension(m_state.screen.value(d), m_state.screen.unit(d));

@@ -115,6 +115,9 @@ public:
     static TwipsRect previewFrame();
     std::optional<TwipsRect> visibleOutline() const;
     TwipsRect outline(int preset) const;
+    // How often a recomputation found the screen outside the hard limits and reset it to
+    // 100/80/60 inches. The window does so without a word; the command-line tool tells a script.
+    int resetCount() const { return m_resetCount; }
     // After Enter the keyboard focus moves to the Calc button; the window asks once.
     bool takeCalcFocusRequest();
 
@@ -159,6 +162,7 @@ private:
     TwipsRect m_customOutline{2020, 825, 1785, 1335};
     bool m_handingBack = false; // Calc runs for the installation window's update request
     int m_iconFrame = 0;
+    int m_resetCount = 0;
 };
 
 } // namespace lumidex

@@ -15,4 +15,10 @@ std::string versionLabel()
     return versionLabel(LumidexVersionMajor, LumidexVersionMinor, LumidexVersionPatch);
 }
 
+std::string versionNumber()
+{
+    return std::to_string(LumidexVersionMajor) + "." + std::to_string(LumidexVersionMinor) + "." +
+           std::to_string(LumidexVersionPatch);
+}
+
 } // namespace lumidex

@@ -10,4 +10,7 @@ std::string versionLabel(int major, int minor, int revision);
 // The label of this build, from the project's version.
 std::string versionLabel();
 
+// The build's version as the package and `--version` write it: "3.2.1".
+std::string versionNumber();
+
 } // namespace lumidex
