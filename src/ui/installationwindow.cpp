@@ -7,6 +7,7 @@
 #include "sheetview.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 using lumidex::Dimension;
@@ -94,12 +96,18 @@ void InstallationWindow::createActions()
     m_file.open = new QAction(tr("&Open Project"), this);
     m_file.save = new QAction(tr("&Save Project"), this);
     m_file.saveAs = new QAction(tr("Save &As Project"), this);
+    // The keys every desktop program has for these; none of them is taken by another entry.
+    m_file.newProject->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_file.open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_file.save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_file.saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_file.deletePage = new QAction(tr("&Delete Page"), this);
     m_file.print = new QAction(tr("&Print"), this);
     m_file.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     m_file.printPreview = new QAction(tr("Print Pre&view..."), this);
     m_file.exportPdf = new QAction(tr("Export PD&F..."), this);
     m_file.exit = new QAction(tr("E&xit"), this);
+    m_file.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     const std::array<QString, 3> units{tr("Inches"), tr("Feet"), tr("Millimeters")};
     const std::array<QKeySequence, 3> unitKeys{QKeySequence(Qt::CTRL | Qt::Key_I),
@@ -319,6 +327,7 @@ void InstallationWindow::createCentralWidget()
     m_sheet->place(m_pageScroll, "HScroll1");
 
     setCentralWidget(m_sheet);
+    m_sheet->orderTabsAsRead();
     m_drawing->setFocus();
 }
 
@@ -395,6 +404,17 @@ void InstallationWindow::createConnections()
     }
     connect(m_helpContents, &QAction::triggered, this,
             [this] { emit helpRequested(lumidex::HelpRequest::contents()); });
+    // F1 asks about what has the focus: the drawing is the projector's, as a click on its
+    // picture is; elsewhere the contents, as in the screen calculator.
+    auto *contextHelp = new QShortcut(QKeySequence::HelpContents, this);
+    connect(contextHelp, &QShortcut::activated, this, [this] {
+        const QWidget *focus = QApplication::focusWidget();
+        if (focus && (focus == m_drawing || m_drawing->isAncestorOf(focus)))
+            emit helpRequested(
+                lumidex::HelpRequest::topic(lumidex::helpIdOf(m_window.state().inputs.selection)));
+        else
+            emit helpRequested(lumidex::HelpRequest::contents());
+    });
     connect(m_about, &QAction::triggered, this, &InstallationWindow::aboutRequested);
     connect(m_inputSignal, &QComboBox::activated, this, [this](int index) {
         m_window.chooseInputSignal(index);

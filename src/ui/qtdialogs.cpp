@@ -123,6 +123,10 @@ lumidex::SaveChoice QtDialogs::askToSave(std::string_view projectName)
                     QApplication::activeWindow());
     box.setInformativeText(QObject::tr("Your changes are lost if you do not save them."));
     box.setDefaultButton(QMessageBox::Save);
+    // Access keys, so that the answer is one Alt+letter away.
+    box.button(QMessageBox::Save)->setText(QObject::tr("&Save"));
+    box.button(QMessageBox::Discard)->setText(QObject::tr("&Discard"));
+    box.button(QMessageBox::Cancel)->setText(QObject::tr("&Cancel"));
     switch (box.exec()) {
     case QMessageBox::Save:
         return lumidex::SaveChoice::Save;

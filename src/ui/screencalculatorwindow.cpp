@@ -57,7 +57,9 @@ ScreenCalculatorWindow::ScreenCalculatorWindow(ScreenWindow &window, QWidget *pa
 void ScreenCalculatorWindow::createActions()
 {
     m_file.openProject = new QAction(tr("&Open Project"), this);
+    m_file.openProject->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     m_file.exit = new QAction(tr("E&xit"), this);
+    m_file.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     m_options.alwaysOnTop = new QAction(tr("&Always on top"), this);
     m_options.alwaysOnTop->setCheckable(true);

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 #include <QTransform>
+#include <algorithm>
+#include <tuple>
 
 using lumidex::SheetHeight;
 using lumidex::SheetKind;
@@ -30,9 +32,40 @@ QSize SheetView::minimumSizeHint() const
 
 void SheetView::place(QWidget *widget, std::string_view name)
 {
-    if (const lumidex::SheetItem *item = lumidex::sheetItem(name))
+    if (const lumidex::SheetItem *item = lumidex::sheetItem(name)) {
         m_placed.emplace_back(widget, lumidex::sheetRect(*item));
+        m_items.emplace_back(widget, item);
+    }
     layoutChildren();
+}
+
+void SheetView::orderTabsAsRead()
+{
+    // Where a reader meets an item: its panel's place on the sheet, then its place in the panel.
+    const auto readingPlace = [](const lumidex::SheetItem *item) {
+        const lumidex::SheetItem *panel = nullptr;
+        if (item->panel >= 0) {
+            const std::string name = "fraThrow(" + std::to_string(item->panel) + ")";
+            panel = lumidex::sheetItem(name);
+        }
+        return panel ? std::tuple(panel->top, panel->left, item->top, item->left)
+                     : std::tuple(item->top, item->left, 0, 0);
+    };
+    std::vector<std::pair<QWidget *, const lumidex::SheetItem *>> items = m_items;
+    std::stable_sort(items.begin(), items.end(), [&](const auto &a, const auto &b) {
+        return readingPlace(a.second) < readingPlace(b.second);
+    });
+    std::vector<QWidget *> chain;
+    for (const auto &[widget, item] : items) {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            chain.push_back(widget);
+        for (QWidget *child : widget->findChildren<QWidget *>()) {
+            if (child->focusPolicy() & Qt::TabFocus)
+                chain.push_back(child);
+        }
+    }
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void SheetView::setPanelCaption(int panel, const QString &caption)

@@ -19,6 +19,10 @@ public:
     // Places `widget` at the rectangle of the sheet element `name`.
     void place(QWidget *widget, std::string_view name);
     void setPanelCaption(int panel, const QString &caption);
+    // Tab moves through the placed widgets as the sheet is read: panel by panel (top row first,
+    // then the bottom row from left to right), each panel from top to bottom and left to right;
+    // a widget's own focusable children follow it.
+    void orderTabsAsRead();
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -32,5 +36,6 @@ private:
     void layoutChildren();
 
     std::vector<std::pair<QWidget *, lumidex::SheetRect>> m_placed;
+    std::vector<std::pair<QWidget *, const lumidex::SheetItem *>> m_items;
     std::array<QString, 6> m_captions;
 };

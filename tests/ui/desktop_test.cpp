@@ -1,0 +1,163 @@
+// What a desktop user expects of any program here: keys that do not fight each other, Tab in
+// reading order, a help window that goes with Escape.
+
+#include "3-catalogue/catalogue.h"
+#include "drawingview.h"
+#include "helpwindow.h"
+#include "installationwindow.h"
+#include "program.h"
+#include "screencalculatorwindow.h"
+#include "scripteddialogs.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QTest>
+
+using lumidex::fakes::ScriptedDialogs;
+
+namespace {
+
+// Every key a window answers to, with the entries that take it.
+QMultiMap<QString, QString> keysOf(QWidget *window)
+{
+    QMultiMap<QString, QString> keys;
+    for (QAction *a : window->findChildren<QAction *>()) {
+        if (!a->shortcut().isEmpty())
+            keys.insert(a->shortcut().toString(), a->text());
+    }
+    for (QShortcut *s : window->findChildren<QShortcut *>())
+        keys.insert(s->key().toString(), QStringLiteral("shortcut"));
+    return keys;
+}
+
+QAction *fileEntry(QMainWindow *window, const QString &text)
+{
+    for (QAction *a : window->menuBar()->actions().first()->menu()->actions()) {
+        if (a->text() == text)
+            return a;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class DesktopTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_program = std::make_unique<Program>(lumidex::StartOptions{},
+                                              QCoreApplication::applicationDirPath(), &m_dialogs);
+        m_program->start();
+        m_program->showInstallationWindow();
+    }
+
+    void cleanup() { m_program.reset(); }
+
+    void standardKeysAreOnTheFileMenus_data()
+    {
+        QTest::addColumn<bool>("installation");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::newRow("calculator open") << false << "&Open Project" << QKeySequence("Ctrl+O");
+        QTest::newRow("calculator exit") << false << "E&xit" << QKeySequence("Ctrl+Q");
+        QTest::newRow("new") << true << "&New Project" << QKeySequence("Ctrl+N");
+        QTest::newRow("open") << true << "&Open Project" << QKeySequence("Ctrl+O");
+        QTest::newRow("save") << true << "&Save Project" << QKeySequence("Ctrl+S");
+        QTest::newRow("save as") << true << "Save &As Project" << QKeySequence("Ctrl+Shift+S");
+        QTest::newRow("print") << true << "&Print" << QKeySequence("Ctrl+P");
+        QTest::newRow("exit") << true << "E&xit" << QKeySequence("Ctrl+Q");
+    }
+
+    void standardKeysAreOnTheFileMenus()
+    {
+        QFETCH(bool, installation);
+        QFETCH(QString, entry);
+        QFETCH(QKeySequence, key);
+        QMainWindow *window = installation
+                                  ? static_cast<QMainWindow *>(m_program->installationWindow())
+                                  : m_program->mainWindow();
+        QAction *action = fileEntry(window, entry);
+        QVERIFY(action);
+        QCOMPARE(action->shortcut(), key);
+    }
+
+    void noKeyIsTakenTwiceInAWindow()
+    {
+        for (QWidget *window : {static_cast<QWidget *>(m_program->mainWindow()),
+                                static_cast<QWidget *>(m_program->installationWindow())}) {
+            const QMultiMap<QString, QString> keys = keysOf(window);
+            for (const QString &key : keys.uniqueKeys())
+                QVERIFY2(keys.count(key) == 1,
+                         qPrintable(window->objectName() + ": " + key + " is taken by " +
+                                    QStringList(keys.values(key)).join(", ")));
+        }
+    }
+
+    void tabFollowsTheSheetAsItIsRead()
+    {
+        InstallationWindow *window = m_program->installationWindow();
+        QStringList order;
+        QWidget *first = window->drawingView();
+        QWidget *w = first;
+        do {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && w->isEnabled() &&
+                !w->objectName().isEmpty())
+                order << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != first && order.size() < 40);
+        // The drawing and its distance box, then the bottom panels from left to right (the
+        // input signal list is hidden for this projector).
+        const QStringList reading{"drawing",       "hdimbox",       "Text1(10)",  "Text1(9)",
+                                  "Text1(8)",      "Text1(16)",     "Text1(13)",  "Text1(14)",
+                                  "Text1(17)",     "Text1(18)",     "Text1(19)",  "Text1(21)",
+                                  "txtPageNum(0)", "txtPageNum(1)", "cmdPage(0)", "cmdPage(1)"};
+        QCOMPARE(order, reading);
+    }
+
+    void f1AsksAboutWhatHasTheFocus()
+    {
+        InstallationWindow *window = m_program->installationWindow();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        std::vector<lumidex::HelpRequest> asked;
+        connect(window, &InstallationWindow::helpRequested, this,
+                [&asked](const lumidex::HelpRequest &r) { asked.push_back(r); });
+        window->drawingView()->setFocus();
+        QTest::keyClick(window->drawingView(), Qt::Key_F1);
+        window->findChild<QWidget *>("Text1(8)")->setFocus();
+        QTest::keyClick(window->findChild<QWidget *>("Text1(8)"), Qt::Key_F1);
+        QCOMPARE(asked.size(), std::size_t{2});
+        // The drawing is the projector's topic, as a click on its picture; a title field has
+        // none of its own.
+        QCOMPARE(asked[0].contextId, lumidex::helpIdOf(m_program->state().inputs.selection));
+        QCOMPARE(asked[1].command, lumidex::HelpCommand::Finder);
+    }
+
+    void helpWindowClosesWithEscapeAndCtrlW_data()
+    {
+        QTest::addColumn<QKeySequence>("key");
+        QTest::newRow("Escape") << QKeySequence(Qt::Key_Escape);
+        QTest::newRow("Ctrl+W") << QKeySequence(Qt::CTRL | Qt::Key_W);
+    }
+
+    void helpWindowClosesWithEscapeAndCtrlW()
+    {
+        QFETCH(QKeySequence, key);
+        m_program->openHelp(lumidex::HelpRequest::contents());
+        HelpWindow *help = m_program->helpWindow();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QTest::keySequence(help, key);
+        QTRY_VERIFY(!help->isVisible());
+    }
+
+private:
+    ScriptedDialogs m_dialogs;
+    std::unique_ptr<Program> m_program;
+};
+
+QTEST_MAIN(DesktopTest)
+#include "desktop_test.moc"
