@@ -6,15 +6,31 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/screenshot.png}
 shift || true
-display=:77
-Xvfb $display -screen 0 1440x780x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-sleep 1
-export DISPLAY=$display
+# Only what this script starts is ended, each by its process id, and its folder removed: a
+# Lumidex or a window manager of the user's, or of another screenshot, is left alone.
+started=()
+scratch=$(mktemp -d)
+finish() {
+    for pid in "${started[@]}"; do
+        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$scratch"
+}
+trap finish EXIT
+# A display nobody uses: the server picks a free number and says which.
+Xvfb -displayfd 3 -screen 0 1440x780x24 3>"$scratch/display" >/dev/null 2>&1 &
+started=("$!")
+for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$scratch/display")
 openbox >/dev/null 2>&1 &
+started=("$!" "${started[@]}")
 sleep 0.5
-build/bin/lumidex /x "$@" 2>/dev/null &
+# The program with folders of its own: a Lumidex the user is running is neither brought to
+# the front in its place nor offered this one's recovery copy.
+mkdir -m 700 "$scratch/run"
+TMPDIR=$scratch XDG_RUNTIME_DIR=$scratch/run XDG_DATA_HOME=$scratch/data \
+    XDG_CONFIG_HOME=$scratch/config build/bin/lumidex /x "$@" 2>/dev/null &
+started=("$!" "${started[@]}")
 sleep 1.5
 xdotool key Return   # the start-up window's "&Ok"
 sleep 0.5
@@ -29,5 +45,4 @@ xdotool windowactivate --sync "$throw" 2>/dev/null
 xdotool key F11      # LX-460 with its standard zoom lens
 sleep 0.8
 import -window root "$out"
-pkill -f "build/bin/lumidex /x" || true
 echo "wrote $out"
