@@ -12,7 +12,7 @@ BUILD_DIR=${LUMIDEX_BUILD_DIR:-build}
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgtest-dev
           libbenchmark-dev nlohmann-json3-dev)
 # The package step also needs dpkg-shlibdeps (dpkg-dev) and the checkers CI runs on the package.
-PACKAGE_TOOLS=(dpkg-dev lintian desktop-file-utils)
+PACKAGE_TOOLS=(dpkg-dev lintian desktop-file-utils appstream)
 
 install_missing() {
     local missing=()
@@ -60,6 +60,11 @@ bench)
     ;;
 package)
     build "${PACKAGE_TOOLS[@]}"
+    # Dated by the last commit, as the changelog is: one commit, one package.
+    if [ -z "${SOURCE_DATE_EPOCH:-}" ] && git rev-parse --git-dir >/dev/null 2>&1; then
+        SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+        export SOURCE_DATE_EPOCH
+    fi
     (cd "$BUILD_DIR" && cpack -G DEB)
     ;;
 *)

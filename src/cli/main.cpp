@@ -55,7 +55,7 @@ constexpr std::string_view Usage =
 
 constexpr std::string_view Details =
     "\n"
-    "  session  replay the installer's actions, one JSON object a line (see the README),\n"
+    "  session  replay the installer's actions, one JSON object a line (see the manual),\n"
     "           and print the installation window afterwards as throw does, with the page,\n"
     "           the Position menu and the enabled size fields.\n"
     "  screen   complete a screen from one dimension and an aspect ratio, as the screen\n"
@@ -91,9 +91,12 @@ constexpr std::string_view Details =
     "or the standard output after -o. A value the screen calculator resets (a screen outside\n"
     "1 to 32000 inches) is a warning on the standard error and in the JSON's \"messages\";\n"
     "the exit status stays 0. Exit status: 0 done, 1 a file could not be read or written,\n"
-    "2 bad arguments.\n";
+    "2 bad arguments.\n"
+    "\n"
+    "The manual page has the session actions and the JSON keys: man lumidex-cli\n";
 
-constexpr std::string_view MoreHelp = "Run lumidex-cli --help for what each command does.\n";
+constexpr std::string_view MoreHelp =
+    "Run lumidex-cli --help for what each command does, man lumidex-cli for all of it.\n";
 
 void printHelp()
 {

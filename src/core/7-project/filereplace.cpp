@@ -108,7 +108,9 @@ std::optional<FileError> rewriteInPlace(const fs::path &target, std::span<const 
         const int reserved = ::posix_fallocate(fd, 0, off_t(bytes.size()));
         if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL) {
             // A failed reservation may have lengthened the file; give it its old length back.
-            (void)::ftruncate(fd, old.st_size);
+            // Best effort: the reservation's own error is the one reported.
+            if (::ftruncate(fd, old.st_size) != 0) {
+            }
             return errorOf(closeKeepingError(fd, reserved));
         }
     }
@@ -152,8 +154,9 @@ int createTemporary(const fs::path &target, fs::path &created, int &errorNumber)
 // permission bits always, after the owner, since a change of owner clears the set-id bits.
 int keepAttributes(int fd, const Stat &old)
 {
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0)
-        (void)::fchown(fd, uid_t(-1), old.st_gid);
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, uid_t(-1), old.st_gid) != 0) {
+        // Neither owner nor group may be kept: the replacement is the user's own.
+    }
     return ::fchmod(fd, old.st_mode & 07777) == 0 ? 0 : errno;
 }
 
