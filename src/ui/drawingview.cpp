@@ -1,6 +1,7 @@
 #include "drawingview.h"
 
 #include "3-catalogue/catalogue.h"
+#include "numberkeys.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -39,11 +40,19 @@ bool DrawingView::eventFilter(QObject *watched, QEvent *event)
             m_window.distanceKeyPress(lumidex::ThrowWindow::KeyEnter);
             return true;
         }
-        const QString text = key->text();
         if (key->key() == Qt::Key_Backspace)
             return !m_window.distanceKeyPress(lumidex::ThrowWindow::KeyBackspace);
-        if (text.size() == 1 && text.at(0).isPrint() && text.at(0).unicode() < 128)
-            return !m_window.distanceKeyPress(static_cast<char>(text.at(0).unicode()));
+        if (isTypedCharacter(key)) {
+            if (m_distance->isReadOnly())
+                return true;
+            // The desktop's decimal comma types "."; a key the box refuses is said so.
+            const std::optional<char> c = numberCharacter(key, true);
+            if (c && m_window.distanceKeyPress(*c))
+                m_distance->insert(QString(QChar::fromLatin1(*c)));
+            else
+                showRefusal(m_distance, key->text());
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

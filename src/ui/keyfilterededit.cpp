@@ -1,5 +1,7 @@
 #include "keyfilterededit.h"
 
+#include "numberkeys.h"
+
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
 #include <QTimer>
@@ -23,13 +25,14 @@ void KeyFilteredEdit::keyPressEvent(QKeyEvent *event)
             QLineEdit::keyPressEvent(event);
         return;
     }
-    const QString text = event->text();
-    const bool printable = text.size() == 1 && text.at(0).isPrint() &&
-                           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    if (printable) {
-        const char16_t c = text.at(0).unicode();
-        if (c < 128 && m_filter(static_cast<char>(c)))
-            QLineEdit::keyPressEvent(event);
+    if (isTypedCharacter(event)) {
+        // The field's filter sees the character as the text holds it ("." for the desktop's
+        // decimal comma) and may refuse it as well; a refused key is said so at the field.
+        const std::optional<char> c = numberCharacter(event, true);
+        if (c && m_filter(*c))
+            insert(QString(QChar::fromLatin1(*c)));
+        else
+            showRefusal(this, event->text());
         return;
     }
     QLineEdit::keyPressEvent(event);

@@ -4,8 +4,8 @@
 #include <functional>
 
 // A field whose typed keys pass a filter first: the filter gets the character (8 for
-// Backspace, 13 for Enter) and says whether it goes into the text. Pasted text is held to
-// digits, "." and "/", like typed text.
+// Backspace, 13 for Enter; the desktop's decimal comma as ".") and says whether it goes into
+// the text. Pasted text is held to digits, "." and "/", like typed text.
 class KeyFilteredEdit : public QLineEdit
 {
     Q_OBJECT

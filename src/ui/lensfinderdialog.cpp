@@ -4,6 +4,7 @@
 #include "3-catalogue/catalogue.h"
 #include "3-catalogue/throwformulas.h"
 #include "6-installation/throwwindow.h"
+#include "numberkeys.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -30,6 +31,7 @@ LensFinderDialog::LensFinderDialog(lumidex::ThrowWindow &window, const lumidex::
     m_distance->setObjectName(QStringLiteral("distance"));
     m_distance->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), this));
+    installNumberKeys(m_distance, false);
     auto *find = new QPushButton(tr("&Find"), this);
     find->setObjectName(QStringLiteral("find"));
     auto *form = new QFormLayout;

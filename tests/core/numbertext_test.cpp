@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace lumidex;
 
@@ -104,5 +105,39 @@ TEST(FormatRoundTrip, NineDigitsReadBackTheSameFloat)
         EXPECT_EQ(static_cast<float>(std::stod(text)), v) << text;
     }
 }
+
+// A key typed into a number field in the desktop's locale. Before, the comma was dropped, so a
+// German "10,5" feet became a 105 foot screen.
+struct KeyCase
+{
+    const char *name;
+    char32_t typed;
+    char32_t decimalSeparator;
+    bool fractions;
+    std::optional<char> goesIn; // nothing: refused
+};
+
+class NumberKey : public ::testing::TestWithParam<KeyCase>
+{};
+
+TEST_P(NumberKey, TypesWhatTheFieldTakes)
+{
+    const KeyCase &c = GetParam();
+    EXPECT_EQ(numberKey(c.typed, c.decimalSeparator, c.fractions), c.goesIn);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, NumberKey,
+    ::testing::Values(KeyCase{"GermanCommaIsTheDecimalPoint", U',', U',', true, '.'},
+                      KeyCase{"GermanFullStopStillTheDecimalPoint", U'.', U',', true, '.'},
+                      KeyCase{"EnglishCommaRefused", U',', U'.', true, std::nullopt},
+                      KeyCase{"ArabicDecimalSeparator", U'\u066B', U'\u066B', true, '.'},
+                      KeyCase{"DigitAccepted", U'7', U',', true, '7'},
+                      KeyCase{"SlashWhereFractionsAre", U'/', U'.', true, '/'},
+                      KeyCase{"SlashRefusedWithoutFractions", U'/', U'.', false, std::nullopt},
+                      KeyCase{"LetterRefused", U'a', U',', true, std::nullopt},
+                      KeyCase{"MinusRefused", U'-', U'.', true, std::nullopt},
+                      KeyCase{"SpaceRefused", U' ', U',', true, std::nullopt}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

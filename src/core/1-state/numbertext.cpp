@@ -298,4 +298,15 @@ std::string formatRoundTrip(float value)
     return std::string(buf.data(), res.ptr);
 }
 
+std::optional<char> numberKey(char32_t typed, char32_t decimalSeparator, bool fractions)
+{
+    if (typed >= U'0' && typed <= U'9')
+        return static_cast<char>(typed);
+    if (typed == U'.' || typed == decimalSeparator)
+        return '.';
+    if (typed == U'/' && fractions)
+        return '/';
+    return std::nullopt;
+}
+
 } // namespace lumidex

@@ -45,4 +45,12 @@ std::string formatSingle(float value);
 // digits), for machine-readable output.
 std::string formatRoundTrip(float value);
 
+// A character typed into a number field, as the field's text holds it: digits stay, the full
+// stop and the user's decimal separator (the comma of a German or French desktop) are the
+// decimal point "."; "/" stays where the field takes fractions. Anything else cannot be part of
+// the number and gives nothing: the field refuses it rather than join it to the digits, so
+// "10,5" is never read as 105. The field's text, and so files and the command line, always
+// carry ".".
+std::optional<char> numberKey(char32_t typed, char32_t decimalSeparator, bool fractions);
+
 } // namespace lumidex
