@@ -22,6 +22,8 @@ DrawingView::DrawingView(lumidex::ThrowWindow &window, QWidget *parent)
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
 
+    setAccessibleName(tr("Installation drawing"));
+
     m_distance = new QLineEdit(this);
     m_distance->setObjectName(QStringLiteral("hdimbox"));
     m_distance->setAlignment(Qt::AlignCenter);
@@ -57,8 +59,38 @@ bool DrawingView::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+// The drawing's dimension values as a screen reader reads them: each value shown, what it
+// measures and its units.
+QString DrawingView::dimensionsText() const
+{
+    const lumidex::Drawing &d = m_window.drawing();
+    const lumidex::Unit unit = m_window.state().screen.displayUnits;
+    const QString units = unit == lumidex::Unit::Feet          ? tr("feet")
+                          : unit == lumidex::Unit::Millimetres ? tr("millimetres")
+                                                               : tr("inches");
+    QStringList parts;
+    const auto add = [&](const lumidex::DrawLabel &label, const QString &what) {
+        if (label.visible && !label.caption.empty())
+            parts << QStringLiteral("%1 %2 %3")
+                         .arg(what, QString::fromStdString(label.caption), units);
+    };
+    if (!m_window.distanceText().empty())
+        parts << tr("Throw distance %1 %2")
+                     .arg(QString::fromStdString(m_window.distanceText()), units);
+    add(d.txtHTDFar, tr("Farthest throw distance"));
+    add(d.lblflr_proj, tr("Projector height above floor"));
+    add(d.lblflr_ceiling, tr("Projector top above floor"));
+    add(d.lblVsize, tr("Screen height"));
+    add(d.lblHcent, tr("Screen centre above floor"));
+    add(d.lblflr_screen, tr("Screen bottom above floor"));
+    if (!m_window.throwAngleText().empty())
+        parts << tr("Throw angle %1").arg(QString::fromStdString(m_window.throwAngleText()));
+    return parts.join(QStringLiteral("; "));
+}
+
 void DrawingView::refresh()
 {
+    setAccessibleDescription(dimensionsText());
     const QString text = QString::fromStdString(m_window.distanceText());
     if (m_distance->text() != text)
         m_distance->setText(text);

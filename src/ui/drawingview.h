@@ -17,6 +17,7 @@ public:
     explicit DrawingView(lumidex::ThrowWindow &window, QWidget *parent = nullptr);
 
     void refresh();
+    QString dimensionsText() const;
     QLineEdit *distanceBox() const { return m_distance; }
     QSize sizeHint() const override { return {760, 430}; }
     QSize minimumSizeHint() const override { return {460, 260}; }

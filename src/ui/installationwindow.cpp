@@ -84,6 +84,7 @@ InstallationWindow::InstallationWindow(lumidex::ProjectDocument &document, QWidg
     createMenus();
     createCentralWidget();
     createConnections();
+    nameControls();
     auto *positionKeys = new PositionKeysFirst(m_position, this);
     for (QLineEdit *field : findChildren<QLineEdit *>())
         field->installEventFilter(positionKeys);
@@ -329,6 +330,48 @@ void InstallationWindow::createCentralWidget()
     setCentralWidget(m_sheet);
     m_sheet->orderTabsAsRead();
     m_drawing->setFocus();
+}
+
+// What a screen reader says for each control of the sheet. The sheet's captions stand apart
+// from their fields, so the fields are named from them here; fields without a caption of their
+// own are named for what they hold.
+void InstallationWindow::nameControls()
+{
+    const auto captionOf = [](std::string_view label) {
+        QString caption = qt(lumidex::sheetItem(label)->caption);
+        caption.remove(QLatin1Char('&'));
+        if (caption.endsWith(QLatin1Char(':')))
+            caption.chop(1);
+        return caption;
+    };
+    const std::array<std::pair<const char *, QString>, 22> names{{
+        {"Text1(10)", tr("Title")},
+        {"Text1(9)", tr("Date")},
+        {"Text1(8)", captionOf("Label3")},
+        {"Text1(16)", captionOf("Label2(14)")},
+        {"Text1(13)", captionOf("Label2(15)")},
+        {"Text1(14)", captionOf("Label2(16)")},
+        {"txtAspect", captionOf("Label2(17)")},
+        {"Text1(17)", captionOf("Label2(12)")},
+        {"Text1(18)", tr("Approved by, second signature")},
+        {"Text1(19)", captionOf("Label2(13)")},
+        {"lblMeasurement", captionOf("Label2(3)")},
+        {"Text1(21)", captionOf("Label2(4)")},
+        {"lblLens", captionOf("Label2(2)")},
+        {"cmbInputSignal", captionOf("Label2(0)")},
+        {"lblTA", captionOf("Label2(1)")},
+        {"lblAspectRatio", tr("Screen set-up")},
+        {"txtPageNum(0)", tr("Page shown")},
+        {"txtPageNum(1)", tr("Pages in the project")},
+        {"cmdPage(0)", tr("Previous page")},
+        {"cmdPage(1)", tr("Next page")},
+        {"HScroll1", tr("Page")},
+        {"hdimbox", tr("Throw distance")},
+    }};
+    for (const auto &[name, accessibleName] : names) {
+        if (auto *w = findChild<QWidget *>(QString::fromLatin1(name)))
+            w->setAccessibleName(accessibleName);
+    }
 }
 
 void InstallationWindow::createConnections()

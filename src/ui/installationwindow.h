@@ -59,6 +59,7 @@ private:
     void createMenus();
     void createCentralWidget();
     void createConnections();
+    void nameControls();
     void scrollToPage(int value);
 
     lumidex::ProjectDocument &m_document;

@@ -45,6 +45,11 @@ void TipService::attach(QWidget *widget, lumidex::TipControl control)
     widget->setMouseTracking(true);
     widget->installEventFilter(this);
     m_controls.insert(widget, control);
+    // A screen reader hears the tip as the control's description, tips on or off.
+    const std::string_view tip = lumidex::tipText(control);
+    if (!tip.empty())
+        widget->setAccessibleDescription(
+            QString::fromUtf8(tip.data(), qsizetype(tip.size())).trimmed());
     watchWindow(widget->window());
 }
 

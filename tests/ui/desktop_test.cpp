@@ -1,5 +1,6 @@
 // What a desktop user expects of any program here: keys that do not fight each other, Tab in
-// reading order, a help window that goes with Escape.
+// reading order, a help window that goes with Escape, a name for every control a screen reader
+// reaches.
 
 #include "3-catalogue/catalogue.h"
 #include "drawingview.h"
@@ -9,8 +10,16 @@
 #include "screencalculatorwindow.h"
 #include "scripteddialogs.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QTest>
 
@@ -52,7 +61,7 @@ private slots:
         m_program = std::make_unique<Program>(lumidex::StartOptions{},
                                               QCoreApplication::applicationDirPath(), &m_dialogs);
         m_program->start();
-        m_program->showInstallationWindow();
+        m_program->screenWindow().calc(); // "&Layout"
     }
 
     void cleanup() { m_program.reset(); }
@@ -135,6 +144,43 @@ private slots:
         // none of its own.
         QCOMPARE(asked[0].contextId, lumidex::helpIdOf(m_program->state().inputs.selection));
         QCOMPARE(asked[1].command, lumidex::HelpCommand::Finder);
+    }
+
+    // Thirteen fields were heard as "edit" and nothing more before.
+    void everyControlHasAnAccessibleName()
+    {
+        m_program->showBrightnessSeating();
+        QStringList unnamed;
+        int controls = 0;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible())
+                continue;
+            for (QWidget *w : window->findChildren<QWidget *>()) {
+                const bool control =
+                    qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w) ||
+                    qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractSlider *>(w) ||
+                    qobject_cast<QAbstractItemView *>(w) || (w->focusPolicy() & Qt::TabFocus);
+                if (!control || !w->isVisibleTo(window) || qobject_cast<QMenu *>(w))
+                    continue;
+                ++controls;
+                QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+                if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+                    unnamed << window->objectName() + "/" + w->objectName() + " (" +
+                                   w->metaObject()->className() + ")";
+            }
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+        QVERIFY2(controls > 25, qPrintable(QString::number(controls))); // the walk reached them
+    }
+
+    void theDrawingReadsOutItsDimensions()
+    {
+        QAccessibleInterface *drawing =
+            QAccessible::queryAccessibleInterface(m_program->installationWindow()->drawingView());
+        const QString text = drawing->text(QAccessible::Description);
+        QVERIFY2(text.contains(QRegularExpression("Throw distance [0-9]+ inches")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QRegularExpression("Screen height 60 inches")), qPrintable(text));
     }
 
     void helpWindowClosesWithEscapeAndCtrlW_data()
