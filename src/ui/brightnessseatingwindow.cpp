@@ -2,6 +2,7 @@
 
 #include "drawingrenderer.h"
 #include "keyfilterededit.h"
+#include "readablecolour.h"
 #include "sheetprinting.h"
 
 #include <QAction>
@@ -226,7 +227,9 @@ void BrightnessSeatingWindow::showValues()
             value->setText(QString::fromStdString(r.value));
             QPalette p = value->palette();
             p.setColor(QPalette::WindowText,
-                       r.warning ? QColor(255, 0, 0) : palette().color(QPalette::WindowText));
+                       r.warning
+                           ? readableColour(QColor(255, 0, 0), palette().color(QPalette::Window))
+                           : palette().color(QPalette::WindowText));
             value->setPalette(p);
         }
     }

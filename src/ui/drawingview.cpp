@@ -27,6 +27,11 @@ DrawingView::DrawingView(lumidex::ThrowWindow &window, QWidget *parent)
     m_distance = new QLineEdit(this);
     m_distance->setObjectName(QStringLiteral("hdimbox"));
     m_distance->setAlignment(Qt::AlignCenter);
+    // The box is part of the paper: black on white on any desktop.
+    QPalette paper = m_distance->palette();
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    m_distance->setPalette(paper);
     m_distance->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9./]*")), this));
     m_distance->installEventFilter(this);

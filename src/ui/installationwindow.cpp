@@ -3,6 +3,7 @@
 #include "3-catalogue/catalogue.h"
 #include "drawingview.h"
 #include "keyfilterededit.h"
+#include "readablecolour.h"
 #include "screenwidgets.h"
 #include "sheetview.h"
 
@@ -221,10 +222,11 @@ void InstallationWindow::createCentralWidget()
         label->setObjectName(qt(name));
         label->setFrameShape(QFrame::Box);
         label->setAlignment(Qt::AlignCenter);
+        // A value box looks like a field: the palette's field colours, so that its text reads
+        // on a dark desktop as on a light one.
         label->setAutoFillBackground(true);
-        QPalette p = label->palette();
-        p.setColor(QPalette::Window, Qt::white);
-        label->setPalette(p);
+        label->setBackgroundRole(QPalette::Base);
+        label->setForegroundRole(QPalette::Text);
         m_sheet->place(label, name);
         return label;
     };
@@ -574,17 +576,11 @@ void InstallationWindow::refresh()
         }
     }
     QPalette p = m_notes->palette();
-    switch (m_window.notesColour()) {
-    case lumidex::NoteColour::Red:
-        p.setColor(QPalette::Text, QColor(255, 0, 0));
-        break;
-    case lumidex::NoteColour::Blue:
-        p.setColor(QPalette::Text, QColor(0, 0, 255));
-        break;
-    case lumidex::NoteColour::Black:
-        p.setColor(QPalette::Text, QColor(0, 0, 0));
-        break;
-    }
+    const lumidex::NoteColour colour = m_window.notesColour();
+    p.setColor(QPalette::Text,
+               fieldTextColour(m_notes, colour == lumidex::NoteColour::Red    ? QColor(255, 0, 0)
+                                        : colour == lumidex::NoteColour::Blue ? QColor(0, 0, 255)
+                                                                              : QColor(0, 0, 0)));
     m_notes->setPalette(p);
     // The automatic notes run longer than the field; the whole note shows over it.
     m_notes->setToolTip(m_notes->text());

@@ -1,5 +1,6 @@
 #include "screencalculatorwindow.h"
 
+#include "readablecolour.h"
 #include "screenwidgets.h"
 
 #include <QCloseEvent>
@@ -150,6 +151,7 @@ void ScreenCalculatorWindow::createCentralWidget()
     m_determinePanel->setAutoFillBackground(true);
     QPalette notice = m_determinePanel->palette();
     notice.setColor(QPalette::Window, QColor(255, 248, 220));
+    notice.setColor(QPalette::WindowText, Qt::black); // a note on cream paper, whatever the desktop
     m_determinePanel->setPalette(notice);
 
     // Reading order: diagonal, width, height.
@@ -301,7 +303,8 @@ void ScreenCalculatorWindow::refresh()
         edit->setEnabled(f.enabled);
         QPalette p = edit->palette();
         p.setColor(QPalette::Text,
-                   f.colour == lumidex::TextColour::Red ? QColor(255, 0, 0) : QColor(0, 0, 0));
+                   fieldTextColour(edit, f.colour == lumidex::TextColour::Red ? QColor(255, 0, 0)
+                                                                              : QColor(0, 0, 0)));
         edit->setPalette(p);
         m_labels[index(d)]->setText(captionShown(f.label, m_menuKeys));
         m_spinners[index(d)]->setVisible(f.spinnerVisible);

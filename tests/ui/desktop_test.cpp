@@ -17,11 +17,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QTest>
+#include <cmath>
 
 using lumidex::fakes::ScriptedDialogs;
 
@@ -38,6 +40,20 @@ QMultiMap<QString, QString> keysOf(QWidget *window)
     for (QShortcut *s : window->findChildren<QShortcut *>())
         keys.insert(s->key().toString(), QStringLiteral("shortcut"));
     return keys;
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 QAction *fileEntry(QMainWindow *window, const QString &text)
@@ -181,6 +197,50 @@ private slots:
         QVERIFY2(text.contains(QRegularExpression("Throw distance [0-9]+ inches")),
                  qPrintable(text));
         QVERIFY2(text.contains(QRegularExpression("Screen height 60 inches")), qPrintable(text));
+    }
+
+    // The Lens, Aspect and Measure boxes were white on white with a dark palette.
+    void aDarkPaletteKeepsEveryTextReadable()
+    {
+        const QPalette light = QApplication::palette();
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(53, 53, 53));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Base, QColor(35, 35, 35));
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::Button, QColor(53, 53, 53));
+        dark.setColor(QPalette::ButtonText, Qt::white);
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(dark);
+        QCoreApplication::processEvents();
+        m_program->screenWindow().calc(); // redisplay in the new colours
+        QStringList unreadable;
+        for (QWidget *window : {static_cast<QWidget *>(m_program->mainWindow()),
+                                static_cast<QWidget *>(m_program->installationWindow())}) {
+            for (QWidget *w : window->findChildren<QWidget *>()) {
+                if (!w->isVisibleTo(window))
+                    continue;
+                QColor text;
+                QColor ground;
+                if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+                    if (edit->text().isEmpty())
+                        continue;
+                    text = edit->palette().color(QPalette::Text);
+                    ground = edit->palette().color(QPalette::Base);
+                } else if (auto *label = qobject_cast<QLabel *>(w)) {
+                    if (label->text().isEmpty() || !label->autoFillBackground())
+                        continue;
+                    text = label->palette().color(label->foregroundRole());
+                    ground = label->palette().color(label->backgroundRole());
+                } else {
+                    continue;
+                }
+                if (contrast(text, ground) < 3.0)
+                    unreadable << window->objectName() + "/" + w->objectName();
+            }
+        }
+        QApplication::setPalette(light);
+        QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(", ")));
     }
 
     void helpWindowClosesWithEscapeAndCtrlW_data()
