@@ -22,12 +22,37 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
+
+// A translation of Lumidex into the desktop's language, where one is installed (beside the
+// program in a build, in share/lumidex/translations of an installation), and then Qt's own for
+// the same language, so that the standard dialogs' buttons speak it too. Without Lumidex's own
+// nothing is loaded: the program stays in English as a whole rather than half translated.
+void loadTranslations(QApplication &app)
+{
+    const QString programFolder = QApplication::applicationDirPath();
+    auto *lumidex = new QTranslator(&app);
+    for (const QString &folder :
+         {programFolder + QStringLiteral("/translations"),
+          programFolder + QStringLiteral("/../share/lumidex/translations")}) {
+        if (lumidex->load(QLocale(), QStringLiteral("lumidex"), QStringLiteral("_"), folder)) {
+            QApplication::installTranslator(lumidex);
+            auto *qt = new QTranslator(&app);
+            if (qt->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                QApplication::installTranslator(qt);
+            return;
+        }
+    }
+}
 
 int checkStart(Program &program)
 {
@@ -56,6 +81,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Lumidex"));
     QApplication::setOrganizationName(QStringLiteral("Varnel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/lumidex/lumidex.svg")));
+    loadTranslations(app);
     const bool startCheck = qEnvironmentVariableIsSet("LUMIDEX_START_CHECK");
 
     std::vector<std::string> arguments;
