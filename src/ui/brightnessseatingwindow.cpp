@@ -14,7 +14,10 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using lumidex::RoomField;
 
@@ -79,6 +82,16 @@ void BrightnessSeatingWindow::createActions()
     m_actions.close = new QAction(tr("Close"), this);
     m_actions.close->setShortcut(QKeySequence(Qt::Key_Escape));
     addActions({m_actions.copy, m_actions.print, m_actions.help, m_actions.close});
+}
+
+QSize BrightnessSeatingWindow::sizeHint() const
+{
+    // The figures' own size, not the scroll area's guess.
+    const QSize figures = m_scroll->widget()->sizeHint();
+    const QSize all = QWidget::sizeHint();
+    const QMargins m = layout()->contentsMargins();
+    return QSize(std::max(all.width(), figures.width() + m.left() + m.right()),
+                 all.height() - m_scroll->sizeHint().height() + figures.height());
 }
 
 void BrightnessSeatingWindow::createCentralWidget()
@@ -165,10 +178,24 @@ void BrightnessSeatingWindow::createCentralWidget()
     m_buttons.close->setAutoDefault(false);
     buttons->addWidget(m_buttons.close);
 
+    // The figures scroll where the screen is too small for them; the buttons stay in view.
+    auto *content = new QWidget;
+    auto *contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addLayout(top, 1);
+    contentLayout->addSpacing(8);
+    contentLayout->addLayout(results);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("figuresScroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setWidget(content);
+    m_scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the fields, not to the scrolling
+    m_scroll->setAccessibleName(tr("Figures"));
+    m_scroll->horizontalScrollBar()->setAccessibleName(tr("Scroll the figures sideways"));
+    m_scroll->verticalScrollBar()->setAccessibleName(tr("Scroll the figures up and down"));
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top, 1);
-    layout->addSpacing(8);
-    layout->addLayout(results);
+    layout->addWidget(m_scroll, 1);
     layout->addSpacing(8);
     layout->addLayout(buttons);
 

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class KeyFilteredEdit;
 class TopView;
 
@@ -26,6 +27,7 @@ class BrightnessSeatingWindow : public QWidget
 public:
     BrightnessSeatingWindow(const lumidex::InstallationState &state, lumidex::Dialogs &dialogs,
                             QWidget *parent = nullptr);
+    QSize sizeHint() const override;
 
     // The screen or the units changed.
     void refresh();
@@ -57,6 +59,7 @@ private:
     // Each result row's caption and value, in the order of the window's sections.
     std::vector<std::pair<QLabel *, QLabel *>> m_rows;
     TopView *m_view = nullptr;
+    QScrollArea *m_scroll = nullptr;
 
     struct Buttons
     {

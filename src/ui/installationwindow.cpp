@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -329,7 +330,18 @@ void InstallationWindow::createCentralWidget()
                                 "scroll backwards."));
     m_sheet->place(m_pageScroll, "HScroll1");
 
-    setCentralWidget(m_sheet);
+    // On a small or high-DPI screen the window can be smaller than the sheet at its smallest:
+    // the sheet then scrolls, and every field stays reachable.
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("sheetScroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setWidget(m_sheet);
+    m_scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the fields, not to the scrolling
+    m_scroll->setAccessibleName(tr("Installation sheet"));
+    m_scroll->horizontalScrollBar()->setAccessibleName(tr("Scroll the sheet sideways"));
+    m_scroll->verticalScrollBar()->setAccessibleName(tr("Scroll the sheet up and down"));
+    setCentralWidget(m_scroll);
     m_sheet->orderTabsAsRead();
     m_drawing->setFocus();
 }
@@ -374,6 +386,13 @@ void InstallationWindow::nameControls()
         if (auto *w = findChild<QWidget *>(QString::fromLatin1(name)))
             w->setAccessibleName(accessibleName);
     }
+}
+
+QSize InstallationWindow::sizeHint() const
+{
+    // The sheet's own size, not the scroll area's guess.
+    return QSize(m_sheet->sizeHint().width(),
+                 m_sheet->sizeHint().height() + menuBar()->sizeHint().height());
 }
 
 void InstallationWindow::createConnections()

@@ -12,6 +12,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QScrollBar;
 class PageScrollBar;
 class DrawingView;
@@ -30,6 +31,7 @@ public:
     explicit InstallationWindow(lumidex::ProjectDocument &document, QWidget *parent = nullptr);
 
     void refresh();
+    QSize sizeHint() const override;
 
     DrawingView *drawingView() const { return m_drawing; }
     SheetView *sheet() const { return m_sheet; }
@@ -87,6 +89,7 @@ private:
     QAction *m_helpContents = nullptr;
     QAction *m_about = nullptr;
 
+    QScrollArea *m_scroll = nullptr;
     SheetView *m_sheet = nullptr;
     DrawingView *m_drawing = nullptr;
     QLabel *m_lensCaption = nullptr;

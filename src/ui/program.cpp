@@ -38,7 +38,7 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
     m_main->adjustSize();
     centre(m_main.get());
     m_installation = std::make_unique<InstallationWindow>(m_session.document());
-    m_installation->adjustSize();
+    fitToScreen(m_installation.get());
     centre(m_installation.get());
 
     m_session.setShowInstallationWindow([this] { showInstallationWindow(); });
@@ -110,6 +110,20 @@ QString Program::findHelpFolder(const QString &programFolder)
     }
     // Neither exists: the help window explains where it looked first.
     return QString::fromStdString(candidates.front());
+}
+
+void Program::fitToScreen(QWidget *window)
+{
+    // Room for the window manager's title bar and frame, which the window's size leaves out.
+    constexpr int FrameWidth = 16;
+    constexpr int FrameHeight = 48;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    QSize size = window->sizeHint();
+    if (screen) {
+        const QSize room = screen->availableGeometry().size() - QSize(FrameWidth, FrameHeight);
+        size = size.boundedTo(room);
+    }
+    window->resize(size.expandedTo(window->minimumSizeHint()));
 }
 
 void Program::centre(QWidget *window)
@@ -281,7 +295,7 @@ void Program::showBrightnessSeating()
             std::make_unique<BrightnessSeatingWindow>(m_session.state(), m_dialogs);
         connect(m_brightnessSeating.get(), &BrightnessSeatingWindow::helpRequested, this,
                 &Program::openHelp);
-        m_brightnessSeating->adjustSize();
+        fitToScreen(m_brightnessSeating.get());
         centre(m_brightnessSeating.get());
     }
     m_brightnessSeating->refresh();

@@ -72,6 +72,9 @@ private:
     void replayFromEnvironment();
     void openFromOutside(const std::string &path);
     static void centre(QWidget *window);
+    // The big windows open at their natural size where the screen has room for it, and
+    // otherwise as large as the screen allows; their panels scroll.
+    static void fitToScreen(QWidget *window);
     static QString findHelpFolder(const QString &programFolder);
 
     QString m_helpFolder;

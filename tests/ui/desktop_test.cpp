@@ -3,6 +3,7 @@
 // reaches.
 
 #include "3-catalogue/catalogue.h"
+#include "brightnessseatingwindow.h"
 #include "drawingview.h"
 #include "helpwindow.h"
 #include "installationwindow.h"
@@ -20,7 +21,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTest>
 #include <cmath>
@@ -241,6 +244,44 @@ private slots:
         }
         QApplication::setPalette(light);
         QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(", ")));
+    }
+
+    // At QT_SCALE_FACTOR=2 a 1600x1000 screen is 800x500 logical pixels; the installation
+    // window and Brightness and Seating were taller than that.
+    void theBigWindowsFitSmallAndHighDpiScreens_data()
+    {
+        QTest::addColumn<QSize>("screen"); // logical pixels
+        QTest::newRow("1366x768 at scale 1") << QSize(1366, 768);
+        QTest::newRow("1600x1000 at scale 2") << QSize(800, 500);
+    }
+
+    void theBigWindowsFitSmallAndHighDpiScreens()
+    {
+        QFETCH(QSize, screen);
+        const QSize room = screen - QSize(16, 48); // the window manager's frame and title
+        m_program->showBrightnessSeating();
+        QWidget *brightness = m_program->brightnessSeatingWindow();
+        for (QWidget *window :
+             {static_cast<QWidget *>(m_program->installationWindow()), brightness}) {
+            QVERIFY2(window->minimumSizeHint().width() <= room.width() &&
+                         window->minimumSizeHint().height() <= room.height(),
+                     qPrintable(window->objectName()));
+            window->resize(window->minimumSizeHint().expandedTo(room.boundedTo(window->size())));
+        }
+        // Close stays in view, and the last of the sheet's fields can be scrolled to.
+        QPushButton *close = nullptr;
+        for (QPushButton *b : brightness->findChildren<QPushButton *>()) {
+            if (b->text() == QStringLiteral("Close"))
+                close = b;
+        }
+        QVERIFY(close);
+        QVERIFY(brightness->rect().contains(
+            QRect(close->mapTo(brightness, QPoint(0, 0)), close->size())));
+        auto *scroll = m_program->installationWindow()->findChild<QScrollArea *>("sheetScroll");
+        QWidget *last = m_program->installationWindow()->findChild<QWidget *>("HScroll1");
+        scroll->ensureWidgetVisible(last);
+        QVERIFY(scroll->viewport()->rect().contains(
+            QRect(last->mapTo(scroll->viewport(), QPoint(0, 0)), last->size())));
     }
 
     void helpWindowClosesWithEscapeAndCtrlW_data()
