@@ -284,6 +284,35 @@ private slots:
             QRect(last->mapTo(scroll->viewport(), QPoint(0, 0)), last->size())));
     }
 
+    // A German "12,5" became 125: the comma was dropped.
+    void numbersAreTypedAsTheDesktopWritesThem_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<float>("diagonal");
+        QTest::newRow("German comma") << QLocale(QLocale::German) << "12,5" << 12.5f;
+        QTest::newRow("German full stop") << QLocale(QLocale::German) << "12.5" << 12.5f;
+        QTest::newRow("English comma refused, a thousands separator")
+            << QLocale(QLocale::English) << "12,5" << 125.0f;
+        QTest::newRow("letter refused") << QLocale(QLocale::German) << "1x2" << 12.0f;
+    }
+
+    void numbersAreTypedAsTheDesktopWritesThem()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, typed);
+        QFETCH(float, diagonal);
+        const QLocale before;
+        QLocale::setDefault(locale);
+        auto *field = m_program->mainWindow()->findChild<QLineEdit *>("diag");
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, typed);
+        QTest::keyClick(field, Qt::Key_Enter);
+        QLocale::setDefault(before);
+        QCOMPARE(m_program->state().screen.diagonal, diagonal);
+    }
+
     void helpWindowClosesWithEscapeAndCtrlW_data()
     {
         QTest::addColumn<QKeySequence>("key");
