@@ -1,4 +1,5 @@
 #include "7-project/projectfile.h"
+#include "drawingview.h"
 #include "helpwindow.h"
 #include "installationwindow.h"
 #include "program.h"
@@ -16,6 +17,7 @@
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -224,6 +226,34 @@ private slots:
             QTRY_VERIFY2(tip->isVisible(), name);
             QVERIFY(tip->findChild<QLabel *>("Label1")->text().startsWith("Double click to cycle"));
         }
+    }
+
+    // The distance box's tip leaves when the pointer moves on over the drawing, and a box that
+    // only shows a data projector's distance offers none.
+    void distanceTipLeavesOverTheDrawing()
+    {
+        ScriptedDialogs dialogs;
+        Program program({}, QCoreApplication::applicationDirPath(), &dialogs);
+        program.showInstallationWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(program.installationWindow()));
+        QWidget *tip = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == "frmHelp")
+                tip = w;
+        }
+        QVERIFY(tip);
+        DrawingView *drawing = program.installationWindow()->drawingView();
+        QLineEdit *box = drawing->distanceBox();
+        QVERIFY(!box->isReadOnly()); // a CRT series at start
+        QTest::mouseMove(box, QPoint(5, 5));
+        QTRY_VERIFY(tip->isVisible());
+        QTest::mouseMove(drawing, QPoint(10, 10));
+        QTRY_VERIFY(!tip->isVisible());
+        program.installationWindow()->lensAction(lumidex::Model::LX460, 0)->trigger();
+        QVERIFY(box->isReadOnly());
+        QTest::mouseMove(box, QPoint(6, 6));
+        QTest::qWait(20);
+        QVERIFY(!tip->isVisible());
     }
 
     void platformTooltipsFollowTheSwitch_data()
