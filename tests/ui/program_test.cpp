@@ -31,6 +31,20 @@
 
 using lumidex::fakes::ScriptedDialogs;
 
+namespace {
+
+// The program's tip window ("frmHelp"), a window of its own.
+QWidget *tipWindow()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == "frmHelp")
+            return w;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 class ProgramTest : public QObject
 {
     Q_OBJECT
@@ -164,11 +178,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(program.mainWindow()));
         auto *ratio = program.mainWindow()->findChild<QWidget *>("Aspct");
         auto *preview = program.mainWindow()->findChild<QWidget *>("Panel3D5");
-        QWidget *tip = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == "frmHelp")
-                tip = w;
-        }
+        QWidget *tip = tipWindow();
         QVERIFY(tip);
         QTest::mouseMove(ratio, QPoint(5, 5));
         QTRY_VERIFY(tip->isVisible());
@@ -199,11 +209,7 @@ private slots:
         Program program({}, QCoreApplication::applicationDirPath(), &dialogs);
         program.showInstallationWindow();
         QVERIFY(QTest::qWaitForWindowExposed(program.installationWindow()));
-        QWidget *tip = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == "frmHelp")
-                tip = w;
-        }
+        QWidget *tip = tipWindow();
         QVERIFY(tip);
         // A place on the sheet between its fields hides the tip.
         QWidget *sheet = program.installationWindow()->sheet();
@@ -236,11 +242,7 @@ private slots:
         Program program({}, QCoreApplication::applicationDirPath(), &dialogs);
         program.showInstallationWindow();
         QVERIFY(QTest::qWaitForWindowExposed(program.installationWindow()));
-        QWidget *tip = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == "frmHelp")
-                tip = w;
-        }
+        QWidget *tip = tipWindow();
         QVERIFY(tip);
         DrawingView *drawing = program.installationWindow()->drawingView();
         QLineEdit *box = drawing->distanceBox();
