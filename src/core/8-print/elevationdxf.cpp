@@ -125,6 +125,21 @@ public:
         header.pair(70, m_millimetres ? 0 : 1);
         variable("$DIMSTYLE");
         header.pair(2, "Standard");
+        // Some readers take the dimensions' look from the header rather than their style.
+        const auto size = [&](std::string_view name, double value) {
+            variable(name);
+            header.number(40, value);
+        };
+        size("$DIMSCALE", 1.0);
+        size("$DIMASZ", arrowSize());
+        size("$DIMEXO", extensionOffset());
+        size("$DIMEXE", extensionBeyond());
+        size("$DIMTXT", m_text);
+        size("$DIMGAP", textGap());
+        variable("$DIMTAD");
+        header.pair(70, 1);
+        variable("$DIMDEC");
+        header.pair(70, 0);
         variable("$HANDSEED");
         header.pair(5, DxfText::hex(m_d.nextHandle()));
         header.pair(0, "ENDSEC");
@@ -239,6 +254,7 @@ private:
         record("DIMSTYLE", t, "AcDbDimStyleTableRecord");
         m_d.pair(2, "Standard");
         m_d.pair(70, 0);
+        m_d.number(40, 1.0);
         m_d.number(41, arrowSize());
         m_d.number(42, extensionOffset());
         m_d.number(44, extensionBeyond());
