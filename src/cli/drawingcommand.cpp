@@ -3,7 +3,6 @@
 #include "7-project/filereplace.h"
 #include "7-project/projectdocument.h"
 #include "7-project/projectfile.h"
-#include "8-print/elevationdxf.h"
 #include "8-print/trueelevation.h"
 #include "9-session/session.h"
 #include "drawingexport.h"
@@ -11,19 +10,12 @@
 
 #include <QGuiApplication>
 #include <algorithm>
-#include <cctype>
 #include <iostream>
 #include <memory>
 #include <optional>
 
 namespace lumidex::cli {
 namespace {
-
-enum class DrawingFormat
-{
-    Dxf,
-    Svg
-};
 
 struct DrawingOptions
 {
@@ -32,7 +24,7 @@ struct DrawingOptions
     int first = 1;
     int last = 1;
     bool range = false; // --pages: one file a page
-    std::optional<DrawingFormat> format;
+    std::optional<DrawingFileType> format;
 };
 
 // A page as the window counts them: 1 to 99, no leading zero.
@@ -43,18 +35,6 @@ int pageNumber(const std::string &text, const std::string &option)
         throw UsageError{option + " " + text +
                          " is not a page (write it as 2, or 2-3 for --pages)"};
     return std::stoi(text);
-}
-
-std::optional<DrawingFormat> formatOfName(const std::string &path)
-{
-    std::string ext = path.size() >= 4 ? path.substr(path.size() - 4) : std::string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
-    if (ext == ".dxf")
-        return DrawingFormat::Dxf;
-    if (ext == ".svg")
-        return DrawingFormat::Svg;
-    return std::nullopt;
 }
 
 DrawingOptions readDrawingOptions(const std::vector<std::string> &args)
@@ -90,7 +70,7 @@ DrawingOptions readDrawingOptions(const std::vector<std::string> &args)
             const std::string &text = value();
             if (text != "dxf" && text != "svg")
                 throw UsageError{"--format is dxf or svg"};
-            o.format = text == "dxf" ? DrawingFormat::Dxf : DrawingFormat::Svg;
+            o.format = text == "dxf" ? DrawingFileType::Dxf : DrawingFileType::Svg;
         } else if (arg.size() > 1 && arg[0] == '-') {
             throw UsageError{"unknown option " + arg};
         } else if (haveInput) {
@@ -108,9 +88,10 @@ DrawingOptions readDrawingOptions(const std::vector<std::string> &args)
         if (o.range && o.first != o.last)
             throw UsageError{"several pages need a file name, not -o -"};
         if (!o.format)
-            o.format = DrawingFormat::Dxf;
+            o.format = DrawingFileType::Dxf;
     } else {
-        const std::optional<DrawingFormat> named = formatOfName(o.output);
+        const std::optional<DrawingFileType> named =
+            drawingFileTypeOf(QString::fromStdString(o.output));
         if (!named)
             throw UsageError{"the drawing's file name ends in .dxf or .svg"};
         if (o.format && *o.format != *named)
@@ -161,7 +142,7 @@ int runProjectDrawing(const std::vector<std::string> &args)
     int argc = 1;
     char name[] = "lumidex-cli";
     char *argv[] = {name, nullptr};
-    if (o.format == DrawingFormat::Svg) {
+    if (o.format == DrawingFileType::Svg) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
@@ -179,11 +160,9 @@ int runProjectDrawing(const std::vector<std::string> &args)
     for (int page = o.first; page <= o.last; ++page) {
         const std::string path = o.range ? pageFileName(o.output, page) : o.output;
         const std::size_t shown = dialogs.messages.size();
-        const bool drawable = showPageAsStored(document, page);
-        std::optional<TrueElevation> elevation;
-        if (drawable && o.format == DrawingFormat::Dxf)
-            elevation = trueElevation(document.window(), session.focusTables());
-        if (!drawable || (o.format == DrawingFormat::Dxf && !elevation)) {
+        const std::optional<QByteArray> bytes =
+            pageDrawingFile(document, session.focusTables(), page, *o.format);
+        if (!bytes) {
             std::string why = "its screen was refused";
             if (dialogs.messages.size() > shown)
                 why += " (" + dialogs.messages[shown].second + ")";
@@ -194,13 +173,8 @@ int runProjectDrawing(const std::vector<std::string> &args)
             status = 1;
             continue;
         }
-        const std::string bytes = elevation
-                                      ? elevationDxf(*elevation)
-                                      : drawingSvg(document.window().drawing(),
-                                                   QString::fromStdString(document.projectName()))
-                                            .toStdString();
         std::string why;
-        if (!writeBytes(path, bytes, why)) {
+        if (!writeBytes(path, bytes->toStdString(), why)) {
             std::cerr << "lumidex-cli: unable to write the drawing to " << path << ": " << why
                       << '\n';
             status = 1;

@@ -1,5 +1,8 @@
 #include "drawingexport.h"
 
+#include "7-project/projectdocument.h"
+#include "8-print/elevationdxf.h"
+#include "8-print/trueelevation.h"
 #include "drawingrenderer.h"
 
 #include <QBuffer>
@@ -33,4 +36,30 @@ QByteArray drawingSvg(const lumidex::Drawing &drawing, const QString &title)
     renderer.render(painter, drawing, target);
     painter.end();
     return bytes;
+}
+
+std::optional<DrawingFileType> drawingFileTypeOf(const QString &path)
+{
+    if (path.endsWith(QStringLiteral(".dxf"), Qt::CaseInsensitive))
+        return DrawingFileType::Dxf;
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive))
+        return DrawingFileType::Svg;
+    return std::nullopt;
+}
+
+std::optional<QByteArray> pageDrawingFile(lumidex::ProjectDocument &document,
+                                          const lumidex::FocusTables &focus, int page,
+                                          DrawingFileType type)
+{
+    if (!lumidex::showPageAsStored(document, page))
+        return std::nullopt;
+    if (type == DrawingFileType::Svg) {
+        return drawingSvg(document.window().drawing(),
+                          QString::fromStdString(document.projectName()));
+    }
+    const std::optional<lumidex::TrueElevation> elevation =
+        lumidex::trueElevation(document.window(), focus);
+    if (!elevation)
+        return std::nullopt;
+    return QByteArray::fromStdString(lumidex::elevationDxf(*elevation));
 }
