@@ -131,6 +131,11 @@ public:
             header.number(40, value);
         };
         size("$DIMSCALE", 1.0);
+        // Without a length factor of its own, LibreCAD reads an inch drawing's dimensions as
+        // millimetres and divides them by 25.4.
+        size("$DIMLFAC", 1.0);
+        variable("$DIMLUNIT");
+        header.pair(70, 2);
         size("$DIMASZ", arrowSize());
         size("$DIMEXO", extensionOffset());
         size("$DIMEXE", extensionBeyond());
