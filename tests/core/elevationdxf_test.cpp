@@ -213,4 +213,16 @@ INSTANTIATE_TEST_SUITE_P(
                               1, false}),
     [](const ::testing::TestParamInfo<DxfCase> &info) { return std::string(info.param.name); });
 
+// Before, a screen changed on the page shown counted as a refused one: the page held the
+// screen it was loaded with, so exporting it after an edit skipped it.
+TEST(ShowPageAsStored, TakesTheInstallersChangesToThePageShown)
+{
+    Desk desk;
+    ThrowWindow &window = desk.window();
+    window.setSizeText(Dimension::Diagonal, "120");
+    window.sizeKeyPress(Dimension::Diagonal, ThrowWindow::KeyEnter);
+    EXPECT_TRUE(showPageAsStored(desk.session.document(), 1));
+    EXPECT_FLOAT_EQ(desk.session.document().project().page(1).screenWidth, 96.0f);
+}
+
 } // namespace

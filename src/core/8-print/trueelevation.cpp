@@ -121,6 +121,9 @@ std::optional<TrueElevation> trueElevation(const ThrowWindow &window, const Focu
 
 bool showPageAsStored(ProjectDocument &document, int page)
 {
+    // The installer's own changes to the page shown belong to it, as moving to another page
+    // would keep them; a screen the window corrected is no change of his and is not stored.
+    document.storePage();
     document.pageScroll(page);
     const PageRecord &stored = document.project().page(page);
     const ScreenState &shown = document.window().viewScreen();
