@@ -4,7 +4,9 @@
 // texts are UTF-8). Lengths are in inches, or in millimetres for a page in millimetres, and
 // the header says which, so that a CAD program inserts the elevation at its real size. Each
 // kind of element has its layer; the dimensions are the format's own dimension entities,
-// which CAD users can restyle and measure again.
+// which CAD users can restyle and measure again. A page in feet is drawn in inches, its
+// dimensions reading whole inches: a CAD drawing has one length unit, and the installer's
+// building drawings measure in inches or millimetres.
 
 #include "8-print/trueelevation.h"
 

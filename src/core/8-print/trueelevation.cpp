@@ -1,7 +1,6 @@
 #include "8-print/trueelevation.h"
 
 #include "3-catalogue/catalogue.h"
-#include "3-catalogue/throwformulas.h"
 #include "5-drawing/pictures.h"
 #include "6-installation/recalculation.h"
 #include "6-installation/throwwindow.h"
@@ -72,13 +71,12 @@ std::optional<TrueElevation> trueElevation(const ThrowWindow &window, const Focu
     // grows with the installation.
     const double farthest = -std::min(t.projector.left, t.farProjector ? t.farProjector->left : 0);
     const double gap = std::max(farthest, std::max(t.screenTop, top)) / 25;
-    const auto text = [&](double inches) { return formatLength(inches, t.units); };
     const auto across = [&](std::string_view element, double distance, double y) {
-        t.dimensions.push_back({element, -distance, 0, 0, 0, false, y, distance, text(distance)});
+        t.dimensions.push_back({element, -distance, 0, 0, 0, false, y, distance});
     };
     const auto upright = [&](std::string_view element, double x, double from, double to,
                              double at) {
-        t.dimensions.push_back({element, x, from, x, to, true, at, to - from, text(to - from)});
+        t.dimensions.push_back({element, x, from, x, to, true, at, to - from});
     };
     across("hdimbox", nearFront + hole, -2 * gap);
     if (e.zoom)

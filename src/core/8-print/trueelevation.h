@@ -28,7 +28,6 @@ struct TrueDimension
     bool vertical = false;
     double at = 0;       // the dimension line's y (horizontal) or x (vertical)
     double measured = 0; // inches
-    std::string text;    // the value as the window writes it
 };
 
 struct TrueRect
