@@ -158,7 +158,8 @@ int runProjectDrawing(const std::vector<std::string> &args)
 
     int status = 0;
     for (int page = o.first; page <= o.last; ++page) {
-        const std::string path = o.range ? pageFileName(o.output, page) : o.output;
+        const std::string path =
+            o.range && o.output != "-" ? pageFileName(o.output, page) : o.output;
         const std::size_t shown = dialogs.messages.size();
         const std::optional<QByteArray> bytes =
             pageDrawingFile(document, session.focusTables(), page, *o.format);
