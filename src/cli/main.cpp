@@ -8,6 +8,7 @@
 #include "7-project/filereading.h"
 #include "7-project/projectfile.h"
 #include "9-session/session.h"
+#include "drawingcommand.h"
 #include "installationjson.h"
 #include "json.h"
 #include "projectjson.h"
@@ -44,6 +45,8 @@ constexpr std::string_view Usage =
     "       lumidex-cli project export FILE.lmx\n"
     "       lumidex-cli project import FILE.json -o OUT.lmx\n"
     "       lumidex-cli project sheet FILE.lmx -o OUT.pdf [--pages A-B]\n"
+    "       lumidex-cli project drawing FILE.lmx -o OUT.dxf|OUT.svg|- [--page N | --pages A-B]\n"
+    "                                   [--format dxf|svg]\n"
     "       lumidex-cli room [--width X | --height X | --diagonal X] [--aspect R]\n"
     "                        [--units in|ft|mm] --lumens L [--gain G] [--ambient LUX]\n"
     "                        [--lines N] [--seat D]...\n"
@@ -69,7 +72,11 @@ constexpr std::string_view Details =
     "  project  export: print a project file as JSON (texts UTF-8, numbers exact);\n"
     "           import: write such JSON as a project file;\n"
     "           sheet: write the installation sheets of the pages (all, or A to B) into\n"
-    "           one landscape PDF, as printed. A file that cannot be read, malformed\n"
+    "           one landscape PDF, as printed;\n"
+    "           drawing: write the side elevation of a page (default 1) as a true-scale\n"
+    "           DXF (inches, or millimetres for a page in millimetres) or as the window's\n"
+    "           picture in SVG; --pages writes NAME-p01.dxf and so on, and -o - the\n"
+    "           standard output (--format says which). A file that cannot be read, malformed\n"
     "           JSON, pages the project does not have or an output that cannot be\n"
     "           written exits with status 1.\n"
     "  room     brightness, contrast in room light and seating for that screen, as the\n"
@@ -401,6 +408,8 @@ int runProject(const std::vector<std::string> &args)
     if (args.empty())
         throw UsageError{"project needs export, import or sheet"};
     const std::string &action = args.front();
+    if (action == "drawing")
+        return cli::runProjectDrawing({args.begin() + 1, args.end()});
     if (action != "export" && action != "import" && action != "sheet")
         throw UsageError{"unknown project command " + action + "; use export, import or sheet"};
     std::optional<std::string> input;

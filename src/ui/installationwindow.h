@@ -45,6 +45,7 @@ signals:
     void printRequested();
     void printPreviewRequested();
     void exportPdfRequested();
+    void exportDrawingRequested();
     // After every redisplay: whatever the installer changed shows here.
     void refreshed();
     // A title-block text was typed; nothing else is redrawn for it.
@@ -74,6 +75,7 @@ private:
         QAction *print = nullptr;
         QAction *printPreview = nullptr;
         QAction *exportPdf = nullptr;
+        QAction *exportDrawing = nullptr;
         QAction *exit = nullptr;
     } m_file;
     std::array<QAction *, 3> m_units{};

@@ -4,6 +4,7 @@
 #include "9-session/version.h"
 #include "aboutwindow.h"
 #include "brightnessseatingwindow.h"
+#include "drawingexportdialog.h"
 #include "drawingview.h"
 #include "helpwindow.h"
 #include "installationwindow.h"
@@ -91,6 +92,11 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
             &SheetPrinting::preview);
     connect(m_installation.get(), &InstallationWindow::exportPdfRequested, m_printing,
             &SheetPrinting::exportPdf);
+    connect(m_installation.get(), &InstallationWindow::exportDrawingRequested, this, [this] {
+        exportDrawing(m_session.document(), m_session.focusTables(), m_dialogs,
+                      m_installation.get());
+        m_installation->refresh();
+    });
     connect(m_installation.get(), &InstallationWindow::lensFinderRequested, this, [this] {
         LensFinderDialog finder(m_session.throwWindow(), m_session.focusTables(),
                                 m_installation.get());
