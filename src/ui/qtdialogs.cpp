@@ -181,6 +181,10 @@ std::optional<std::string> QtDialogs::askFileName(QPointer<QFileDialog> &kept,
         // Open needs a project that exists; Save asks before it replaces one.
         kept->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                           : QFileDialog::AnyFile);
+        // A name typed without an extension is saved as a project file, and the overwrite
+        // question is asked about that name.
+        if (mode == QFileDialog::AcceptSave)
+            kept->setDefaultSuffix(QStringLiteral("lmx"));
     } else if (kept->parentWidget() != over) {
         kept->setParent(over, kept->windowFlags());
     }

@@ -33,6 +33,16 @@ bool isUnchangedPattern(const std::string &path)
     return path == "*.lmx" || path == "*.LMX";
 }
 
+// A name typed with no extension at all becomes a project file the Open dialog and the file
+// manager know; any other name ("site.txt", ".site") is kept as typed.
+std::string withProjectExtension(const std::string &path)
+{
+    const std::string name = std::filesystem::path(path).filename().string();
+    if (name.empty() || name.find('.') != std::string::npos)
+        return path;
+    return path + ".lmx";
+}
+
 } // namespace
 
 InstallationInputs inputsOf(const PageRecord &page)
@@ -234,13 +244,9 @@ void ProjectDocument::openProject()
 {
     if (!settleChanges())
         return;
+    // A cancelled dialog changes nothing: the project stays bound to its file.
     const std::optional<std::string> path = m_dialogs.openFileName();
-    if (!path) {
-        m_projectFileName.clear();
-        notify();
-        return;
-    }
-    if (!isUnchangedPattern(*path))
+    if (path && !isUnchangedPattern(*path))
         openProjectFile(*path);
 }
 
@@ -355,13 +361,20 @@ bool ProjectDocument::saveProject()
 bool ProjectDocument::saveProjectAs()
 {
     storePage();
-    const std::optional<std::string> path = m_dialogs.saveFileName();
-    if (!path) {
-        m_projectFileName.clear();
-        notify();
+    // A cancelled dialog changes nothing: the project stays bound to its file.
+    const std::optional<std::string> chosen = m_dialogs.saveFileName();
+    if (!chosen || isUnchangedPattern(*chosen))
         return false;
+    const std::string path = withProjectExtension(*chosen);
+    // The dialog asked about the name as typed; the name with ".lmx" may be another file.
+    std::error_code ec;
+    if (path != *chosen && std::filesystem::exists(path, ec)) {
+        const std::string question = std::filesystem::path(path).filename().string() +
+                                     " already exists.\rDo you want to replace it?";
+        if (!m_dialogs.confirm(question, "Save Project", "&Replace", ConfirmDefault::Cancel))
+            return false;
     }
-    return !isUnchangedPattern(*path) && saveTo(*path);
+    return saveTo(path);
 }
 
 } // namespace lumidex
