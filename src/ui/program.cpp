@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "7-project/filereading.h"
 #include "9-session/replay.h"
 #include "9-session/version.h"
 #include "aboutwindow.h"
@@ -25,6 +26,13 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
+
+namespace {
+
+// A file of the installer's actions is far smaller than this.
+constexpr std::size_t MaxReplayBytes = std::size_t{4} << 20;
+
+} // namespace
 
 Program::Program(const lumidex::StartOptions &options, QString programFolder,
                  lumidex::Dialogs *dialogs, QObject *parent)
@@ -174,15 +182,21 @@ void Program::replayFromEnvironment()
     const QString path = qEnvironmentVariable("LUMIDEX_REPLAY");
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        std::fprintf(stderr, "lumidex: cannot read %s\n", qPrintable(path));
+    // Read as every file the program reads: only an ordinary file, and no more than a session
+    // of actions can need.
+    lumidex::ReadFailure failure;
+    const std::optional<std::string> content = lumidex::readRegularFile(
+        path.toStdString(), MaxReplayBytes, lumidex::BeyondLimit::Refuse, failure);
+    if (!content) {
+        std::fprintf(stderr, "lumidex: cannot read %s: %s\n", qPrintable(path),
+                     failure.description.c_str());
         return;
     }
+    const QList<QByteArray> lines = QByteArray::fromStdString(*content).split('\n');
     int number = 0;
-    while (!file.atEnd()) {
+    for (const QByteArray &read : lines) {
         ++number;
-        const QByteArray text = file.readLine().trimmed();
+        const QByteArray text = read.trimmed();
         if (text.isEmpty())
             continue;
         const QJsonObject object = QJsonDocument::fromJson(text).object();
