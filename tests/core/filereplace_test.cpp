@@ -291,4 +291,52 @@ TEST_F(FileReplaceTest, NextSaveRemovesWhatAKilledSaveLeft)
     EXPECT_EQ(readAll(path), NewBytes);
 }
 
+// A temporary holds the whole project before it takes the file's place: it starts no more
+// readable than the file (or, for a new file, than the user's mask allows), so that a private
+// project cannot be read from a save at work or from what a killed one left.
+struct TemporaryModeCase
+{
+    const char *name;
+    std::optional<fs::perms> target; // none: a new file
+    mode_t umask;
+    mode_t mostOpen; // the temporary has no permission bit outside these
+};
+
+class TemporaryMode : public FileReplaceTest, public testing::WithParamInterface<TemporaryModeCase>
+{};
+
+TEST_P(TemporaryMode, NeverWiderThanTheTarget)
+{
+    const TemporaryModeCase &c = GetParam();
+    if (c.target)
+        writeOld(path, *c.target);
+    const mode_t oldMask = ::umask(c.umask);
+    FileReplaceHooks killed;
+    killed.stopAfterBytes = 10;
+    (void)replaceFileContents(path.string(), NewBytes, killed);
+    std::vector<std::string> left = names();
+    std::erase(left, "room.lmx");
+    ASSERT_EQ(left.size(), 1u);
+    Stat temporary{};
+    ASSERT_EQ(::stat((dir / left[0]).c_str(), &temporary), 0);
+    EXPECT_EQ(temporary.st_mode & 0777 & ~c.mostOpen, 0u) << std::oct << (temporary.st_mode & 0777);
+    const bool failed = replaceFileContents(path.string(), NewBytes).has_value();
+    ::umask(oldMask);
+    ASSERT_FALSE(failed);
+    Stat saved{};
+    ASSERT_EQ(::stat(path.c_str(), &saved), 0);
+    if (c.target)
+        EXPECT_EQ(saved.st_mode & 0777, mode_t(*c.target));
+    else
+        EXPECT_EQ(saved.st_mode & 0777, 0666 & ~c.umask);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, TemporaryMode,
+    testing::Values(TemporaryModeCase{"privateFile", fs::perms(0600), 022, 0600},
+                    TemporaryModeCase{"sharedFile", fs::perms(0644), 022, 0600},
+                    TemporaryModeCase{"newFilePrivateMask", std::nullopt, 077, 0600},
+                    TemporaryModeCase{"newFileUsualMask", std::nullopt, 022, 0644}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 } // namespace

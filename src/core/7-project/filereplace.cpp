@@ -124,8 +124,12 @@ std::optional<FileError> rewriteInPlace(const fs::path &target, std::span<const 
 }
 
 // A new, locked temporary beside the target; -1 with errorNumber set when none can be made.
-int createTemporary(const fs::path &target, fs::path &created, int &errorNumber)
+// It is never readable by more users than the target: a file's replacement starts with the
+// owner's permission bits alone (the group may still be another until the file's own group is
+// put on it), a new file with what the user's file mode creation mask allows.
+int createTemporary(const fs::path &target, const Stat *old, fs::path &created, int &errorNumber)
 {
+    const mode_t mode = old ? (old->st_mode & S_IRWXU) | S_IRUSR | S_IWUSR : 0666;
     static thread_local std::mt19937 random{std::random_device{}()};
     const std::string stem = "." + std::string(temporaryStem(target.filename().string()));
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -133,7 +137,7 @@ int createTemporary(const fs::path &target, fs::path &created, int &errorNumber)
         std::snprintf(digits, sizeof digits, "%08x", static_cast<unsigned>(random()));
         created = folderOf(target) /
                   (stem + std::string(TemporaryMark) + digits + std::string(TemporaryEnd));
-        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0) {
             // Held until the temporary is closed, so that no other save takes it for the
             // leftover of a killed one.
@@ -193,7 +197,7 @@ std::optional<FileError> replaceThroughTemporary(const fs::path &target, const S
 {
     fs::path temporary;
     int error = 0;
-    const int fd = createTemporary(target, temporary, error);
+    const int fd = createTemporary(target, old, temporary, error);
     if (fd < 0)
         return errorOf(error ? error : EIO);
     if (hooks.stopAfterBytes) {
