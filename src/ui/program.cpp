@@ -153,26 +153,52 @@ void Program::start()
 
 void Program::offerRecovery()
 {
-    const std::optional<RecoveryCopy::Found> found = m_recovery.find();
-    if (!found) {
-        m_recovery.remove(); // nothing, or nothing readable
-        return;
+    // Every copy a run that did not end properly left is offered, until one is restored; a copy
+    // the installer keeps (Cancel) stays for the next start, and this run keeps its own copy
+    // under a name of its own, so that it never writes over one not yet dealt with.
+    const QString folder = m_recovery.folder();
+    std::optional<RecoveryCopy> restored;
+    for (RecoveryCopy &copy : RecoveryCopy::leftIn(folder)) {
+        if (restored)
+            break;
+        const std::optional<RecoveryCopy::Found> found = copy.find();
+        if (!found) {
+            copy.remove(); // nothing readable
+            continue;
+        }
+        const QString name =
+            found->originalPath.empty()
+                ? tr("an untitled project")
+                : QFileInfo(QString::fromStdString(found->originalPath)).fileName();
+        const QString when = QLocale().toString(found->kept, QLocale::LongFormat);
+        const QString text = tr("Lumidex did not end properly last time. The unsaved changes to "
+                                "%1 were kept on %2.\n\nRestore them?")
+                                 .arg(name, when);
+        switch (m_dialogs.offerRecovery(text.toStdString())) {
+        case lumidex::RecoveryChoice::Restore:
+            m_session.document().restoreRecovered(found->project, found->originalPath);
+            m_installation->refresh();
+            m_main->refresh();
+            // The run keeps its copy in the place of this one, so that a crash now still finds
+            // the changes, and a save takes it away.
+            restored = copy;
+            m_keptProject = found->project;
+            m_keptPath = found->originalPath;
+            m_kept = true;
+            break;
+        case lumidex::RecoveryChoice::Discard: {
+            const QString question =
+                tr("Delete the unsaved changes to %1 kept on %2 for good?").arg(name, when);
+            if (m_dialogs.confirm(question.toStdString(), "Recover Project", "&Delete",
+                                  lumidex::ConfirmDefault::Cancel))
+                copy.remove();
+            break;
+        }
+        case lumidex::RecoveryChoice::Cancel:
+            break;
+        }
     }
-    const QString name = found->originalPath.empty()
-                             ? tr("an untitled project")
-                             : QFileInfo(QString::fromStdString(found->originalPath)).fileName();
-    const QString text =
-        tr("Lumidex did not end properly last time. The unsaved changes to %1 were kept on "
-           "%2.\n\nRestore them?")
-            .arg(name, QLocale().toString(found->kept, QLocale::LongFormat));
-    if (!m_dialogs.confirm(text.toStdString(), "Recover Project", "&Restore",
-                           lumidex::ConfirmDefault::Accept)) {
-        m_recovery.remove();
-        return;
-    }
-    m_session.document().restoreRecovered(found->project, found->originalPath);
-    m_installation->refresh();
-    m_main->refresh();
+    m_recovery = restored ? *restored : RecoveryCopy::unused(folder);
 }
 
 void Program::replayFromEnvironment()

@@ -100,6 +100,14 @@ std::string windows1252ToUtf8(std::string_view bytes);
 // here; saveProjectFile() refuses such a project instead of writing it.
 std::vector<std::uint8_t> encodeProject(const Project &project);
 
+// The program's own copy of a project with unsaved changes (kept while it runs, offered back
+// after a crash) keeps every character the installer typed: it is the project file's layout
+// with UTF-8 texts and 32-bit text counts, behind a mark of its own. A copy without the mark,
+// as an earlier version kept it, reads as a project file.
+std::vector<std::uint8_t> encodeRecoveryCopy(const Project &project);
+std::optional<Project> decodeRecoveryCopy(std::span<const std::uint8_t> bytes,
+                                          std::string *error = nullptr);
+
 // Reads a project into a fresh page table. A file that is not a whole, sensible project is
 // refused and `error` (when given) says what was wrong: a negative or overlong text count, a
 // file ending early, a page count outside 1..99, a projector code naming no projector, a unit
