@@ -212,6 +212,11 @@ TEST_F(ProjectChanges, CharactersAFileCannotHoldAreNamedBeforeSaving)
     dialogs.fileNames.push_back(path);
     EXPECT_TRUE(document().saveProjectAs());
     EXPECT_EQ(openProjectFile(path, nullptr)->page(2).text(PageText::Notes), "Hall ?");
+    // After the save the window shows what the file holds, and that is the saved project.
+    EXPECT_EQ(window().titleText(PageText::Notes), "Hall ?");
+    EXPECT_FALSE(document().modified());
+    EXPECT_TRUE(document().saveProject());
+    EXPECT_EQ(dialogs.confirmations.size(), 2u); // nothing left to warn about
 }
 
 TEST_F(ProjectChanges, RecoveredChangesBelongToTheirFileAndAreUnsaved)

@@ -345,6 +345,19 @@ bool ProjectDocument::saveTo(const std::string &path)
         return false;
     }
     bindTo(path);
+    // Characters the file could not keep are "?" there: from now on the window and every sheet
+    // show what the file holds, and the project counts as saved only as that.
+    Project held = m_project;
+    for (PageRecord &page : held.pages) {
+        for (std::string &text : page.texts)
+            text = windows1252ToUtf8(utf8ToWindows1252(text));
+    }
+    held.trailerText = windows1252ToUtf8(utf8ToWindows1252(held.trailerText));
+    if (!(held == m_project)) {
+        m_project = std::move(held);
+        const ExpertModeHold hold(m_state);
+        loadPage(m_currentPage);
+    }
     markClean();
     notify();
     return true;
