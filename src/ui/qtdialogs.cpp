@@ -196,6 +196,7 @@ int QtDialogs::sxgaChoice()
 void QtDialogs::showTips(lumidex::TipsWindow &tips)
 {
     TipsDialog dialog(tips, QApplication::activeWindow());
+    dialog.setPrinting(*this);
     dialog.exec();
 }
 

@@ -23,6 +23,14 @@ bool PaintedSheets::drawSheet(const std::vector<lumidex::SheetElement> &sheet)
     return m_renderer.render(m_painter, sheet) && healthy();
 }
 
+bool PaintedSheets::paintPage(const PagePainter &paint)
+{
+    m_painter.save();
+    const bool painted = paint(m_painter);
+    m_painter.restore();
+    return painted && healthy();
+}
+
 bool PaintedSheets::endJob()
 {
     return m_painter.end();
@@ -132,6 +140,12 @@ bool PdfFileSheets::drawSheet(const std::vector<lumidex::SheetElement> &sheet)
 {
     const bool drawn = m_sheets->drawSheet(sheet);
     return written() && drawn;
+}
+
+bool PdfFileSheets::paintPage(const PagePainter &paint)
+{
+    const bool painted = m_sheets->paintPage(paint);
+    return written() && painted;
 }
 
 bool PdfFileSheets::endJob()
