@@ -62,8 +62,10 @@ public:
 
         const lumidex::PrintRequest request = SheetPrinting::requestOf(m_printer);
         // The copies are printed here, each a job of its own (or one after the other in a
-        // file), so the printer is asked for one copy each time.
+        // file), and in the order asked for, so the printer is asked for one copy each time,
+        // in the order the sheets come.
         m_printer.setCopyCount(1);
+        m_printer.setPageOrder(QPrinter::FirstPageFirst);
         recordDefaultPrinter();
         return request;
     }
@@ -176,6 +178,7 @@ lumidex::PrintRequest SheetPrinting::requestOf(const QPrinter &printer)
     }
     // A file cannot take one job per copy: the second would replace the first.
     request.copyPerJob = printer.outputFormat() == QPrinter::NativeFormat;
+    request.lastPageFirst = printer.pageOrder() == QPrinter::LastPageFirst;
     return request;
 }
 
