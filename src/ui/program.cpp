@@ -74,6 +74,8 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
     connect(m_installation.get(), &InstallationWindow::refreshed, this, &Program::projectChanged);
     connect(m_installation.get(), &InstallationWindow::pageTextEdited, this,
             &Program::projectChanged);
+    connect(m_installation.get(), &InstallationWindow::newProjectStarted, this,
+            [this] { centre(m_installation.get()); });
     // While the project holds unsaved changes a copy of it is kept, a second after the last.
     m_recoveryTimer = new QTimer(this);
     m_recoveryTimer->setSingleShot(true);

@@ -224,10 +224,10 @@ void ProjectDocument::pageScroll(int value)
     notify();
 }
 
-void ProjectDocument::newProject()
+bool ProjectDocument::newProject()
 {
     if (!settleChanges())
-        return;
+        return false;
     m_caption = "Installation dimensions";
     m_projectFileName.clear();
     m_window.startNewProject();
@@ -238,6 +238,7 @@ void ProjectDocument::newProject()
     storeShown();
     markClean();
     notify();
+    return true;
 }
 
 void ProjectDocument::openProject()

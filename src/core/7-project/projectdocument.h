@@ -31,7 +31,8 @@ public:
     bool canDeletePage() const { return pageCount() > 1; }
     // File commands. Open and Save As ask for a file name; failures are reported once. New
     // and Open first settle the changes of the project they replace.
-    void newProject();
+    // True when the new project took the place of the old one.
+    bool newProject();
     void openProject();
     bool openProjectFile(const std::string &path);
     bool saveProject();
