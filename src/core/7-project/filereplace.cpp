@@ -244,6 +244,16 @@ SavePlan planSave(const SaveTarget &target)
     return {SaveMethod::Replace, 0};
 }
 
+std::optional<FileStamp> fileStampOf(const std::string &path)
+{
+    Stat found{};
+    if (::stat(path.c_str(), &found) != 0)
+        return std::nullopt;
+    return FileStamp{std::uint64_t(found.st_dev), std::uint64_t(found.st_ino),
+                     std::int64_t(found.st_size),
+                     std::int64_t(found.st_mtim.tv_sec) * 1'000'000'000 + found.st_mtim.tv_nsec};
+}
+
 bool isTemporaryOf(std::string_view name, std::string_view fileName)
 {
     const std::string_view stem = temporaryStem(fileName);

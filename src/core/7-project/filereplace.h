@@ -68,6 +68,20 @@ std::optional<FileError> replaceFileContents(const std::string &path,
                                              std::span<const std::uint8_t> bytes,
                                              const FileReplaceHooks &hooks = {});
 
+// Which file a path names (after following links) and which contents it had: another program
+// that saved over it, or changed it in place, gives it another stamp.
+struct FileStamp
+{
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modifiedNs = 0;
+    bool operator==(const FileStamp &) const = default;
+};
+
+// Nothing when there is no file at `path`.
+std::optional<FileStamp> fileStampOf(const std::string &path);
+
 // Whether `name` is one of the temporaries a save of the file named `fileName` makes.
 bool isTemporaryOf(std::string_view name, std::string_view fileName);
 

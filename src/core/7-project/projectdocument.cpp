@@ -230,6 +230,7 @@ bool ProjectDocument::newProject()
         return false;
     m_caption = "Installation dimensions";
     m_projectFileName.clear();
+    m_fileStamp.reset();
     m_window.startNewProject();
     std::string trailer = m_project.trailerText; // kept: nothing in the program edits it
     m_project = lumidex::newProject(todayText());
@@ -262,6 +263,7 @@ bool ProjectDocument::openProjectFile(const std::string &path)
     }
     m_project = std::move(*opened);
     bindTo(path);
+    m_fileStamp = fileStampOf(path);
     m_currentPage = 1;
     {
         const ExpertModeHold hold(m_state);
@@ -281,6 +283,7 @@ void ProjectDocument::restoreRecovered(Project project, const std::string &origi
     } else {
         bindTo(originalPath);
     }
+    m_fileStamp.reset(); // what the file held when the changes began is not known
     m_currentPage = 1;
     {
         const ExpertModeHold hold(m_state);
@@ -346,6 +349,7 @@ bool ProjectDocument::saveTo(const std::string &path)
         return false;
     }
     bindTo(path);
+    m_fileStamp = fileStampOf(path);
     // Characters the file could not keep are "?" there: from now on the window and every sheet
     // show what the file holds, and the project counts as saved only as that.
     Project held = m_project;
@@ -364,12 +368,32 @@ bool ProjectDocument::saveTo(const std::string &path)
     return true;
 }
 
+// Another program (or another copy of the project on another machine) saved over the file
+// since it was opened or last saved here.
+bool ProjectDocument::changedBehindOurBack() const
+{
+    if (!m_fileStamp)
+        return false;
+    const std::optional<FileStamp> now = fileStampOf(m_projectFileName);
+    return now && !(*now == *m_fileStamp);
+}
+
 bool ProjectDocument::saveProject()
 {
     storePage();
-    if (m_projectFileName.find_first_not_of(' ') != std::string::npos)
-        return saveTo(m_projectFileName);
-    return saveProjectAs();
+    if (m_projectFileName.find_first_not_of(' ') == std::string::npos)
+        return saveProjectAs();
+    if (changedBehindOurBack()) {
+        switch (m_dialogs.askChangedFile(projectName())) {
+        case ChangedFileChoice::Overwrite:
+            break;
+        case ChangedFileChoice::SaveAs:
+            return saveProjectAs();
+        case ChangedFileChoice::Cancel:
+            return false;
+        }
+    }
+    return saveTo(m_projectFileName);
 }
 
 bool ProjectDocument::saveProjectAs()

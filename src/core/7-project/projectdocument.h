@@ -9,6 +9,7 @@
 #include "1-state/dialogs.h"
 #include "1-state/installationstate.h"
 #include "6-installation/throwwindow.h"
+#include "7-project/filereplace.h"
 #include "7-project/projectfile.h"
 
 #include <functional>
@@ -85,6 +86,7 @@ private:
     void bindTo(const std::string &path);
     bool saveTo(const std::string &path);
     bool acceptUnsavableCharacters();
+    bool changedBehindOurBack() const;
 
     InstallationState &m_state;
     ThrowWindow &m_window;
@@ -97,6 +99,8 @@ private:
     Project m_saved;         // the pages as they were when the project was last clean
     PageKey m_shownKey;      // the page shown as it was loaded or last stored
     bool m_restored = false; // holds changes recovered from a copy, never saved
+    // The file as it was opened or last saved; nothing when that is not known.
+    std::optional<FileStamp> m_fileStamp;
 };
 
 // The installation a page keeps, as the window takes it back.
