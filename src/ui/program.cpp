@@ -50,6 +50,7 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
     centre(m_installation.get());
 
     m_session.setShowInstallationWindow([this] { showInstallationWindow(); });
+    m_session.document().setOldCopyFolder(m_recovery.folder().toStdString());
 
     connect(m_splash.get(), &SplashWindow::showMainWindowRequested, this, [this] {
         m_main->show();
@@ -155,9 +156,11 @@ void Program::start()
 
 void Program::offerRecovery()
 {
-    // Every copy a run that did not end properly left is offered, until one is restored; a copy
-    // the installer keeps (Cancel) stays for the next start, and this run keeps its own copy
-    // under a name of its own, so that it never writes over one not yet dealt with.
+    // Every copy a run that did not end properly left is offered, until one is restored: the
+    // unsaved changes it kept, or a file as it was before a save that was cut short while it
+    // rewrote the file in place. A copy the installer keeps (Cancel) stays for the next start,
+    // and this run keeps its own copy under a name of its own, so that it never writes over one
+    // not yet dealt with.
     const QString folder = m_recovery.folder();
     std::optional<RecoveryCopy> restored;
     for (RecoveryCopy &copy : RecoveryCopy::leftIn(folder)) {
@@ -173,24 +176,24 @@ void Program::offerRecovery()
                 ? tr("an untitled project")
                 : QFileInfo(QString::fromStdString(found->originalPath)).fileName();
         const QString when = QLocale().toString(found->kept, QLocale::LongFormat);
-        const QString text = tr("Lumidex did not end properly last time. The unsaved changes to "
-                                "%1 were kept on %2.\n\nRestore them?")
-                                 .arg(name, when);
+        const QString text =
+            copy.holdsOldFile()
+                ? tr("Lumidex was stopped on %2 while it saved %1, and the file may be "
+                     "incomplete. %1 as it was before that save was kept.\n\nRestore it?")
+                      .arg(name, when)
+                : tr("Lumidex did not end properly last time. The unsaved changes to %1 were "
+                     "kept on %2.\n\nRestore them?")
+                      .arg(name, when);
         switch (m_dialogs.offerRecovery(text.toStdString())) {
         case lumidex::RecoveryChoice::Restore:
             m_session.document().restoreRecovered(found->project, found->originalPath);
             m_installation->refresh();
             m_main->refresh();
-            // The run keeps its copy in the place of this one, so that a crash now still finds
-            // the changes, and a save takes it away.
             restored = copy;
-            m_keptProject = found->project;
-            m_keptPath = found->originalPath;
-            m_kept = true;
             break;
         case lumidex::RecoveryChoice::Discard: {
             const QString question =
-                tr("Delete the unsaved changes to %1 kept on %2 for good?").arg(name, when);
+                tr("Delete the copy of %1 kept on %2 for good?").arg(name, when);
             if (m_dialogs.confirm(question.toStdString(), "Recover Project", "&Delete",
                                   lumidex::ConfirmDefault::Cancel))
                 copy.remove();
@@ -200,7 +203,22 @@ void Program::offerRecovery()
             break;
         }
     }
-    m_recovery = restored ? *restored : RecoveryCopy::unused(folder);
+    if (restored && !restored->holdsOldFile()) {
+        // The run keeps its copy in the place of the one restored, so that a crash now still
+        // finds the changes, and a save takes it away.
+        m_recovery = *restored;
+        m_keptProject = m_session.document().contentToSave();
+        m_keptPath = m_session.document().projectFileName();
+        m_kept = true;
+        return;
+    }
+    m_recovery = RecoveryCopy::unused(folder);
+    if (restored) {
+        // The old file now lives on as this run's unsaved changes, kept before its copy goes.
+        keepRecoveryCopy();
+        if (m_kept)
+            restored->remove();
+    }
 }
 
 void Program::replayFromEnvironment()

@@ -51,11 +51,18 @@ QString RecoveryCopy::namePath() const
 std::vector<RecoveryCopy> RecoveryCopy::leftIn(const QString &folder)
 {
     std::vector<RecoveryCopy> left;
-    const QStringList names =
-        QDir(folder).entryList({defaultStem() + QStringLiteral("*.lmx")}, QDir::Files, QDir::Name);
-    for (const QString &name : names)
-        left.emplace_back(folder, name.chopped(4));
+    for (const QString &stem : {defaultStem(), QString::fromLatin1(lumidex::OldFileCopyPrefix)}) {
+        const QStringList names =
+            QDir(folder).entryList({stem + QStringLiteral("*.lmx")}, QDir::Files, QDir::Name);
+        for (const QString &name : names)
+            left.emplace_back(folder, name.chopped(4));
+    }
     return left;
+}
+
+bool RecoveryCopy::holdsOldFile() const
+{
+    return m_stem.startsWith(QString::fromLatin1(lumidex::OldFileCopyPrefix));
 }
 
 RecoveryCopy RecoveryCopy::unused(const QString &folder)

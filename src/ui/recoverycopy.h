@@ -25,8 +25,11 @@ public:
     static QString defaultFolder();
     static QString defaultStem();
 
-    // The copies earlier runs left in `folder`, oldest name first.
+    // The copies earlier runs left in `folder`: copies of unsaved changes, then the old bytes
+    // of files whose rewriting in place was cut short (see replaceFileContents).
     static std::vector<RecoveryCopy> leftIn(const QString &folder);
+    // This copy holds a file as it was before a save that was cut short, not unsaved changes.
+    bool holdsOldFile() const;
     // A copy in `folder` under a name no left copy holds.
     static RecoveryCopy unused(const QString &folder);
 

@@ -2,6 +2,7 @@
 // while there are any, offers it back after a crash, and opens a project handed over by a
 // second copy only once the changes of the one open are settled.
 
+#include "7-project/filereplace.h"
 #include "7-project/projectfile.h"
 #include "installationwindow.h"
 #include "program.h"
@@ -224,6 +225,39 @@ private slots:
                  std::size_t(copyKept ? 1 : 0));
         for (RecoveryCopy &copy : RecoveryCopy::leftIn(RecoveryCopy::defaultFolder()))
             copy.remove();
+    }
+
+    // A save killed while it rewrote a project in place left the old project in the program's
+    // folder: the next start offers it back, bound to its file, as unsaved changes.
+    void oldProjectOfAKilledSaveIsOfferedBack()
+    {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("site1.lmx").toStdString();
+        lumidex::Project old = lumidex::newProject("01-02-2026");
+        old.page(1).text(lumidex::PageText::Title) = "as it was";
+        std::string error;
+        QVERIFY(lumidex::saveProjectFile(path, old, &error));
+        lumidex::FileReplaceHooks killed;
+        killed.folderWriteError = EACCES; // as in a folder the user may not write
+        killed.stopAfterBytes = 7;
+        const std::vector<std::uint8_t> newer =
+            lumidex::encodeProject(lumidex::newProject("03-04-2026"));
+        QVERIFY(lumidex::replaceFileContents(path, newer, killed,
+                                             RecoveryCopy::defaultFolder().toStdString()));
+
+        m_program->start();
+        QTRY_COMPARE(m_dialogs->recoveryOffers.size(), std::size_t(1));
+        QVERIFY(m_dialogs->recoveryOffers[0].find("while it saved site1.lmx") != std::string::npos);
+        lumidex::ProjectDocument &doc = m_program->document();
+        QCOMPARE(doc.projectFileName(), path);
+        QVERIFY(doc.modified());
+        QCOMPARE(doc.project().page(1).text(lumidex::PageText::Title), "as it was");
+        const std::vector<RecoveryCopy> left = RecoveryCopy::leftIn(RecoveryCopy::defaultFolder());
+        QCOMPARE(left.size(), std::size_t(1)); // the run's own copy took the old one's place
+        QVERIFY(!left[0].holdsOldFile());
+        QVERIFY(doc.saveProject());
+        QCOMPARE(lumidex::openProjectFile(path, nullptr)->page(1).text(lumidex::PageText::Title),
+                 "as it was");
     }
 
     void secondCopyHandsItsProjectOver_data()

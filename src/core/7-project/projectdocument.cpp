@@ -344,7 +344,7 @@ bool ProjectDocument::saveTo(const std::string &path)
     if (!acceptUnsavableCharacters())
         return false;
     std::string error;
-    if (!saveProjectFile(path, m_project, &error)) {
+    if (!saveProjectFile(path, m_project, &error, m_oldCopyFolder)) {
         m_dialogs.message(error, MessageIcon::Exclamation, {});
         return false;
     }

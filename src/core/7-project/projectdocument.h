@@ -53,6 +53,9 @@ public:
     void restoreRecovered(Project project, const std::string &originalPath);
     // The state after start-up counts as saved.
     void markClean();
+    // Where a save that rewrites a file in place keeps the file's old bytes meanwhile (the
+    // program's own data folder); none: nowhere.
+    void setOldCopyFolder(std::string folder) { m_oldCopyFolder = std::move(folder); }
 
     int currentPage() const { return m_currentPage; }
     int pageCount() const { return m_project.pageCount(); }
@@ -101,6 +104,7 @@ private:
     bool m_restored = false; // holds changes recovered from a copy, never saved
     // The file as it was opened or last saved; nothing when that is not known.
     std::optional<FileStamp> m_fileStamp;
+    std::string m_oldCopyFolder;
 };
 
 // The installation a page keeps, as the window takes it back.

@@ -521,7 +521,8 @@ std::string openFailureMessage(std::string_view fileName, int errorNumber)
     return openFailureMessage(fileName, errorNumber, platformDescription(errorNumber));
 }
 
-bool saveProjectFile(const std::string &path, const Project &project, std::string *error)
+bool saveProjectFile(const std::string &path, const Project &project, std::string *error,
+                     const std::string &oldCopyFolder)
 {
     const auto failed = [&](int errorNumber, std::string_view description) {
         if (error)
@@ -533,7 +534,8 @@ bool saveProjectFile(const std::string &path, const Project &project, std::strin
         return failed(countWrong ? EINVAL : EOVERFLOW, asSentence(*reason));
     }
     const std::vector<std::uint8_t> bytes = encodeProject(project);
-    if (const std::optional<FileError> failure = replaceFileContents(path, bytes))
+    if (const std::optional<FileError> failure =
+            replaceFileContents(path, bytes, {}, oldCopyFolder))
         return failed(failure->number, failure->description);
     return true;
 }

@@ -137,7 +137,10 @@ std::string openFailureMessage(std::string_view fileName, int errorNumber);
 // replaced (error 13, Permission denied); one in a folder the user may not write is rewritten
 // where it is. On failure `error` receives the save failure message (platform error number and
 // description; EOVERFLOW or EINVAL with the reason for a project that cannot be saved).
-bool saveProjectFile(const std::string &path, const Project &project, std::string *error);
+// With `oldCopyFolder`, a file rewritten in place keeps its old bytes there until the new ones
+// are whole (see replaceFileContents).
+bool saveProjectFile(const std::string &path, const Project &project, std::string *error,
+                     const std::string &oldCopyFolder = {});
 
 // Reads the project at `path`. On failure `error` receives the open failure message: the
 // platform's error for a file that cannot be read, EISDIR for a folder, EINVAL with what was
