@@ -9,6 +9,7 @@
 #include "7-project/projectfile.h"
 #include "9-session/session.h"
 #include "drawingcommand.h"
+#include "inputfile.h"
 #include "installationjson.h"
 #include "json.h"
 #include "projectjson.h"
@@ -296,26 +297,6 @@ int reportFailure(std::string message)
     return 1;
 }
 
-// A project holds at most 99 pages of short texts: its JSON is well under this, and a larger
-// input (a device such as /dev/zero, a file chosen by mistake) is refused before it is read.
-constexpr std::size_t MaxProjectJsonBytes = std::size_t{4} << 20;
-
-// The whole file, or the failure message for it.
-std::optional<std::string> readTextFile(const std::string &path, std::string &failure)
-{
-    ReadFailure why;
-    std::optional<std::string> text =
-        readRegularFile(path, MaxProjectJsonBytes, BeyondLimit::Refuse, why);
-    if (!text) {
-        failure = why.errorNumber == EFBIG
-                      ? openFailureMessage(path, EFBIG,
-                                           "The file is larger than 4 MB; a project's JSON is "
-                                           "far smaller")
-                      : openFailureMessage(path, why.errorNumber, why.description);
-    }
-    return text;
-}
-
 int runProjectExport(const std::string &path)
 {
     std::string failure;
@@ -333,7 +314,7 @@ int runProjectExport(const std::string &path)
 int runProjectImport(const std::string &path, const std::string &output)
 {
     std::string failure;
-    const std::optional<std::string> text = readTextFile(path, failure);
+    const std::optional<std::string> text = readInputFile(path, "a project's JSON", failure);
     if (!text)
         return reportFailure(failure);
     std::string why;
@@ -379,8 +360,15 @@ int runProjectSheet(const std::string &path, const std::string &output,
         const std::pair<int, int> pages = pageRange(*pagesText);
         const int count = project->pageCount();
         if (pages.second > count) {
+            // The suggestion is a range the project has: from the first page asked for where
+            // the project has it, else from page 1, to its last page.
+            const int from = pages.first <= count ? pages.first : 1;
+            const std::string suggestion = from == count
+                                               ? std::to_string(count)
+                                               : std::to_string(from) + "-" + std::to_string(count);
             std::cerr << "lumidex-cli: --pages " << *pagesText << " is not a range of pages of "
-                      << path << ", which has pages 1 to " << count << " (write it as 2-3)\n";
+                      << path << ", which has pages 1 to " << count << " (write it as "
+                      << suggestion << ")\n";
             return 1;
         }
         request.range = PrintRange::Pages;

@@ -331,8 +331,10 @@ void InstallationWindow::createConnections()
 
     connect(m_file.exit, &QAction::triggered, this, &QWidget::hide);
     connect(m_file.newProject, &QAction::triggered, this, [this] {
-        m_document.newProject();
+        const bool started = m_document.newProject();
         refresh();
+        if (started)
+            emit newProjectStarted();
     });
     connect(m_file.open, &QAction::triggered, this, [this] {
         m_document.openProject();

@@ -46,6 +46,8 @@ signals:
     void printPreviewRequested();
     void exportPdfRequested();
     void exportDrawingRequested();
+    // New Project started a project: the window goes to the middle of the screen.
+    void newProjectStarted();
     // After every redisplay: whatever the installer changed shows here.
     void refreshed();
     // A title-block text was typed; nothing else is redrawn for it.

@@ -130,6 +130,42 @@ private slots:
         QCOMPARE(dialogs.messages.size(), std::size_t(1));
     }
 
+    // New Project puts the installation window back in the middle of the screen; New
+    // cancelled at the unsaved-changes question leaves it where the installer moved it.
+    void newProjectCentresTheInstallationWindow_data()
+    {
+        QTest::addColumn<lumidex::SaveChoice>("answer");
+        QTest::addColumn<bool>("centred");
+        QTest::newRow("changes discarded") << lumidex::SaveChoice::Discard << true;
+        QTest::newRow("cancelled") << lumidex::SaveChoice::Cancel << false;
+    }
+
+    void newProjectCentresTheInstallationWindow()
+    {
+        QFETCH(lumidex::SaveChoice, answer);
+        QFETCH(bool, centred);
+        ScriptedDialogs dialogs;
+        dialogs.saveAnswer = answer;
+        Program program({}, QCoreApplication::applicationDirPath(), &dialogs);
+        program.screenWindow().calc();
+        InstallationWindow *window = program.installationWindow();
+        const QPoint moved = window->pos() + QPoint(137, 123);
+        window->move(moved);
+        program.document().window().setTitleText(lumidex::PageText::Title, "Hall");
+        for (QAction *top : window->menuBar()->actions()) {
+            for (QAction *a : top->menu() ? top->menu()->actions() : QList<QAction *>()) {
+                if (a->text() == QLatin1String("&New Project"))
+                    a->trigger();
+            }
+        }
+        QCOMPARE(dialogs.saveQuestions.size(), std::size_t(1));
+        const QPoint offCentre = window->frameGeometry().center() -
+                                 QGuiApplication::primaryScreen()->availableGeometry().center();
+        QCOMPARE(offCentre.manhattanLength() <= 2, centred);
+        if (!centred)
+            QCOMPARE(window->pos(), moved);
+    }
+
     void closingAWindowEndsTheProgram()
     {
         ScriptedDialogs dialogs;
