@@ -9,6 +9,8 @@
 #include "7-project/projectfile.h"
 #include "9-session/session.h"
 #include "9-session/version.h"
+#include "drawingcommand.h"
+#include "inputfile.h"
 #include "installationjson.h"
 #include "json.h"
 #include "projectjson.h"
@@ -17,6 +19,8 @@
 #include "sheetcommand.h"
 #include "standardstreams.h"
 
+#include <QString>
+#include <QtGlobal>
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -30,6 +34,16 @@
 #include <vector>
 
 namespace {
+
+// Qt's warnings speak of the desktop session (no XDG_RUNTIME_DIR under cron, sudo or in a
+// container, fonts it looked for): nothing a script can act on, and the sheets and drawings are
+// written all the same. The tool's own messages say what failed; Qt's critical errors still
+// reach the terminal.
+void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "lumidex-cli: %s\n", qPrintable(text));
+}
 
 using namespace lumidex;
 using namespace lumidex::cli;
@@ -47,6 +61,8 @@ constexpr std::string_view Usage =
     "       lumidex-cli project export FILE.lmx\n"
     "       lumidex-cli project import FILE.json -o OUT.lmx\n"
     "       lumidex-cli project sheet FILE.lmx -o OUT.pdf [--pages A-B]\n"
+    "       lumidex-cli project drawing FILE.lmx -o OUT.dxf|OUT.svg|- [--page N | --pages A-B]\n"
+    "                                   [--format dxf|svg]\n"
     "       lumidex-cli room [--width X | --height X | --diagonal X] [--aspect R]\n"
     "                        [--units in|ft|mm] --lumens L [--gain G] [--ambient LUX]\n"
     "                        [--lines N] [--seat D]...\n"
@@ -73,7 +89,11 @@ constexpr std::string_view Details =
     "  project  export: print a project file as JSON (texts UTF-8, numbers exact);\n"
     "           import: write such JSON as a project file;\n"
     "           sheet: write the installation sheets of the pages (all, or A to B) into\n"
-    "           one landscape PDF, as printed. A file that cannot be read, malformed\n"
+    "           one landscape PDF, as printed;\n"
+    "           drawing: write the side elevation of a page (default 1) as a true-scale\n"
+    "           DXF (inches, or millimetres for a page in millimetres) or as the window's\n"
+    "           picture in SVG; --pages writes NAME-p01.dxf and so on, and -o - the\n"
+    "           standard output (--format says which). A file that cannot be read, malformed\n"
     "           JSON, pages the project does not have or an output that cannot be\n"
     "           written exits with status 1.\n"
     "  room     brightness, contrast in room light and seating for that screen, as the\n"
@@ -303,37 +323,14 @@ int reportFailure(std::string message)
     return 1;
 }
 
-// A project holds at most 99 pages of short texts: its JSON is well under this, and a larger
-// input (a device such as /dev/zero, a file chosen by mistake) is refused before it is read.
-constexpr std::size_t MaxProjectJsonBytes = std::size_t{4} << 20;
-
-// The whole file, or the failure message for it.
-std::optional<std::string> readTextFile(const std::string &path, std::string &failure)
-{
-    ReadFailure why;
-    std::optional<std::string> text = readInput(path, MaxProjectJsonBytes, why);
-    const std::string_view name = isStandardStream(path) ? StandardInputName : path;
-    if (!text) {
-        failure = why.errorNumber == EFBIG
-                      ? openFailureMessage(name, EFBIG,
-                                           "The file is larger than 4 MB; a project's JSON is "
-                                           "far smaller")
-                      : openFailureMessage(name, why.errorNumber, why.description);
-    }
-    return text;
-}
-
 // The project at `path`, or read from the standard input for "-".
 std::optional<Project> readProject(const std::string &path, std::string &failure)
 {
     if (!isStandardStream(path))
         return openProjectFile(path, &failure);
-    ReadFailure why;
-    const std::optional<std::string> bytes = readInput(path, MaxProjectJsonBytes, why);
-    if (!bytes) {
-        failure = openFailureMessage(StandardInputName, why.errorNumber, why.description);
+    const std::optional<std::string> bytes = readStandardInput("a project file", failure);
+    if (!bytes)
         return std::nullopt;
-    }
     std::string error;
     std::optional<Project> project = decodeProject(
         std::span(reinterpret_cast<const std::uint8_t *>(bytes->data()), bytes->size()), &error);
@@ -359,7 +356,9 @@ int runProjectExport(const std::string &path)
 int runProjectImport(const std::string &path, const std::string &output)
 {
     std::string failure;
-    const std::optional<std::string> text = readTextFile(path, failure);
+    const std::optional<std::string> text = isStandardStream(path)
+                                                ? readStandardInput("a project's JSON", failure)
+                                                : readInputFile(path, "a project's JSON", failure);
     if (!text)
         return reportFailure(failure);
     std::string why;
@@ -415,9 +414,16 @@ int runProjectSheet(const std::string &path, const std::string &output,
         const std::pair<int, int> pages = pageRange(*pagesText);
         const int count = project->pageCount();
         if (pages.second > count) {
+            // The suggestion is a range the project has: from the first page asked for where
+            // the project has it, else from page 1, to its last page.
+            const int from = pages.first <= count ? pages.first : 1;
+            const std::string suggestion = from == count
+                                               ? std::to_string(count)
+                                               : std::to_string(from) + "-" + std::to_string(count);
             std::cerr << "lumidex-cli: --pages " << *pagesText << " is not a range of pages of "
                       << (isStandardStream(path) ? StandardInputName : path)
-                      << ", which has pages 1 to " << count << " (write it as 2-3)\n";
+                      << ", which has pages 1 to " << count << " (write it as " << suggestion
+                      << ")\n";
             return 1;
         }
         request.range = PrintRange::Pages;
@@ -448,6 +454,8 @@ int runProject(const std::vector<std::string> &args)
     if (args.empty())
         throw UsageError{"project needs export, import or sheet"};
     const std::string &action = args.front();
+    if (action == "drawing")
+        return cli::runProjectDrawing({args.begin() + 1, args.end()});
     if (action != "export" && action != "import" && action != "sheet")
         throw UsageError{"unknown project command " + action + "; use export, import or sheet"};
     std::optional<std::string> input;
@@ -503,6 +511,7 @@ int runProject(const std::vector<std::string> &args)
 
 int main(int argc, char *argv[])
 {
+    qInstallMessageHandler(quietQtMessages);
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
         // "--name=value" is "--name value", as in most tools; "-" alone is a file name.

@@ -1,10 +1,12 @@
 #include "sessioncommand.h"
 
 #include "9-session/replay.h"
+#include "inputfile.h"
 #include "installationjson.h"
 
-#include <fstream>
+#include <algorithm>
 #include <iostream>
+#include <sstream>
 
 namespace lumidex::cli {
 namespace {
@@ -70,22 +72,24 @@ int runSession(std::vector<std::string> args)
     const bool elements = takeElementsFlag(args);
     if (args.size() != 1)
         throw UsageError{"session takes one file of actions (or - for the standard input)"};
-    std::ifstream file;
-    std::istream *in = &std::cin;
-    if (args[0] != "-") {
-        file.open(args[0]);
-        if (!file) {
-            std::cerr << "lumidex-cli: cannot read " << args[0] << '\n';
-            return 1;
-        }
-        in = &file;
+    // Read as every input of the tool is: only an ordinary file, and no more than a session
+    // of actions can need.
+    std::string failure;
+    const std::optional<std::string> text =
+        args[0] == "-" ? readStandardInput("a session of actions", failure)
+                       : readInputFile(args[0], "a session of actions", failure);
+    if (!text) {
+        std::replace(failure.begin(), failure.end(), '\r', '\n');
+        std::cerr << failure << '\n';
+        return 1;
     }
+    std::istringstream in(*text);
     CliDialogs dialogs;
     Session session(dialogs, StartOptions{Unit::Inches, false, true, {}});
     session.screenWindow().calc(); // "&Layout": the installation window is shown
     AnswersFromTheLine answers(dialogs);
     std::string line;
-    for (int number = 1; std::getline(*in, line); ++number) {
+    for (int number = 1; std::getline(in, line); ++number) {
         if (line.find_first_not_of(" \t\r") == std::string::npos)
             continue;
         try {

@@ -7,27 +7,13 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
-#include <cstdio>
 
 namespace lumidex::cli {
-namespace {
-
-// Qt's warnings speak of the desktop session (no XDG_RUNTIME_DIR under cron, sudo or in a
-// container, fonts it looked for): nothing a script can act on, and the PDF is written all the
-// same. The tool's own messages say what failed; Qt's critical errors still reach the terminal.
-void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &text)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "lumidex-cli: %s\n", qPrintable(text));
-}
-
-} // namespace
 
 bool writeSheetPdf(lumidex::ProjectDocument &document, const lumidex::PrintRequest &request,
                    const std::string &output, std::string &error)
 {
     // Fonts and pictures need a GUI application, but never a display.
-    qInstallMessageHandler(quietQtMessages);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char name[] = "lumidex-cli";

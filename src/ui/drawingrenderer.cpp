@@ -34,7 +34,9 @@ QFont labelFont(const QPainter &painter)
     return font;
 }
 
-void paintLabel(QPainter &painter, const lumidex::DrawLabel &l, const QFont &font)
+// A note reads from the drawing's left edge; a value is centred on its place.
+void paintLabel(QPainter &painter, const lumidex::DrawLabel &l, const QFont &font,
+                bool leftAligned = false)
 {
     if (!l.visible || l.caption.empty())
         return;
@@ -43,14 +45,15 @@ void paintLabel(QPainter &painter, const lumidex::DrawLabel &l, const QFont &fon
         painter.setPen(QPen(Qt::black, 0));
         painter.setBrush(Qt::white);
         painter.drawRect(box);
-    } else {
+    } else if (!leftAligned) {
         // Value labels sit on their dimension line and interrupt it.
         const QFontMetricsF fm(font);
         const double w = fm.horizontalAdvance(QString::fromStdString(l.caption)) + 40;
         painter.fillRect(QRectF(box.center().x() - w / 2, box.top(), w, box.height()), Qt::white);
     }
     painter.setPen(toQt(l.colour));
-    painter.drawText(box, Qt::AlignCenter, QString::fromStdString(l.caption));
+    painter.drawText(box, leftAligned ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter,
+                     QString::fromStdString(l.caption));
 }
 
 } // namespace
@@ -103,8 +106,9 @@ void DrawingRenderer::render(QPainter &painter, const Drawing &drawing, const QR
 
     const QFont font = labelFont(painter);
     painter.setFont(font);
-    drawing.forEachLabel(
-        [&](std::string_view, const lumidex::DrawLabel &l) { paintLabel(painter, l, font); });
+    drawing.forEachLabel([&](std::string_view name, const lumidex::DrawLabel &l) {
+        paintLabel(painter, l, font, name.starts_with("lblNotice"));
+    });
     painter.restore();
 }
 

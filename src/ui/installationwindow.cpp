@@ -109,6 +109,8 @@ void InstallationWindow::createActions()
     m_file.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     m_file.printPreview = new QAction(tr("Print Pre&view..."), this);
     m_file.exportPdf = new QAction(tr("Export PD&F..."), this);
+    // W: D is Delete Page's.
+    m_file.exportDrawing = new QAction(tr("Export Dra&wing..."), this);
     m_file.exit = new QAction(tr("E&xit"), this);
     m_file.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -168,7 +170,7 @@ void InstallationWindow::createMenus()
     file->addSeparator();
     file->addAction(m_file.deletePage);
     file->addSeparator();
-    file->addActions({m_file.print, m_file.printPreview, m_file.exportPdf});
+    file->addActions({m_file.print, m_file.printPreview, m_file.exportPdf, m_file.exportDrawing});
     file->addSeparator();
     file->addAction(m_file.exit);
 
@@ -402,8 +404,10 @@ void InstallationWindow::createConnections()
 
     connect(m_file.exit, &QAction::triggered, this, &QWidget::hide);
     connect(m_file.newProject, &QAction::triggered, this, [this] {
-        m_document.newProject();
+        const bool started = m_document.newProject();
         refresh();
+        if (started)
+            emit newProjectStarted();
     });
     connect(m_file.open, &QAction::triggered, this, [this] {
         m_document.openProject();
@@ -425,6 +429,8 @@ void InstallationWindow::createConnections()
     connect(m_file.printPreview, &QAction::triggered, this,
             &InstallationWindow::printPreviewRequested);
     connect(m_file.exportPdf, &QAction::triggered, this, &InstallationWindow::exportPdfRequested);
+    connect(m_file.exportDrawing, &QAction::triggered, this,
+            &InstallationWindow::exportDrawingRequested);
     for (int i = 0; i < 2; ++i) {
         connect(m_pageButtons[std::size_t(i)], &QPushButton::clicked, this, [this, i] {
             m_document.pageButton(i);

@@ -47,6 +47,9 @@ signals:
     void printRequested();
     void printPreviewRequested();
     void exportPdfRequested();
+    void exportDrawingRequested();
+    // New Project started a project: the window goes to the middle of the screen.
+    void newProjectStarted();
     // After every redisplay: whatever the installer changed shows here.
     void refreshed();
     // A title-block text was typed; nothing else is redrawn for it.
@@ -77,6 +80,7 @@ private:
         QAction *print = nullptr;
         QAction *printPreview = nullptr;
         QAction *exportPdf = nullptr;
+        QAction *exportDrawing = nullptr;
         QAction *exit = nullptr;
     } m_file;
     std::array<QAction *, 3> m_units{};

@@ -1,9 +1,11 @@
 #include "program.h"
 
+#include "7-project/filereading.h"
 #include "9-session/replay.h"
 #include "9-session/version.h"
 #include "aboutwindow.h"
 #include "brightnessseatingwindow.h"
+#include "drawingexportdialog.h"
 #include "drawingview.h"
 #include "helpwindow.h"
 #include "installationwindow.h"
@@ -26,6 +28,13 @@
 #include <QTimer>
 #include <cstdio>
 
+namespace {
+
+// A file of the installer's actions is far smaller than this.
+constexpr std::size_t MaxReplayBytes = std::size_t{4} << 20;
+
+} // namespace
+
 Program::Program(const lumidex::StartOptions &options, QString programFolder,
                  lumidex::Dialogs *dialogs, QObject *parent)
     : QObject(parent), m_helpFolder(findHelpFolder(programFolder)),
@@ -42,6 +51,7 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
     centre(m_installation.get());
 
     m_session.setShowInstallationWindow([this] { showInstallationWindow(); });
+    m_session.document().setOldCopyFolder(m_recovery.folder().toStdString());
 
     connect(m_splash.get(), &SplashWindow::showMainWindowRequested, this, [this] {
         m_main->show();
@@ -66,6 +76,8 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
     connect(m_installation.get(), &InstallationWindow::refreshed, this, &Program::projectChanged);
     connect(m_installation.get(), &InstallationWindow::pageTextEdited, this,
             &Program::projectChanged);
+    connect(m_installation.get(), &InstallationWindow::newProjectStarted, this,
+            [this] { centre(m_installation.get()); });
     // While the project holds unsaved changes a copy of it is kept, a second after the last.
     m_recoveryTimer = new QTimer(this);
     m_recoveryTimer->setSingleShot(true);
@@ -91,6 +103,11 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
             &SheetPrinting::preview);
     connect(m_installation.get(), &InstallationWindow::exportPdfRequested, m_printing,
             &SheetPrinting::exportPdf);
+    connect(m_installation.get(), &InstallationWindow::exportDrawingRequested, this, [this] {
+        exportDrawing(m_session.document(), m_session.focusTables(), m_dialogs,
+                      m_installation.get());
+        m_installation->refresh();
+    });
     connect(m_installation.get(), &InstallationWindow::lensFinderRequested, this, [this] {
         LensFinderDialog finder(m_session.throwWindow(), m_session.focusTables(),
                                 m_installation.get());
@@ -159,26 +176,69 @@ void Program::start()
 
 void Program::offerRecovery()
 {
-    const std::optional<RecoveryCopy::Found> found = m_recovery.find();
-    if (!found) {
-        m_recovery.remove(); // nothing, or nothing readable
+    // Every copy a run that did not end properly left is offered, until one is restored: the
+    // unsaved changes it kept, or a file as it was before a save that was cut short while it
+    // rewrote the file in place. A copy the installer keeps (Cancel) stays for the next start,
+    // and this run keeps its own copy under a name of its own, so that it never writes over one
+    // not yet dealt with.
+    const QString folder = m_recovery.folder();
+    std::optional<RecoveryCopy> restored;
+    for (RecoveryCopy &copy : RecoveryCopy::leftIn(folder)) {
+        if (restored)
+            break;
+        const std::optional<RecoveryCopy::Found> found = copy.find();
+        if (!found) {
+            copy.remove(); // nothing readable
+            continue;
+        }
+        const QString name =
+            found->originalPath.empty()
+                ? tr("an untitled project")
+                : QFileInfo(QString::fromStdString(found->originalPath)).fileName();
+        const QString when = QLocale().toString(found->kept, QLocale::LongFormat);
+        const QString text =
+            copy.holdsOldFile()
+                ? tr("Lumidex was stopped on %2 while it saved %1, and the file may be "
+                     "incomplete. %1 as it was before that save was kept.\n\nRestore it?")
+                      .arg(name, when)
+                : tr("Lumidex did not end properly last time. The unsaved changes to %1 were "
+                     "kept on %2.\n\nRestore them?")
+                      .arg(name, when);
+        switch (m_dialogs.offerRecovery(text.toStdString())) {
+        case lumidex::RecoveryChoice::Restore:
+            m_session.document().restoreRecovered(found->project, found->originalPath);
+            m_installation->refresh();
+            m_main->refresh();
+            restored = copy;
+            break;
+        case lumidex::RecoveryChoice::Discard: {
+            const QString question =
+                tr("Delete the copy of %1 kept on %2 for good?").arg(name, when);
+            if (m_dialogs.confirm(question.toStdString(), "Recover Project", "&Delete",
+                                  lumidex::ConfirmDefault::Cancel))
+                copy.remove();
+            break;
+        }
+        case lumidex::RecoveryChoice::Cancel:
+            break;
+        }
+    }
+    if (restored && !restored->holdsOldFile()) {
+        // The run keeps its copy in the place of the one restored, so that a crash now still
+        // finds the changes, and a save takes it away.
+        m_recovery = *restored;
+        m_keptProject = m_session.document().contentToSave();
+        m_keptPath = m_session.document().projectFileName();
+        m_kept = true;
         return;
     }
-    const QString name = found->originalPath.empty()
-                             ? tr("an untitled project")
-                             : QFileInfo(QString::fromStdString(found->originalPath)).fileName();
-    const QString text =
-        tr("Lumidex did not end properly last time. The unsaved changes to %1 were kept on "
-           "%2.\n\nRestore them?")
-            .arg(name, QLocale().toString(found->kept, QLocale::LongFormat));
-    if (!m_dialogs.confirm(text.toStdString(), "Recover Project", "&Restore",
-                           lumidex::ConfirmDefault::Accept)) {
-        m_recovery.remove();
-        return;
+    m_recovery = RecoveryCopy::unused(folder);
+    if (restored) {
+        // The old file now lives on as this run's unsaved changes, kept before its copy goes.
+        keepRecoveryCopy();
+        if (m_kept)
+            restored->remove();
     }
-    m_session.document().restoreRecovered(found->project, found->originalPath);
-    m_installation->refresh();
-    m_main->refresh();
 }
 
 void Program::replayFromEnvironment()
@@ -188,15 +248,21 @@ void Program::replayFromEnvironment()
     const QString path = qEnvironmentVariable("LUMIDEX_REPLAY");
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        std::fprintf(stderr, "lumidex: cannot read %s\n", qPrintable(path));
+    // Read as every file the program reads: only an ordinary file, and no more than a session
+    // of actions can need.
+    lumidex::ReadFailure failure;
+    const std::optional<std::string> content = lumidex::readRegularFile(
+        path.toStdString(), MaxReplayBytes, lumidex::BeyondLimit::Refuse, failure);
+    if (!content) {
+        std::fprintf(stderr, "lumidex: cannot read %s: %s\n", qPrintable(path),
+                     failure.description.c_str());
         return;
     }
+    const QList<QByteArray> lines = QByteArray::fromStdString(*content).split('\n');
     int number = 0;
-    while (!file.atEnd()) {
+    for (const QByteArray &read : lines) {
         ++number;
-        const QByteArray text = file.readLine().trimmed();
+        const QByteArray text = read.trimmed();
         if (text.isEmpty())
             continue;
         const QJsonObject object = QJsonDocument::fromJson(text).object();

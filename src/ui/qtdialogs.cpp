@@ -151,6 +151,44 @@ bool QtDialogs::confirm(std::string_view text, std::string_view title, std::stri
     return box.clickedButton() == static_cast<QAbstractButton *>(yes);
 }
 
+lumidex::RecoveryChoice QtDialogs::offerRecovery(std::string_view text)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Recover Project"), withLineBreaks(text),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    QPushButton *restore = box.addButton(QObject::tr("&Restore"), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(QObject::tr("&Discard"), QMessageBox::DestructiveRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(restore);
+    box.setInformativeText(QObject::tr("Cancel keeps the copy and offers it again at the next "
+                                       "start."));
+    box.exec();
+    if (box.clickedButton() == static_cast<QAbstractButton *>(restore))
+        return lumidex::RecoveryChoice::Restore;
+    if (box.clickedButton() == static_cast<QAbstractButton *>(discard))
+        return lumidex::RecoveryChoice::Discard;
+    return lumidex::RecoveryChoice::Cancel;
+}
+
+lumidex::ChangedFileChoice QtDialogs::askChangedFile(std::string_view fileName)
+{
+    QMessageBox box(QMessageBox::Warning, toQt(lumidex::ProgramTitle),
+                    QObject::tr("%1 was changed by another program since it was opened or "
+                                "saved.")
+                        .arg(toQt(fileName)),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    box.setInformativeText(QObject::tr("Overwriting it loses the other program's changes."));
+    QPushButton *overwrite = box.addButton(QObject::tr("&Overwrite"), QMessageBox::DestructiveRole);
+    QPushButton *saveAs = box.addButton(QObject::tr("Save &As..."), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(saveAs);
+    box.exec();
+    if (box.clickedButton() == static_cast<QAbstractButton *>(overwrite))
+        return lumidex::ChangedFileChoice::Overwrite;
+    if (box.clickedButton() == static_cast<QAbstractButton *>(saveAs))
+        return lumidex::ChangedFileChoice::SaveAs;
+    return lumidex::ChangedFileChoice::Cancel;
+}
+
 int QtDialogs::sxgaChoice()
 {
     SxgaDialog dialog(QApplication::activeWindow());
@@ -162,6 +200,7 @@ int QtDialogs::sxgaChoice()
 void QtDialogs::showTips(lumidex::TipsWindow &tips)
 {
     TipsDialog dialog(tips, QApplication::activeWindow());
+    dialog.setPrinting(*this);
     dialog.exec();
 }
 
@@ -185,6 +224,10 @@ std::optional<std::string> QtDialogs::askFileName(QPointer<QFileDialog> &kept,
         // Open needs a project that exists; Save asks before it replaces one.
         kept->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                           : QFileDialog::AnyFile);
+        // A name typed without an extension is saved as a project file, and the overwrite
+        // question is asked about that name.
+        if (mode == QFileDialog::AcceptSave)
+            kept->setDefaultSuffix(QStringLiteral("lmx"));
     } else if (kept->parentWidget() != over) {
         kept->setParent(over, kept->windowFlags());
     }

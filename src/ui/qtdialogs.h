@@ -24,6 +24,8 @@ public:
     lumidex::SaveChoice askToSave(std::string_view projectName) override;
     bool confirm(std::string_view text, std::string_view title, std::string_view accept,
                  lumidex::ConfirmDefault defaultButton) override;
+    lumidex::RecoveryChoice offerRecovery(std::string_view text) override;
+    lumidex::ChangedFileChoice askChangedFile(std::string_view fileName) override;
 
 private:
     std::optional<std::string> askFileName(QPointer<QFileDialog> &kept,

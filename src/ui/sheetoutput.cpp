@@ -18,9 +18,33 @@ bool PaintedSheets::newSheet()
     return m_device.newPage() && healthy();
 }
 
+// What a field's box cannot hold goes on on a notes sheet right after the page's sheet, and
+// from a notes sheet on to the next; the title block's own fields continue only from the
+// page's sheet.
 bool PaintedSheets::drawSheet(const std::vector<lumidex::SheetElement> &sheet)
 {
-    return m_renderer.render(m_painter, sheet) && healthy();
+    std::vector<lumidex::ContinuedText> continued;
+    bool drawn = m_renderer.render(m_painter, sheet, &continued) && healthy();
+    while (drawn && !continued.empty()) {
+        const std::vector<lumidex::SheetElement> notes =
+            lumidex::composeNotesSheet(sheet, continued);
+        std::vector<lumidex::ContinuedText> further;
+        drawn = m_device.newPage() && healthy() && m_renderer.render(m_painter, notes, &further) &&
+                healthy();
+        std::erase_if(further, [](const lumidex::ContinuedText &c) {
+            return !c.field.starts_with(lumidex::NotesSheetFieldPrefix);
+        });
+        continued = std::move(further);
+    }
+    return drawn;
+}
+
+bool PaintedSheets::paintPage(const PagePainter &paint)
+{
+    m_painter.save();
+    const bool painted = paint(m_painter);
+    m_painter.restore();
+    return painted && healthy();
 }
 
 bool PaintedSheets::endJob()
@@ -132,6 +156,12 @@ bool PdfFileSheets::drawSheet(const std::vector<lumidex::SheetElement> &sheet)
 {
     const bool drawn = m_sheets->drawSheet(sheet);
     return written() && drawn;
+}
+
+bool PdfFileSheets::paintPage(const PagePainter &paint)
+{
+    const bool painted = m_sheets->paintPage(paint);
+    return written() && painted;
 }
 
 bool PdfFileSheets::endJob()

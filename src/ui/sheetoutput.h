@@ -6,6 +6,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QPagedPaintDevice;
@@ -13,9 +14,22 @@ class QPdfWriter;
 class QSaveFile;
 class WholeWrites;
 
+// Paints one page of a window that is printed as it stands (the installer's tips window) onto
+// the painter, whose viewport is the page; false when it could not.
+using PagePainter = std::function<bool(QPainter &painter)>;
+
+// Where the sheets of a print job go, on the Qt side: besides the sheets the core composes, a
+// page painted by a window itself, through the same job, the same failure handling and, for a
+// file, the same whole-or-nothing writing.
+class PageSheets : public lumidex::SheetSink
+{
+public:
+    virtual bool paintPage(const PagePainter &paint) = 0;
+};
+
 // Sheets painted onto a paged device: a printer, a PDF writer or a preview. One job is one
 // painter session on the device.
-class PaintedSheets : public lumidex::SheetSink
+class PaintedSheets : public PageSheets
 {
 public:
     explicit PaintedSheets(QPagedPaintDevice &device) : m_device(device) {}
@@ -23,6 +37,7 @@ public:
     bool beginJob() override;
     bool newSheet() override;
     bool drawSheet(const std::vector<lumidex::SheetElement> &sheet) override;
+    bool paintPage(const PagePainter &paint) override;
     bool endJob() override;
     void abortJob() override;
 
@@ -38,7 +53,7 @@ protected:
 // Sheets into a PDF file. The PDF goes to a temporary file beside it and takes the file's
 // place only once it is complete, so that a full disk or any other write error fails the job
 // and leaves the previous file of that name as it was, with no partial file beside it.
-class PdfFileSheets : public lumidex::SheetSink
+class PdfFileSheets : public PageSheets
 {
 public:
     PdfFileSheets(QString path, QPageLayout layout, int resolution, QString title);
@@ -47,6 +62,7 @@ public:
     bool beginJob() override;
     bool newSheet() override;
     bool drawSheet(const std::vector<lumidex::SheetElement> &sheet) override;
+    bool paintPage(const PagePainter &paint) override;
     bool endJob() override;
     void abortJob() override;
 

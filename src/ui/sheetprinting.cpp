@@ -7,6 +7,8 @@
 #include "8-print/roomsheet.h"
 #include "sheetoutput.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -46,8 +48,8 @@ private:
 class DialogPrinter : public lumidex::Printer
 {
 public:
-    DialogPrinter(QWidget *parent, lumidex::ProfileStore &profile)
-        : m_parent(parent), m_profile(profile)
+    DialogPrinter(QWidget *parent, lumidex::ProfileStore &profile, PrintChooser chooser)
+        : m_parent(parent), m_profile(profile), m_chooser(std::move(chooser))
     {}
 
     std::optional<lumidex::PrintRequest> choose(int pageCount, int currentPage) override
@@ -55,20 +57,15 @@ public:
         Q_UNUSED(currentPage);
         m_printer.setPageOrientation(QPageLayout::Landscape);
         preselectDefaultPrinter();
-
-        QPrintDialog dialog(&m_printer, m_parent);
-        dialog.setOptions(
-            QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintCurrentPage |
-            QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-        dialog.setMinMax(1, pageCount);
-        dialog.setFromTo(1, pageCount);
-        if (dialog.exec() != QDialog::Accepted)
+        if (!m_chooser(m_printer, pageCount, m_parent))
             return std::nullopt;
 
         const lumidex::PrintRequest request = SheetPrinting::requestOf(m_printer);
         // The copies are printed here, each a job of its own (or one after the other in a
-        // file), so the printer is asked for one copy each time.
+        // file), and in the order asked for, so the printer is asked for one copy each time,
+        // in the order the sheets come.
         m_printer.setCopyCount(1);
+        m_printer.setPageOrder(QPrinter::FirstPageFirst);
         recordDefaultPrinter();
         return request;
     }
@@ -95,6 +92,7 @@ public:
     }
     bool endJob() override { return m_sheets->endJob(); }
     void abortJob() override { m_sheets->abortJob(); }
+    bool paintPage(const PagePainter &paint) { return m_sheets->paintPage(paint); }
 
 private:
     // The default printer entry reads "name,driver,port"; the print system here knows its
@@ -123,9 +121,18 @@ private:
 
     QWidget *m_parent;
     lumidex::ProfileStore &m_profile;
+    PrintChooser m_chooser;
     QPrinter m_printer{QPrinter::HighResolution};
-    std::unique_ptr<lumidex::SheetSink> m_sheets;
+    std::unique_ptr<PageSheets> m_sheets;
 };
+
+// The profile that holds the default printer entry, in a folder made for it when needed.
+lumidex::IniProfileStore defaultPrinterProfile()
+{
+    const QString path = SheetPrinting::profilePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return lumidex::IniProfileStore(path.toStdString());
+}
 
 QString sheetTitle(const lumidex::ProjectDocument &document)
 {
@@ -133,6 +140,19 @@ QString sheetTitle(const lumidex::ProjectDocument &document)
 }
 
 } // namespace
+
+PrintChooser platformPrintDialog()
+{
+    return [](QPrinter &printer, int pageCount, QWidget *parent) {
+        QPrintDialog dialog(&printer, parent);
+        dialog.setOptions(
+            QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintCurrentPage |
+            QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+        dialog.setMinMax(1, pageCount);
+        dialog.setFromTo(1, pageCount);
+        return dialog.exec() == QDialog::Accepted;
+    };
+}
 
 SheetPrinting::SheetPrinting(lumidex::ProjectDocument &document, lumidex::Dialogs &dialogs,
                              QWidget *parentWindow)
@@ -158,10 +178,11 @@ lumidex::PrintRequest SheetPrinting::requestOf(const QPrinter &printer)
     }
     // A file cannot take one job per copy: the second would replace the first.
     request.copyPerJob = printer.outputFormat() == QPrinter::NativeFormat;
+    request.lastPageFirst = printer.pageOrder() == QPrinter::LastPageFirst;
     return request;
 }
 
-std::unique_ptr<lumidex::SheetSink> SheetPrinting::jobSheets(QPrinter &printer)
+std::unique_ptr<PageSheets> SheetPrinting::jobSheets(QPrinter &printer)
 {
     // QPrinter writes a file straight and never reports a failed write: a file chosen in the
     // print dialog is written as Export PDF writes, whole or not at all.
@@ -179,21 +200,29 @@ QString SheetPrinting::profilePath()
 
 void SheetPrinting::print()
 {
-    const QString path = profilePath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    lumidex::IniProfileStore profile(path.toStdString());
-    DialogPrinter printer(m_parentWindow, profile);
+    lumidex::IniProfileStore profile = defaultPrinterProfile();
+    DialogPrinter printer(m_parentWindow, profile, m_chooser);
     lumidex::printCommand(m_document, printer, profile, m_dialogs);
 }
 
 void printRoomPage(const lumidex::RoomWindow &window, lumidex::Dialogs &dialogs,
                    QWidget *parentWindow)
 {
-    const QString path = SheetPrinting::profilePath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    lumidex::IniProfileStore profile(path.toStdString());
-    DialogPrinter printer(parentWindow, profile);
+    lumidex::IniProfileStore profile = defaultPrinterProfile();
+    DialogPrinter printer(parentWindow, profile, platformPrintDialog());
     lumidex::printRoomCommand(window, printer, profile, dialogs);
+}
+
+void printWindowPage(const PagePainter &paint, lumidex::Dialogs &dialogs, QWidget *parentWindow,
+                     const PrintChooser &chooser)
+{
+    lumidex::IniProfileStore profile = defaultPrinterProfile();
+    DialogPrinter printer(parentWindow, profile, chooser);
+    lumidex::runPrintCommand(
+        printer, profile, dialogs, 1, 1, [&](const lumidex::PrintRequest &request) {
+            return lumidex::printCopies(request, printer,
+                                        [&](bool) { return printer.paintPage(paint); });
+        });
 }
 
 void SheetPrinting::preview()
@@ -205,6 +234,19 @@ void SheetPrinting::preview()
     dialog.setWindowTitle(tr("Print Preview"));
     if (m_parentWindow)
         dialog.resize(m_parentWindow->size().expandedTo(QSize(900, 640)));
+    // The preview's own Print goes the way of File, Print: the print dialog, then the sheets
+    // written whole or reported as failed, never straight onto the preview's printer.
+    bool printAfterwards = false;
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction *action : dialog.findChildren<QAction *>()) {
+        if (action->text() != printText)
+            continue;
+        disconnect(action, &QAction::triggered, nullptr, nullptr);
+        connect(action, &QAction::triggered, &dialog, [&dialog, &printAfterwards] {
+            printAfterwards = true;
+            dialog.accept();
+        });
+    }
     bool failed = false;
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, &failed](QPrinter *to) {
         PrinterSheets sheets(*to);
@@ -218,6 +260,8 @@ void SheetPrinting::preview()
     dialog.exec();
     if (failed)
         m_dialogs.message(lumidex::PrintErrorText, lumidex::MessageIcon::None, {});
+    else if (printAfterwards)
+        print();
 }
 
 void SheetPrinting::exportPdf()

@@ -137,8 +137,9 @@ void drawLines(QPainter &painter, const SheetElement &e, const std::vector<QStri
 }
 
 // A field's value: centred in its box, smaller or on more lines when it is wider than the box,
-// so that all of it reaches the paper.
-void drawFieldText(QPainter &painter, const PageMapping &map, const SheetElement &e)
+// so that all of it reaches the paper; what the box cannot hold is given back for the notes
+// sheet.
+std::string drawFieldText(QPainter &painter, const PageMapping &map, const SheetElement &e)
 {
     const QRectF r = map.rect(e.rect);
     // Clear of the box's outline on either side.
@@ -158,17 +159,15 @@ void drawFieldText(QPainter &painter, const PageMapping &map, const SheetElement
         topLefts.emplace_back(r.center().x() - metrics.horizontalAdvance(lines.back()) / 2, top);
         top += metrics.height();
     }
-    // Only text that even the smallest size cannot hold reaches past the box; it is cut there.
-    const bool spills = metrics.height() * double(lines.size()) > r.height();
-    drawLines(painter, e, lines, topLefts, metrics, spills ? r : QRectF());
+    drawLines(painter, e, lines, topLefts, metrics, QRectF());
+    return fitted.continued;
 }
 
-void drawText(QPainter &painter, const PageMapping &map, const SheetElement &e)
+// Draws e; a field's text its box cannot hold is given back.
+std::string drawText(QPainter &painter, const PageMapping &map, const SheetElement &e)
 {
-    if (e.alignment == TextAlignment::CentredInRect) {
-        drawFieldText(painter, map, e);
-        return;
-    }
+    if (e.alignment == TextAlignment::CentredInRect)
+        return drawFieldText(painter, map, e);
     const QFont font = sheetFont(e, e.points);
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
@@ -195,6 +194,7 @@ void drawText(QPainter &painter, const PageMapping &map, const SheetElement &e)
         break;
     }
     drawLines(painter, e, {text}, {topLeft}, metrics, {});
+    return {};
 }
 
 } // namespace
@@ -251,7 +251,8 @@ bool SheetRenderer::drawPicture(QPainter &painter, const lumidex::PrinterPage &p
     return true;
 }
 
-bool SheetRenderer::render(QPainter &painter, const std::vector<SheetElement> &sheet)
+bool SheetRenderer::render(QPainter &painter, const std::vector<SheetElement> &sheet,
+                           std::vector<lumidex::ContinuedText> *continued)
 {
     const QPaintDevice *device = painter.device();
     if (!device || device->width() <= 0 || device->height() <= 0)
@@ -272,7 +273,8 @@ bool SheetRenderer::render(QPainter &painter, const std::vector<SheetElement> &s
             drawLine(painter, map, e);
             break;
         case SheetElementKind::Text:
-            drawText(painter, map, e);
+            if (std::string rest = drawText(painter, map, e); !rest.empty() && continued)
+                continued->push_back({e.name, std::move(rest)});
             break;
         case SheetElementKind::Picture:
             placedAll = drawPicture(painter, map.printerPage(), e) && placedAll;

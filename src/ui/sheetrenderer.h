@@ -23,8 +23,10 @@ public:
     ~SheetRenderer();
 
     // Paints sheet over the painter's whole device (its printable area). False when a
-    // picture could not be placed on this device.
-    bool render(QPainter &painter, const std::vector<lumidex::SheetElement> &sheet);
+    // picture could not be placed on this device. What a field's box cannot hold at the
+    // smallest size goes into `continued`, for a notes sheet (when given).
+    bool render(QPainter &painter, const std::vector<lumidex::SheetElement> &sheet,
+                std::vector<lumidex::ContinuedText> *continued = nullptr);
 
 private:
     bool drawPicture(QPainter &painter, const lumidex::PrinterPage &page,

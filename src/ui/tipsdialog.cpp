@@ -1,13 +1,12 @@
 #include "tipsdialog.h"
 
 #include "4-crt/tipswindow.h"
+#include "qtdialogs.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -157,15 +156,23 @@ void TipsDialog::refresh()
         setMinimumWidth(560);
 }
 
+void TipsDialog::setPrinting(lumidex::Dialogs &dialogs, PrintChooser chooser)
+{
+    m_dialogs = &dialogs;
+    m_chooser = std::move(chooser);
+}
+
 void TipsDialog::print()
 {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QPainter painter(&printer);
-    const QRect page = painter.viewport();
-    const double scale = std::min(double(page.width()) / width(), double(page.height()) / height());
-    painter.scale(scale, scale);
-    render(&painter);
+    // The window as it stands, scaled to fit the page.
+    const PagePainter paint = [this](QPainter &painter) {
+        const QRect page = painter.viewport();
+        const double scale =
+            std::min(double(page.width()) / width(), double(page.height()) / height());
+        painter.scale(scale, scale);
+        render(&painter);
+        return true;
+    };
+    QtDialogs own;
+    printWindowPage(paint, m_dialogs ? *m_dialogs : own, this, m_chooser);
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "sheetprinting.h"
+
 #include <QDialog>
 
 namespace lumidex {
+class Dialogs;
 class TipsWindow;
-}
+} // namespace lumidex
 class QLabel;
 class QFrame;
 class LensRingPicture;
@@ -19,13 +22,16 @@ public:
     explicit TipsDialog(lumidex::TipsWindow &tips, QWidget *parent = nullptr);
 
     void advance();
+    // Where "&Print" reports a failure (by default message boxes of its own) and how it asks
+    // for the printer.
+    void setPrinting(lumidex::Dialogs &dialogs, PrintChooser chooser = platformPrintDialog());
+    void print();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void refresh();
-    void print();
 
     lumidex::TipsWindow &m_tips;
     QLabel *m_text = nullptr;
@@ -33,4 +39,6 @@ private:
     QLabel *m_warningText = nullptr;
     QLabel *m_warningNote = nullptr;
     LensRingPicture *m_picture = nullptr;
+    lumidex::Dialogs *m_dialogs = nullptr;
+    PrintChooser m_chooser = platformPrintDialog();
 };

@@ -274,6 +274,22 @@ TEST_F(DrawingTest, HungDataProjectorGivesTheCeilingHeight)
     EXPECT_FALSE(drawing().line_flr_ceiling.visible);
 }
 
+// The CR-75xx stands at one distance at every mounting: the others are drawn lighter.
+TEST_F(DrawingTest, Cr75xxShowsItsOtherMountingsAtTheSameDistance)
+{
+    window().selectSeries(Series::CR7500);
+    window().selectPosition(0);
+    const Drawing &d = drawing();
+    EXPECT_EQ(d.nearPicture.entry, 0);
+    EXPECT_FALSE(d.crtPictures[0].visible);
+    const DrawPicture &centre = d.crtPictures[1];
+    ASSERT_TRUE(centre.visible);
+    EXPECT_TRUE(centre.ghost);
+    EXPECT_EQ(centre.entry, 1);
+    EXPECT_EQ(centre.left, d.nearPicture.left);
+    EXPECT_GT(centre.top, d.nearPicture.top + d.nearPicture.height);
+}
+
 TEST(FrameTexts, TitleAndLensLabelComeFromTheCatalogue)
 {
     EXPECT_EQ(frameTitleOf(Selection::dataProjector(Model::LX550, 0)), " LX-550/560");

@@ -7,6 +7,7 @@
 #include "3-catalogue/catalogue.h"
 #include "5-drawing/drawingarea.h"
 #include "5-drawing/drawingelements.h"
+#include "5-drawing/labelplacer.h"
 #include "6-installation/positions.h"
 #include "6-installation/recalculation.h"
 
@@ -96,28 +97,11 @@ Rect extent(const DrawingElement &e)
     return {e.left, e.top, e.left + e.width, e.top + e.height};
 }
 
-// Does the segment pass through the rectangle's inside (its edges do not count)?
+// Does the line pass through the rectangle's inside (its edges do not count)?
 bool crosses(const DrawingElement &line, const Rect &r)
 {
-    double t0 = 0, t1 = 1;
-    const double dx = line.x2 - line.x1, dy = line.y2 - line.y1;
-    const auto clip = [&](double p, double q) {
-        if (p == 0)
-            return q > 0;
-        const double t = q / p;
-        if (p < 0) {
-            if (t > t1)
-                return false;
-            t0 = std::max(t0, t);
-        } else {
-            if (t < t0)
-                return false;
-            t1 = std::min(t1, t);
-        }
-        return true;
-    };
-    return clip(-dx, line.x1 - r.left) && clip(dx, r.right - line.x1) &&
-           clip(-dy, line.y1 - r.top) && clip(dy, r.bottom - line.y1) && t1 - t0 > 1e-9;
+    const DrawLine l{line.x1, line.y1, line.x2, line.y2};
+    return crossesBox(l, {r.left, r.top, r.right, r.bottom});
 }
 
 // The line whose value a label is, which it may sit on.

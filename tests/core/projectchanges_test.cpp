@@ -212,6 +212,11 @@ TEST_F(ProjectChanges, CharactersAFileCannotHoldAreNamedBeforeSaving)
     dialogs.fileNames.push_back(path);
     EXPECT_TRUE(document().saveProjectAs());
     EXPECT_EQ(openProjectFile(path, nullptr)->page(2).text(PageText::Notes), "Hall ?");
+    // After the save the window shows what the file holds, and that is the saved project.
+    EXPECT_EQ(window().titleText(PageText::Notes), "Hall ?");
+    EXPECT_FALSE(document().modified());
+    EXPECT_TRUE(document().saveProject());
+    EXPECT_EQ(dialogs.confirmations.size(), 2u); // nothing left to warn about
 }
 
 TEST_F(ProjectChanges, RecoveredChangesBelongToTheirFileAndAreUnsaved)
@@ -226,5 +231,53 @@ TEST_F(ProjectChanges, RecoveredChangesBelongToTheirFileAndAreUnsaved)
     EXPECT_FALSE(document().modified());
     EXPECT_EQ(openProjectFile(path, nullptr)->page(2).text(PageText::Title), "changed");
 }
+
+// Save does not silently write over a file another program saved since it was opened: the
+// installer chooses to overwrite it, to save under another name, or to save nothing.
+struct ReplacedCase
+{
+    const char *name;
+    ChangedFileChoice answer;
+    bool oursInTheFile;  // the project's file holds this project's pages afterwards
+    bool savedElsewhere; // under the name given to Save As
+};
+
+class ReplacedBehindItsBack : public ProjectChanges,
+                              public ::testing::WithParamInterface<ReplacedCase>
+{};
+
+TEST_P(ReplacedBehindItsBack, SaveAsksFirst)
+{
+    const ReplacedCase &c = GetParam();
+    const std::string path = savedProject(1);
+    ASSERT_TRUE(document().openProjectFile(path));
+    window().setTitleText(PageText::Title, "ours");
+    EXPECT_TRUE(document().saveProject()); // nothing changed the file yet: no question
+    window().setTitleText(PageText::Title, "ours again");
+    // Another program saves its own project over the file, as editors do: a new file renamed
+    // into place.
+    Project theirs = newProject("03-04-2026");
+    theirs.page(1).text(PageText::Title) = "theirs";
+    std::string error;
+    ASSERT_TRUE(saveProjectFile((folder / "other.lmx").string(), theirs, &error)) << error;
+    fs::rename(folder / "other.lmx", path);
+
+    dialogs.changedFileAnswer = c.answer;
+    const std::string elsewhere = (folder / "ours.lmx").string();
+    dialogs.fileNames.push_back(elsewhere);
+    EXPECT_EQ(document().saveProject(), c.oursInTheFile || c.savedElsewhere);
+    EXPECT_EQ(dialogs.changedFiles, std::vector<std::string>{"site.lmx"});
+    EXPECT_EQ(openProjectFile(path, nullptr)->page(1).text(PageText::Title),
+              c.oursInTheFile ? "ours again" : "theirs");
+    EXPECT_EQ(fs::exists(elsewhere), c.savedElsewhere);
+    EXPECT_EQ(document().modified(), !c.oursInTheFile && !c.savedElsewhere);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, ReplacedBehindItsBack,
+    testing::Values(ReplacedCase{"overwrite", ChangedFileChoice::Overwrite, true, false},
+                    ReplacedCase{"saveAs", ChangedFileChoice::SaveAs, false, true},
+                    ReplacedCase{"cancel", ChangedFileChoice::Cancel, false, false}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -68,6 +68,16 @@ public:
         confirmations.push_back(std::string(text));
         return confirmAnswer;
     }
+    RecoveryChoice offerRecovery(std::string_view text) override
+    {
+        recoveryOffers.push_back(std::string(text));
+        return recoveryAnswer;
+    }
+    ChangedFileChoice askChangedFile(std::string_view fileName) override
+    {
+        changedFiles.push_back(std::string(fileName));
+        return changedFileAnswer;
+    }
     std::optional<std::string> takeFileName()
     {
         if (fileNames.empty())
@@ -89,6 +99,10 @@ public:
     bool confirmAnswer = true;
     std::vector<std::string> confirmations;
     std::vector<std::string> prompts;
+    RecoveryChoice recoveryAnswer = RecoveryChoice::Restore;
+    std::vector<std::string> recoveryOffers;
+    ChangedFileChoice changedFileAnswer = ChangedFileChoice::Cancel;
+    std::vector<std::string> changedFiles;
 };
 
 } // namespace lumidex::fakes

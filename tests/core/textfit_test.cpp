@@ -42,35 +42,45 @@ TEST_P(TextFit, WholeTextInTheBox)
 INSTANTIATE_TEST_SUITE_P(
     Boxes, TextFit,
     testing::Values(
-        FitCase{"fitsAsItIs", "abcd", 30, 20, {12, {"abcd"}}},
-        FitCase{"shrinksOnOneLine", "abcdefghij", 40, 20, {8, {"abcdefghij"}}},
-        FitCase{
-            "wrapsAtSevenPoints", "aaaa bbbb cccc dddd", 40, 20, {7, {"aaaa bbbb", "cccc dddd"}}},
-        FitCase{"wrapsSmallerInALowBox",
+        FitCase{"fitsAsItIs", "abcd", 30, 20, {12, {"abcd"}, {}}},
+        FitCase{"shrinksOnOneLine", "abcdefghij", 40, 20, {8, {"abcdefghij"}, {}}},
+        FitCase{"wrapsAtSevenPoints",
                 "aaaa bbbb cccc dddd",
                 40,
-                12,
-                {5, {"aaaa bbbb cccc", "dddd"}}},
-        FitCase{"spacesAtABreakDropped", "aaaa    bbbb", 20, 20, {7, {"aaaa", "bbbb"}}},
-        FitCase{"leadingSpacesKept", "  aaaa bbbb cccc", 40, 20, {7, {"  aaaa bbbb", "cccc"}}},
+                20,
+                {7, {"aaaa bbbb", "cccc dddd"}, {}}},
+        FitCase{"spacesAtABreakDropped", "aaaa    bbbb", 20, 20, {7, {"aaaa", "bbbb"}, {}}},
+        FitCase{"leadingSpacesKept", "  aaaa bbbb cccc", 40, 20, {7, {"  aaaa bbbb", "cccc"}, {}}},
         FitCase{"longWordBrokenBetweenCharacters",
                 "abcdefghijklmnopqrstuvwxyz",
                 40,
                 100,
-                {7, {"abcdefghijk", "lmnopqrstuv", "wxyz"}}},
-        FitCase{
-            "neverInsideACharacter",
-            "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
-            "\u00e9\u00e9",
-            20,
-            30,
-            {7, {"\u00e9\u00e9\u00e9\u00e9\u00e9", "\u00e9\u00e9\u00e9\u00e9\u00e9", "\u00e9"}}},
-        // Even the smallest size does not hold it all: the lines are drawn cut at the box.
-        FitCase{"tooMuchForTheBox",
+                {7, {"abcdefghijk", "lmnopqrstuv", "wxyz"}, {}}},
+        FitCase{"neverInsideACharacter",
+                "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
+                "\u00e9\u00e9",
+                20,
+                30,
+                {7,
+                 {"\u00e9\u00e9\u00e9\u00e9\u00e9", "\u00e9\u00e9\u00e9\u00e9\u00e9", "\u00e9"},
+                 {}}},
+        // Never smaller than 7 points and never cut: the box keeps what it holds, says so on its
+        // last line, and the rest, as typed, goes onto the notes sheet.
+        FitCase{"restContinuesOnTheNotesSheet",
+                "aaaa bbbb cccc dddd  eeee",
+                40,
+                17,
+                {7, {"aaaa bbbb", std::string(ContinuedMark)}, "cccc dddd  eeee"}},
+        FitCase{"aBoxOfOneLineSendsItAll",
                 "aaaa bbbb cccc dddd",
-                10,
-                4,
-                {4, {"aaaa", "bbbb", "cccc", "dddd"}}}),
+                40,
+                12,
+                {7, {std::string(ContinuedMark)}, "aaaa bbbb cccc dddd"}},
+        FitCase{"aWordBrokenAtTheBoxContinuesWhole",
+                "abcdefghijklmnopqrstuvwxyz",
+                40,
+                17,
+                {7, {"abcdefghijk", std::string(ContinuedMark)}, "lmnopqrstuvwxyz"}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -25,6 +25,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTableWidget>
@@ -102,7 +103,17 @@ private slots:
         QCOMPARE(menuTexts(topMenu(m_window.get(), "&File")),
                  (QStringList{"&New Project", "&Open Project", "&Save Project", "Save &As Project",
                               "-", "&Delete Page", "-", "&Print", "Print Pre&view...",
-                              "Export PD&F...", "-", "E&xit"}));
+                              "Export PD&F...", "Export Dra&wing...", "-", "E&xit"}));
+        // Every entry of the File menu has an access key of its own.
+        QSet<QChar> keys;
+        for (const QString &text : menuTexts(topMenu(m_window.get(), "&File"))) {
+            const qsizetype amp = text.indexOf('&');
+            if (amp < 0)
+                continue;
+            const QChar key = text[amp + 1].toLower();
+            QVERIFY2(!keys.contains(key), qPrintable(text));
+            keys.insert(key);
+        }
         const QList<QAction *> file = topMenu(m_window.get(), "&File")->actions();
         QVERIFY(file[7]->isEnabled());
         QCOMPARE(file[7]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));

@@ -1,4 +1,5 @@
 #include "7-project/projectfile.h"
+#include "drawingview.h"
 #include "helpwindow.h"
 #include "installationwindow.h"
 #include "program.h"
@@ -16,6 +17,7 @@
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -28,6 +30,20 @@
 #include <functional>
 
 using lumidex::fakes::ScriptedDialogs;
+
+namespace {
+
+// The program's tip window ("frmHelp"), a window of its own.
+QWidget *tipWindow()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == "frmHelp")
+            return w;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 class ProgramTest : public QObject
 {
@@ -114,6 +130,42 @@ private slots:
         QCOMPARE(dialogs.messages.size(), std::size_t(1));
     }
 
+    // New Project puts the installation window back in the middle of the screen; New
+    // cancelled at the unsaved-changes question leaves it where the installer moved it.
+    void newProjectCentresTheInstallationWindow_data()
+    {
+        QTest::addColumn<lumidex::SaveChoice>("answer");
+        QTest::addColumn<bool>("centred");
+        QTest::newRow("changes discarded") << lumidex::SaveChoice::Discard << true;
+        QTest::newRow("cancelled") << lumidex::SaveChoice::Cancel << false;
+    }
+
+    void newProjectCentresTheInstallationWindow()
+    {
+        QFETCH(lumidex::SaveChoice, answer);
+        QFETCH(bool, centred);
+        ScriptedDialogs dialogs;
+        dialogs.saveAnswer = answer;
+        Program program({}, QCoreApplication::applicationDirPath(), &dialogs);
+        program.screenWindow().calc();
+        InstallationWindow *window = program.installationWindow();
+        const QPoint moved = window->pos() + QPoint(137, 123);
+        window->move(moved);
+        program.document().window().setTitleText(lumidex::PageText::Title, "Hall");
+        for (QAction *top : window->menuBar()->actions()) {
+            for (QAction *a : top->menu() ? top->menu()->actions() : QList<QAction *>()) {
+                if (a->text() == QLatin1String("&New Project"))
+                    a->trigger();
+            }
+        }
+        QCOMPARE(dialogs.saveQuestions.size(), std::size_t(1));
+        const QPoint offCentre = window->frameGeometry().center() -
+                                 QGuiApplication::primaryScreen()->availableGeometry().center();
+        QCOMPARE(offCentre.manhattanLength() <= 2, centred);
+        if (!centred)
+            QCOMPARE(window->pos(), moved);
+    }
+
     void closingAWindowEndsTheProgram()
     {
         ScriptedDialogs dialogs;
@@ -162,11 +214,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(program.mainWindow()));
         auto *ratio = program.mainWindow()->findChild<QWidget *>("Aspct");
         auto *preview = program.mainWindow()->findChild<QWidget *>("Panel3D5");
-        QWidget *tip = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == "frmHelp")
-                tip = w;
-        }
+        QWidget *tip = tipWindow();
         QVERIFY(tip);
         QTest::mouseMove(ratio, QPoint(5, 5));
         QTRY_VERIFY(tip->isVisible());
@@ -197,11 +245,7 @@ private slots:
         Program program({}, QCoreApplication::applicationDirPath(), &dialogs);
         program.showInstallationWindow();
         QVERIFY(QTest::qWaitForWindowExposed(program.installationWindow()));
-        QWidget *tip = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == "frmHelp")
-                tip = w;
-        }
+        QWidget *tip = tipWindow();
         QVERIFY(tip);
         // A place on the sheet between its fields hides the tip.
         QWidget *sheet = program.installationWindow()->sheet();
@@ -224,6 +268,30 @@ private slots:
             QTRY_VERIFY2(tip->isVisible(), name);
             QVERIFY(tip->findChild<QLabel *>("Label1")->text().startsWith("Double click to cycle"));
         }
+    }
+
+    // The distance box's tip leaves when the pointer moves on over the drawing, and a box that
+    // only shows a data projector's distance offers none.
+    void distanceTipLeavesOverTheDrawing()
+    {
+        ScriptedDialogs dialogs;
+        Program program({}, QCoreApplication::applicationDirPath(), &dialogs);
+        program.showInstallationWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(program.installationWindow()));
+        QWidget *tip = tipWindow();
+        QVERIFY(tip);
+        DrawingView *drawing = program.installationWindow()->drawingView();
+        QLineEdit *box = drawing->distanceBox();
+        QVERIFY(!box->isReadOnly()); // a CRT series at start
+        QTest::mouseMove(box, QPoint(5, 5));
+        QTRY_VERIFY(tip->isVisible());
+        QTest::mouseMove(drawing, QPoint(10, 10));
+        QTRY_VERIFY(!tip->isVisible());
+        program.installationWindow()->lensAction(lumidex::Model::LX460, 0)->trigger();
+        QVERIFY(box->isReadOnly());
+        QTest::mouseMove(box, QPoint(6, 6));
+        QTest::qWait(20);
+        QVERIFY(!tip->isVisible());
     }
 
     void platformTooltipsFollowTheSwitch_data()

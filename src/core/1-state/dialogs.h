@@ -31,6 +31,23 @@ enum class SaveChoice
     Cancel
 };
 
+// What to do with a copy of unsaved changes that a run which did not end properly left.
+enum class RecoveryChoice
+{
+    Restore, // bring the changes back
+    Discard, // delete the copy (after the installer confirmed it)
+    Cancel   // leave the copy where it is, to be offered again at the next start
+};
+
+// What Save does when the project's file was changed by someone else since it was opened or
+// last saved.
+enum class ChangedFileChoice
+{
+    Overwrite, // replace it all the same
+    SaveAs,    // save under another name
+    Cancel     // save nothing
+};
+
 // Which button of a question Enter presses: Cancel before anything that destroys work, the
 // accepting one where cancelling would lose it.
 enum class ConfirmDefault
@@ -66,6 +83,25 @@ public:
     // A question with an accepting button `accept` ("&Delete") and Cancel; true when accepted.
     virtual bool confirm(std::string_view text, std::string_view title, std::string_view accept,
                          ConfirmDefault defaultButton) = 0;
+
+    // The offer of a recovery copy: `text` says what was kept and when.
+    virtual RecoveryChoice offerRecovery(std::string_view text)
+    {
+        return confirm(text, "Recover Project", "&Restore", ConfirmDefault::Accept)
+                   ? RecoveryChoice::Restore
+                   : RecoveryChoice::Cancel;
+    }
+
+    // Save found the file `fileName` changed since it was opened or last saved.
+    virtual ChangedFileChoice askChangedFile(std::string_view fileName)
+    {
+        return confirm(std::string(fileName) +
+                           " was changed by another program since it was opened or saved. "
+                           "Overwrite it?",
+                       "Save Project", "&Overwrite", ConfirmDefault::Cancel)
+                   ? ChangedFileChoice::Overwrite
+                   : ChangedFileChoice::Cancel;
+    }
 
     // The project file dialogs ("*.lmx"); nullopt when cancelled. Saving asks before it
     // replaces an existing file.

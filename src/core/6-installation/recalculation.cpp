@@ -66,7 +66,8 @@ public:
         }
         const double holeOffset = applyThrowPoint();
         const VerticalPlacement v = placeVertically(frontDistance);
-        m_r.view.drawing = drawElevation(elevationInput(v, frontDistance, holeOffset));
+        m_r.elevation = elevationInput(v, frontDistance, holeOffset);
+        m_r.view.drawing = drawElevation(m_r.elevation);
         writeTexts(holeOffset);
         return std::move(m_r);
     }

@@ -10,6 +10,7 @@
 #include "1-state/installationstate.h"
 #include "4-crt/focustables.h"
 #include "5-drawing/drawing.h"
+#include "5-drawing/elevation.h"
 #include "6-installation/positions.h"
 
 #include <array>
@@ -89,6 +90,8 @@ struct Recalculation
     float width = 0.0f;       // TypedDistance: the screen width that fills it
     InstallationResults results;
     InstallationView view; // only when no correction is needed
+    // The true geometry the drawing was made from, for drawings at true scale.
+    ElevationInput elevation;
     bool showTips = false; // CR-7100: the installer's tips window follows
 };
 

@@ -93,17 +93,115 @@ void syncFolder(const fs::path &folder)
     }
 }
 
+// The whole content of the open file fd of `size` bytes; errno on failure.
+int readAll(int fd, off_t size, std::string &bytes)
+{
+    bytes.resize(std::size_t(size));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pread(fd, bytes.data() + done, bytes.size() - done, off_t(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            break;
+        done += std::size_t(n);
+    }
+    bytes.resize(done);
+    return 0;
+}
+
+// The program's own folder for old-file copies, private to the user; errno when it cannot be.
+int privateFolder(const fs::path &folder)
+{
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec)
+        return ec.value();
+    return ::chmod(folder.c_str(), S_IRWXU) == 0 ? 0 : errno;
+}
+
+// Writes `bytes` to `path` (in the private folder) as the user's alone.
+int writePrivately(const fs::path &path, std::span<const std::uint8_t> bytes)
+{
+    const std::optional<FileError> failed = replaceFileContents(path.string(), bytes);
+    if (failed)
+        return failed->number;
+    return ::chmod(path.c_str(), S_IRUSR | S_IWUSR) == 0 ? 0 : errno;
+}
+
+// The old bytes of a file about to be rewritten in place, kept until the rewrite is whole.
+class OldFileCopy
+{
+public:
+    OldFileCopy(const std::string &folder, const fs::path &target)
+    {
+        if (folder.empty())
+            return;
+        const std::string stem = oldFileCopyStem(target.string());
+        m_copy = fs::path(folder) / (stem + ".lmx");
+        m_name = fs::path(folder) / (stem + "-of.txt");
+    }
+
+    // Keeps `old`; errno when it could not be kept whole.
+    int keep(const std::string &old, const fs::path &target)
+    {
+        if (m_copy.empty())
+            return 0;
+        if (const int error = privateFolder(m_copy.parent_path()))
+            return error;
+        const std::string name = target.string() + '\n';
+        // The name first: a copy is never found beside the name of another file.
+        if (const int error = writePrivately(
+                m_name,
+                std::span(reinterpret_cast<const std::uint8_t *>(name.data()), name.size())))
+            return error;
+        return writePrivately(
+            m_copy, std::span(reinterpret_cast<const std::uint8_t *>(old.data()), old.size()));
+    }
+
+    void remove()
+    {
+        if (m_copy.empty())
+            return;
+        ::unlink(m_copy.c_str());
+        ::unlink(m_name.c_str());
+    }
+
+    bool wanted() const { return !m_copy.empty(); }
+
+private:
+    fs::path m_copy;
+    fs::path m_name;
+};
+
 // A folder that takes no new files: the file is rewritten where it is. The space the new
 // contents need is reserved before a byte of the old is overwritten, so a full disk leaves
-// the old file whole; the file is cut to its new length only after the whole text is in.
-std::optional<FileError> rewriteInPlace(const fs::path &target, std::span<const std::uint8_t> bytes)
+// the old file whole; the file is cut to its new length only after the whole text is in. The
+// old bytes are kept aside first (see replaceFileContents), so that a save killed half-way
+// loses nothing, and put back when a write fails half-way.
+std::optional<FileError> rewriteInPlace(const fs::path &target, std::span<const std::uint8_t> bytes,
+                                        const std::string &oldCopyFolder,
+                                        const FileReplaceHooks &hooks)
 {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+    OldFileCopy copy(oldCopyFolder, target);
+    const int fd = ::open(target.c_str(), (copy.wanted() ? O_RDWR : O_WRONLY) | O_CLOEXEC);
     if (fd < 0)
         return errorOf(errno);
     Stat old{};
     if (::fstat(fd, &old) != 0)
         return errorOf(closeKeepingError(fd, errno));
+    std::string oldBytes;
+    if (copy.wanted()) {
+        int error = readAll(fd, old.st_size, oldBytes);
+        if (error == 0)
+            error = copy.keep(oldBytes, target);
+        if (error != 0) {
+            copy.remove();
+            return errorOf(closeKeepingError(fd, error));
+        }
+    }
     if (off_t(bytes.size()) > old.st_size) {
         const int reserved = ::posix_fallocate(fd, 0, off_t(bytes.size()));
         if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL) {
@@ -111,23 +209,42 @@ std::optional<FileError> rewriteInPlace(const fs::path &target, std::span<const 
             // Best effort: the reservation's own error is the one reported.
             if (::ftruncate(fd, old.st_size) != 0) {
             }
+            copy.remove();
             return errorOf(closeKeepingError(fd, reserved));
         }
+    }
+    if (hooks.stopAfterBytes) {
+        (void)writeAllAt(fd, bytes.first(std::min(*hooks.stopAfterBytes, bytes.size())));
+        ::close(fd);
+        return errorOf(EINTR);
     }
     int error = writeAllAt(fd, bytes);
     if (error == 0 && ::ftruncate(fd, off_t(bytes.size())) != 0)
         error = errno;
     if (error == 0 && ::fsync(fd) != 0)
         error = errno;
+    if (error != 0 && copy.wanted()) {
+        // The old bytes go back where they were; the copy stays until they are there.
+        const std::span back(reinterpret_cast<const std::uint8_t *>(oldBytes.data()),
+                             oldBytes.size());
+        if (writeAllAt(fd, back) == 0 && ::ftruncate(fd, old.st_size) == 0 && ::fsync(fd) == 0)
+            copy.remove();
+        return errorOf(closeKeepingError(fd, error));
+    }
     error = closeKeepingError(fd, error);
     if (error != 0)
         return errorOf(error);
+    copy.remove();
     return std::nullopt;
 }
 
 // A new, locked temporary beside the target; -1 with errorNumber set when none can be made.
-int createTemporary(const fs::path &target, fs::path &created, int &errorNumber)
+// It is never readable by more users than the target: a file's replacement starts with the
+// owner's permission bits alone (the group may still be another until the file's own group is
+// put on it), a new file with what the user's file mode creation mask allows.
+int createTemporary(const fs::path &target, const Stat *old, fs::path &created, int &errorNumber)
 {
+    const mode_t mode = old ? (old->st_mode & S_IRWXU) | S_IRUSR | S_IWUSR : 0666;
     static thread_local std::mt19937 random{std::random_device{}()};
     const std::string stem = "." + std::string(temporaryStem(target.filename().string()));
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -135,7 +252,7 @@ int createTemporary(const fs::path &target, fs::path &created, int &errorNumber)
         std::snprintf(digits, sizeof digits, "%08x", static_cast<unsigned>(random()));
         created = folderOf(target) /
                   (stem + std::string(TemporaryMark) + digits + std::string(TemporaryEnd));
-        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0) {
             // Held until the temporary is closed, so that no other save takes it for the
             // leftover of a killed one.
@@ -196,7 +313,7 @@ std::optional<FileError> replaceThroughTemporary(const fs::path &target, const S
 {
     fs::path temporary;
     int error = 0;
-    const int fd = createTemporary(target, temporary, error);
+    const int fd = createTemporary(target, old, temporary, error);
     if (fd < 0)
         return errorOf(error ? error : EIO);
     if (hooks.stopAfterBytes) {
@@ -243,6 +360,29 @@ SavePlan planSave(const SaveTarget &target)
     return {SaveMethod::Replace, 0};
 }
 
+std::string oldFileCopyStem(const std::string &path)
+{
+    // FNV-1a of the path: one name per file, short and made of safe characters.
+    std::uint64_t hash = 1469598103934665603ull;
+    for (unsigned char c : path) {
+        hash ^= c;
+        hash *= 1099511628211ull;
+    }
+    char digits[17];
+    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(hash));
+    return std::string(OldFileCopyPrefix) + digits;
+}
+
+std::optional<FileStamp> fileStampOf(const std::string &path)
+{
+    Stat found{};
+    if (::stat(path.c_str(), &found) != 0)
+        return std::nullopt;
+    return FileStamp{std::uint64_t(found.st_dev), std::uint64_t(found.st_ino),
+                     std::int64_t(found.st_size),
+                     std::int64_t(found.st_mtim.tv_sec) * 1'000'000'000 + found.st_mtim.tv_nsec};
+}
+
 bool isTemporaryOf(std::string_view name, std::string_view fileName)
 {
     const std::string_view stem = temporaryStem(fileName);
@@ -262,7 +402,8 @@ bool isTemporaryOf(std::string_view name, std::string_view fileName)
 
 std::optional<FileError> replaceFileContents(const std::string &path,
                                              std::span<const std::uint8_t> bytes,
-                                             const FileReplaceHooks &hooks)
+                                             const FileReplaceHooks &hooks,
+                                             const std::string &oldCopyFolder)
 {
     const fs::path target = followLinks(path);
     SaveTarget found;
@@ -285,7 +426,7 @@ std::optional<FileError> replaceFileContents(const std::string &path,
             return FileError{plan.errorNumber, "It is not a regular file"};
         return errorOf(plan.errorNumber);
     case SaveMethod::InPlace:
-        return rewriteInPlace(target, bytes);
+        return rewriteInPlace(target, bytes, oldCopyFolder, hooks);
     case SaveMethod::Replace:
         break;
     }

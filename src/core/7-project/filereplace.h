@@ -58,15 +58,43 @@ struct FileReplaceHooks
 {
     std::optional<int> fileWriteError;   // in place of the user's own permission on the file
     std::optional<int> folderWriteError; // and on its folder
-    // Stops a replacing save after this many bytes of the temporary, leaving it behind
-    // unlocked, as a killed save does; the save then fails with EINTR.
+    // Stops a save after this many bytes of the temporary (or, rewriting in place, of the file
+    // itself), leaving behind what a killed save leaves; the save then fails with EINTR.
     std::optional<std::size_t> stopAfterBytes;
 };
 
 // Puts `bytes` into the file at `path` as described above; nothing on success.
+//
+// A file rewritten in place has, for a moment, neither its old contents nor the whole new ones.
+// With `oldCopyFolder` (the program's own data folder) its old bytes are first kept there, the
+// user's alone, as an old-file copy (see oldFileCopyStem), and taken away once the new contents
+// are whole; a save that fails part way puts the old bytes back. A save that is killed leaves
+// the copy, for the next start to offer back. Without a place for the copy the file is
+// rewritten all the same.
 std::optional<FileError> replaceFileContents(const std::string &path,
                                              std::span<const std::uint8_t> bytes,
-                                             const FileReplaceHooks &hooks = {});
+                                             const FileReplaceHooks &hooks = {},
+                                             const std::string &oldCopyFolder = {});
+
+// The old bytes of a file rewritten in place are kept in the copy folder as STEM.lmx, with the
+// path of the file in STEM-of.txt; STEM starts with OldFileCopyPrefix and is the same for every
+// save of the same path.
+inline constexpr std::string_view OldFileCopyPrefix = "saving-";
+std::string oldFileCopyStem(const std::string &path);
+
+// Which file a path names (after following links) and which contents it had: another program
+// that saved over it, or changed it in place, gives it another stamp.
+struct FileStamp
+{
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modifiedNs = 0;
+    bool operator==(const FileStamp &) const = default;
+};
+
+// Nothing when there is no file at `path`.
+std::optional<FileStamp> fileStampOf(const std::string &path);
 
 // Whether `name` is one of the temporaries a save of the file named `fileName` makes.
 bool isTemporaryOf(std::string_view name, std::string_view fileName);

@@ -33,6 +33,16 @@ bool isUnchangedPattern(const std::string &path)
     return path == "*.lmx" || path == "*.LMX";
 }
 
+// A name typed with no extension at all becomes a project file the Open dialog and the file
+// manager know; any other name ("site.txt", ".site") is kept as typed.
+std::string withProjectExtension(const std::string &path)
+{
+    const std::string name = std::filesystem::path(path).filename().string();
+    if (name.empty() || name.find('.') != std::string::npos)
+        return path;
+    return path + ".lmx";
+}
+
 } // namespace
 
 InstallationInputs inputsOf(const PageRecord &page)
@@ -214,12 +224,13 @@ void ProjectDocument::pageScroll(int value)
     notify();
 }
 
-void ProjectDocument::newProject()
+bool ProjectDocument::newProject()
 {
     if (!settleChanges())
-        return;
+        return false;
     m_caption = "Installation dimensions";
     m_projectFileName.clear();
+    m_fileStamp.reset();
     m_window.startNewProject();
     std::string trailer = m_project.trailerText; // kept: nothing in the program edits it
     m_project = lumidex::newProject(todayText());
@@ -228,19 +239,16 @@ void ProjectDocument::newProject()
     storeShown();
     markClean();
     notify();
+    return true;
 }
 
 void ProjectDocument::openProject()
 {
     if (!settleChanges())
         return;
+    // A cancelled dialog changes nothing: the project stays bound to its file.
     const std::optional<std::string> path = m_dialogs.openFileName();
-    if (!path) {
-        m_projectFileName.clear();
-        notify();
-        return;
-    }
-    if (!isUnchangedPattern(*path))
+    if (path && !isUnchangedPattern(*path))
         openProjectFile(*path);
 }
 
@@ -255,6 +263,7 @@ bool ProjectDocument::openProjectFile(const std::string &path)
     }
     m_project = std::move(*opened);
     bindTo(path);
+    m_fileStamp = fileStampOf(path);
     m_currentPage = 1;
     {
         const ExpertModeHold hold(m_state);
@@ -274,6 +283,7 @@ void ProjectDocument::restoreRecovered(Project project, const std::string &origi
     } else {
         bindTo(originalPath);
     }
+    m_fileStamp.reset(); // what the file held when the changes began is not known
     m_currentPage = 1;
     {
         const ExpertModeHold hold(m_state);
@@ -334,34 +344,75 @@ bool ProjectDocument::saveTo(const std::string &path)
     if (!acceptUnsavableCharacters())
         return false;
     std::string error;
-    if (!saveProjectFile(path, m_project, &error)) {
+    if (!saveProjectFile(path, m_project, &error, m_oldCopyFolder)) {
         m_dialogs.message(error, MessageIcon::Exclamation, {});
         return false;
     }
     bindTo(path);
+    m_fileStamp = fileStampOf(path);
+    // Characters the file could not keep are "?" there: from now on the window and every sheet
+    // show what the file holds, and the project counts as saved only as that.
+    Project held = m_project;
+    for (PageRecord &page : held.pages) {
+        for (std::string &text : page.texts)
+            text = windows1252ToUtf8(utf8ToWindows1252(text));
+    }
+    held.trailerText = windows1252ToUtf8(utf8ToWindows1252(held.trailerText));
+    if (!(held == m_project)) {
+        m_project = std::move(held);
+        const ExpertModeHold hold(m_state);
+        loadPage(m_currentPage);
+    }
     markClean();
     notify();
     return true;
 }
 
+// Another program (or another copy of the project on another machine) saved over the file
+// since it was opened or last saved here.
+bool ProjectDocument::changedBehindOurBack() const
+{
+    if (!m_fileStamp)
+        return false;
+    const std::optional<FileStamp> now = fileStampOf(m_projectFileName);
+    return now && !(*now == *m_fileStamp);
+}
+
 bool ProjectDocument::saveProject()
 {
     storePage();
-    if (m_projectFileName.find_first_not_of(' ') != std::string::npos)
-        return saveTo(m_projectFileName);
-    return saveProjectAs();
+    if (m_projectFileName.find_first_not_of(' ') == std::string::npos)
+        return saveProjectAs();
+    if (changedBehindOurBack()) {
+        switch (m_dialogs.askChangedFile(projectName())) {
+        case ChangedFileChoice::Overwrite:
+            break;
+        case ChangedFileChoice::SaveAs:
+            return saveProjectAs();
+        case ChangedFileChoice::Cancel:
+            return false;
+        }
+    }
+    return saveTo(m_projectFileName);
 }
 
 bool ProjectDocument::saveProjectAs()
 {
     storePage();
-    const std::optional<std::string> path = m_dialogs.saveFileName();
-    if (!path) {
-        m_projectFileName.clear();
-        notify();
+    // A cancelled dialog changes nothing: the project stays bound to its file.
+    const std::optional<std::string> chosen = m_dialogs.saveFileName();
+    if (!chosen || isUnchangedPattern(*chosen))
         return false;
+    const std::string path = withProjectExtension(*chosen);
+    // The dialog asked about the name as typed; the name with ".lmx" may be another file.
+    std::error_code ec;
+    if (path != *chosen && std::filesystem::exists(path, ec)) {
+        const std::string question = std::filesystem::path(path).filename().string() +
+                                     " already exists.\rDo you want to replace it?";
+        if (!m_dialogs.confirm(question, "Save Project", "&Replace", ConfirmDefault::Cancel))
+            return false;
     }
-    return !isUnchangedPattern(*path) && saveTo(*path);
+    return saveTo(path);
 }
 
 } // namespace lumidex

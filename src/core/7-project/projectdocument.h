@@ -9,6 +9,7 @@
 #include "1-state/dialogs.h"
 #include "1-state/installationstate.h"
 #include "6-installation/throwwindow.h"
+#include "7-project/filereplace.h"
 #include "7-project/projectfile.h"
 
 #include <functional>
@@ -31,7 +32,8 @@ public:
     bool canDeletePage() const { return pageCount() > 1; }
     // File commands. Open and Save As ask for a file name; failures are reported once. New
     // and Open first settle the changes of the project they replace.
-    void newProject();
+    // True when the new project took the place of the old one.
+    bool newProject();
     void openProject();
     bool openProjectFile(const std::string &path);
     bool saveProject();
@@ -51,6 +53,9 @@ public:
     void restoreRecovered(Project project, const std::string &originalPath);
     // The state after start-up counts as saved.
     void markClean();
+    // Where a save that rewrites a file in place keeps the file's old bytes meanwhile (the
+    // program's own data folder); none: nowhere.
+    void setOldCopyFolder(std::string folder) { m_oldCopyFolder = std::move(folder); }
 
     int currentPage() const { return m_currentPage; }
     int pageCount() const { return m_project.pageCount(); }
@@ -84,6 +89,7 @@ private:
     void bindTo(const std::string &path);
     bool saveTo(const std::string &path);
     bool acceptUnsavableCharacters();
+    bool changedBehindOurBack() const;
 
     InstallationState &m_state;
     ThrowWindow &m_window;
@@ -96,6 +102,9 @@ private:
     Project m_saved;         // the pages as they were when the project was last clean
     PageKey m_shownKey;      // the page shown as it was loaded or last stored
     bool m_restored = false; // holds changes recovered from a copy, never saved
+    // The file as it was opened or last saved; nothing when that is not known.
+    std::optional<FileStamp> m_fileStamp;
+    std::string m_oldCopyFolder;
 };
 
 // The installation a page keeps, as the window takes it back.

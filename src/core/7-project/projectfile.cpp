@@ -49,9 +49,21 @@ char windows1252ByteOf(char32_t c)
     return '?';
 }
 
+// The texts of a project file are Windows-1252 with 16-bit counts; those of a recovery copy
+// UTF-8 with 32-bit counts, so that nothing the installer typed is lost.
+enum class TextEncoding
+{
+    Windows1252,
+    Utf8
+};
+
+constexpr std::string_view RecoveryMark = "LMX-UTF8\n";
+
 class Writer
 {
 public:
+    explicit Writer(TextEncoding encoding = TextEncoding::Windows1252) : m_encoding(encoding) {}
+
     void int16(std::int16_t v)
     {
         const auto u = static_cast<std::uint16_t>(v);
@@ -66,6 +78,13 @@ public:
     }
     void text(const std::string &utf8)
     {
+        if (m_encoding == TextEncoding::Utf8) {
+            const auto u = static_cast<std::uint32_t>(utf8.size());
+            for (int shift = 0; shift < 32; shift += 8)
+                m_bytes.push_back(static_cast<std::uint8_t>(u >> shift));
+            m_bytes.insert(m_bytes.end(), utf8.begin(), utf8.end());
+            return;
+        }
         std::string bytes = utf8ToWindows1252(utf8);
         if (bytes.size() > static_cast<std::size_t>(MaxStoredTextLength))
             bytes.resize(MaxStoredTextLength);
@@ -75,13 +94,17 @@ public:
     std::vector<std::uint8_t> take() { return std::move(m_bytes); }
 
 private:
+    TextEncoding m_encoding;
     std::vector<std::uint8_t> m_bytes;
 };
 
 class Reader
 {
 public:
-    explicit Reader(std::span<const std::uint8_t> bytes) : m_bytes(bytes) {}
+    explicit Reader(std::span<const std::uint8_t> bytes,
+                    TextEncoding encoding = TextEncoding::Windows1252)
+        : m_bytes(bytes), m_encoding(encoding)
+    {}
 
     std::size_t remaining() const { return m_bytes.size() - m_pos; }
 
@@ -107,6 +130,8 @@ public:
     // damaged count cannot ask for more memory than the file itself occupies.
     std::optional<std::string> text(std::string *why)
     {
+        if (m_encoding == TextEncoding::Utf8)
+            return utf8Text(why);
         const std::optional<std::int16_t> count = int16();
         if (!count) {
             *why = "the file ends before the text's length";
@@ -128,7 +153,29 @@ public:
     }
 
 private:
+    std::optional<std::string> utf8Text(std::string *why)
+    {
+        if (remaining() < 4) {
+            *why = "the file ends before the text's length";
+            return std::nullopt;
+        }
+        std::size_t n = 0;
+        for (int i = 0; i < 4; ++i)
+            n |= std::size_t{m_bytes[m_pos + static_cast<std::size_t>(i)]} << (8 * i);
+        m_pos += 4;
+        if (n > remaining()) {
+            *why = "the text's length is " + std::to_string(n) + " but the file ends after " +
+                   std::to_string(remaining()) + " more bytes";
+            return std::nullopt;
+        }
+        // Kept byte for byte, as the window held it.
+        std::string text(reinterpret_cast<const char *>(m_bytes.data() + m_pos), n);
+        m_pos += n;
+        return text;
+    }
+
     std::span<const std::uint8_t> m_bytes;
+    TextEncoding m_encoding;
     std::size_t m_pos = 0;
 };
 
@@ -334,9 +381,10 @@ std::string windows1252ToUtf8(std::string_view bytes)
     return out;
 }
 
-std::vector<std::uint8_t> encodeProject(const Project &project)
+namespace {
+
+std::vector<std::uint8_t> encodeWith(Writer out, const Project &project)
 {
-    Writer out;
     const int count = project.pageCount();
     out.int16(static_cast<std::int16_t>(count));
     for (int n = 1; n <= count; ++n) {
@@ -360,9 +408,8 @@ std::vector<std::uint8_t> encodeProject(const Project &project)
     return out.take();
 }
 
-std::optional<Project> decodeProject(std::span<const std::uint8_t> bytes, std::string *error)
+std::optional<Project> decodeWith(Reader in, std::string *error)
 {
-    Reader in(bytes);
     const std::optional<std::int16_t> count = in.int16();
     if (!count) {
         fail(error, "the file ends before its page count");
@@ -398,6 +445,35 @@ std::optional<Project> decodeProject(std::span<const std::uint8_t> bytes, std::s
     }
     project.trailerText = std::move(*trailer);
     return project;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> encodeProject(const Project &project)
+{
+    return encodeWith(Writer(), project);
+}
+
+std::optional<Project> decodeProject(std::span<const std::uint8_t> bytes, std::string *error)
+{
+    return decodeWith(Reader(bytes), error);
+}
+
+std::vector<std::uint8_t> encodeRecoveryCopy(const Project &project)
+{
+    std::vector<std::uint8_t> bytes(RecoveryMark.begin(), RecoveryMark.end());
+    const std::vector<std::uint8_t> body = encodeWith(Writer(TextEncoding::Utf8), project);
+    bytes.insert(bytes.end(), body.begin(), body.end());
+    return bytes;
+}
+
+std::optional<Project> decodeRecoveryCopy(std::span<const std::uint8_t> bytes, std::string *error)
+{
+    const std::span mark(reinterpret_cast<const std::uint8_t *>(RecoveryMark.data()),
+                         RecoveryMark.size());
+    if (bytes.size() < mark.size() || !std::equal(mark.begin(), mark.end(), bytes.begin()))
+        return decodeProject(bytes, error);
+    return decodeWith(Reader(bytes.subspan(mark.size()), TextEncoding::Utf8), error);
 }
 
 std::optional<std::string> unsavableReason(const Project &project)
@@ -445,7 +521,8 @@ std::string openFailureMessage(std::string_view fileName, int errorNumber)
     return openFailureMessage(fileName, errorNumber, platformDescription(errorNumber));
 }
 
-bool saveProjectFile(const std::string &path, const Project &project, std::string *error)
+bool saveProjectFile(const std::string &path, const Project &project, std::string *error,
+                     const std::string &oldCopyFolder)
 {
     const auto failed = [&](int errorNumber, std::string_view description) {
         if (error)
@@ -457,7 +534,8 @@ bool saveProjectFile(const std::string &path, const Project &project, std::strin
         return failed(countWrong ? EINVAL : EOVERFLOW, asSentence(*reason));
     }
     const std::vector<std::uint8_t> bytes = encodeProject(project);
-    if (const std::optional<FileError> failure = replaceFileContents(path, bytes))
+    if (const std::optional<FileError> failure =
+            replaceFileContents(path, bytes, {}, oldCopyFolder))
         return failed(failure->number, failure->description);
     return true;
 }

@@ -100,6 +100,14 @@ std::string windows1252ToUtf8(std::string_view bytes);
 // here; saveProjectFile() refuses such a project instead of writing it.
 std::vector<std::uint8_t> encodeProject(const Project &project);
 
+// The program's own copy of a project with unsaved changes (kept while it runs, offered back
+// after a crash) keeps every character the installer typed: it is the project file's layout
+// with UTF-8 texts and 32-bit text counts, behind a mark of its own. A copy without the mark,
+// as an earlier version kept it, reads as a project file.
+std::vector<std::uint8_t> encodeRecoveryCopy(const Project &project);
+std::optional<Project> decodeRecoveryCopy(std::span<const std::uint8_t> bytes,
+                                          std::string *error = nullptr);
+
 // Reads a project into a fresh page table. A file that is not a whole, sensible project is
 // refused and `error` (when given) says what was wrong: a negative or overlong text count, a
 // file ending early, a page count outside 1..99, a projector code naming no projector, a unit
@@ -129,7 +137,10 @@ std::string openFailureMessage(std::string_view fileName, int errorNumber);
 // replaced (error 13, Permission denied); one in a folder the user may not write is rewritten
 // where it is. On failure `error` receives the save failure message (platform error number and
 // description; EOVERFLOW or EINVAL with the reason for a project that cannot be saved).
-bool saveProjectFile(const std::string &path, const Project &project, std::string *error);
+// With `oldCopyFolder`, a file rewritten in place keeps its old bytes there until the new ones
+// are whole (see replaceFileContents).
+bool saveProjectFile(const std::string &path, const Project &project, std::string *error,
+                     const std::string &oldCopyFolder = {});
 
 // Reads the project at `path`. On failure `error` receives the open failure message: the
 // platform's error for a file that cannot be read, EISDIR for a folder, EINVAL with what was

@@ -29,10 +29,13 @@ PageSpan pagesToPrint(const PrintRequest &request, int pageCount, int currentPag
 
 namespace {
 
-// Prints first..last as sheets of the job begun; false when the device failed.
-bool printSheets(ProjectDocument &document, const PageSpan &span, SheetSink &sink, bool firstOfJob)
+// Prints first..last (or last..first) as sheets of the job begun; false when the device failed.
+bool printSheets(ProjectDocument &document, const PageSpan &span, bool lastPageFirst,
+                 SheetSink &sink, bool firstOfJob)
 {
-    for (int page = span.first; page <= span.last; ++page) {
+    const int count = span.last - span.first + 1;
+    for (int i = 0; i < count; ++i) {
+        const int page = lastPageFirst ? span.last - i : span.first + i;
         document.pageScroll(page); // stores the page shown, loads this one
         if (!firstOfJob && !sink.newSheet())
             return false;
@@ -72,7 +75,7 @@ PrintOutcome printInstallation(ProjectDocument &document, const PrintRequest &re
 {
     const PageSpan span = pagesToPrint(request, document.pageCount(), document.currentPage());
     return printCopies(request, sink, [&](bool firstOfJob) {
-        return printSheets(document, span, sink, firstOfJob);
+        return printSheets(document, span, request.lastPageFirst, sink, firstOfJob);
     });
 }
 

@@ -35,6 +35,9 @@ struct PrintRequest
     // A printer takes each copy as its own job. A file cannot: a second job would replace the
     // first, so there all copies go into the one job, one after another.
     bool copyPerJob = true;
+    // "Reverse" in the print dialog: each copy's sheets from its last page to its first, so
+    // that a printer stacking them face up gives them in order.
+    bool lastPageFirst = false;
 };
 
 struct PageSpan

@@ -4,6 +4,7 @@
 #include "5-drawing/figure.h"
 #include "5-drawing/sheetlayout.h"
 #include "7-project/projectdocument.h"
+#include "8-print/textfit.h"
 
 #include <string>
 
@@ -375,6 +376,84 @@ SheetElement sheetFrame()
     e.outline = FrameGrey;
     e.width = 20;
     return e;
+}
+
+namespace {
+
+// What the installer calls each field whose text can go on on a notes sheet.
+std::string fieldCaption(std::string_view field)
+{
+    constexpr std::pair<std::string_view, std::string_view> Captions[] = {
+        {"Text1(10)", "Title"},       {"Text1(9)", "Date"},      {"Text1(8)", "By"},
+        {"Text1(17)", "Approved by"}, {"Text1(18)", "Approval"}, {"Text1(19)", "Notes"},
+        {"Text1(21)", "Revision"},
+    };
+    for (const auto &[name, caption] : Captions) {
+        if (name == field)
+            return std::string(caption);
+    }
+    return std::string(field);
+}
+
+bool isTitleBlock(std::string_view name)
+{
+    return name == "fraThrow(2)" || name == "Text1(10)" || name == "Text1(9)" ||
+           name == "Text1(8)" || name == "Label3" || name == "frame";
+}
+
+} // namespace
+
+std::vector<SheetElement> composeNotesSheet(const std::vector<SheetElement> &sheet,
+                                            const std::vector<ContinuedText> &continued)
+{
+    std::vector<SheetElement> notes;
+    double titleBlockTop = double(SheetHeight);
+    for (const SheetElement &e : sheet) {
+        if (!isTitleBlock(e.name))
+            continue;
+        notes.push_back(e);
+        if (e.name == "fraThrow(2)")
+            titleBlockTop = e.rect.top;
+    }
+    if (continued.empty())
+        return notes;
+    // The rest of each field in a box of its own, one under the other, above the title block.
+    constexpr double Margin = 120;
+    constexpr double CaptionHeight = 300;
+    const double left = Margin;
+    const double width = double(SheetWidth) - 2 * Margin;
+    const double each = (titleBlockTop - Margin) / double(continued.size());
+    double top = Margin;
+    for (const ContinuedText &c : continued) {
+        const std::string field = c.field.starts_with(NotesSheetFieldPrefix)
+                                      ? c.field
+                                      : std::string(NotesSheetFieldPrefix) + c.field;
+        SheetElement caption;
+        caption.kind = SheetElementKind::Text;
+        caption.name = field;
+        caption.rect = {left, top, width, CaptionHeight};
+        caption.text = fieldCaption(field.substr(NotesSheetFieldPrefix.size())) + ", continued:";
+        caption.bold = true;
+        notes.push_back(caption);
+
+        SheetElement box;
+        box.kind = SheetElementKind::Box;
+        box.name = field;
+        box.rect = {left, top + CaptionHeight, width, each - CaptionHeight - Margin};
+        box.width = PanelPenWidth;
+        notes.push_back(box);
+
+        SheetElement text;
+        text.kind = SheetElementKind::Text;
+        text.name = field;
+        text.rect = box.rect;
+        text.text = c.text;
+        text.points = SmallestFieldPoints;
+        text.alignment = TextAlignment::CentredInRect;
+        notes.push_back(text);
+        top += each;
+    }
+    return notes;
 }
 
 std::vector<SheetElement> composeSheet(const ProjectDocument &document)

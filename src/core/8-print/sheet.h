@@ -95,6 +95,22 @@ struct SheetElement
 // The outline of the window's area on a sheet.
 SheetElement sheetFrame();
 
+// The part of a field's text that its box on a sheet could not hold (see fitTextInBox).
+struct ContinuedText
+{
+    std::string field; // the name of the field's element, e.g. "Text1(19)"
+    std::string text;
+    bool operator==(const ContinuedText &) const = default;
+};
+
+// The notes sheet printed after a sheet whose fields could not hold all their text: the
+// sheet's title block and frame, and each field's rest under the field's caption. Its own
+// boxes are named "notes:" and the field's name, so that what even they cannot hold goes on
+// to a further notes sheet, and nothing else does.
+std::vector<SheetElement> composeNotesSheet(const std::vector<SheetElement> &sheet,
+                                            const std::vector<ContinuedText> &continued);
+inline constexpr std::string_view NotesSheetFieldPrefix = "notes:";
+
 // The sheet for the page the window shows now.
 std::vector<SheetElement> composeSheet(const ProjectDocument &document);
 

@@ -84,21 +84,30 @@ FittedText fitTextInBox(std::string_view text, double points, double width, doub
     const std::string whole(text);
     const double full = measure.width(text, points);
     if (full <= width || text.empty())
-        return {points, {whole}};
+        return {points, {whole}, {}};
 
     // Text grows nearly in proportion to its size: start near the size that fits and walk
     // down to the first that does.
     double size = std::min(points - Step, std::ceil(points * width / full / Step) * Step);
     for (; size >= SmallestFieldPoints; size -= Step) {
         if (measure.width(text, size) <= width)
-            return {size, {whole}};
+            return {size, {whole}, {}};
     }
-    for (size = SmallestFieldPoints; size >= SmallestWrappedPoints; size -= Step) {
-        std::vector<std::string> lines = wrap(text, width, size, measure);
-        if (double(lines.size()) * measure.lineHeight(size) <= height)
-            return {size, std::move(lines)};
-    }
-    return {SmallestWrappedPoints, wrap(text, width, SmallestWrappedPoints, measure)};
+    std::vector<std::string> lines = wrap(text, width, SmallestFieldPoints, measure);
+    const double lineHeight = measure.lineHeight(SmallestFieldPoints);
+    if (double(lines.size()) * lineHeight <= height)
+        return {SmallestFieldPoints, std::move(lines), {}};
+    // The box keeps the lines it holds but its last, which says where the rest went; the rest
+    // is the text after the lines kept, as typed.
+    const auto holds = std::max<std::size_t>(1, std::size_t(std::floor(height / lineHeight)));
+    lines.resize(holds - 1);
+    std::size_t pos = 0;
+    for (const std::string &line : lines)
+        pos = text.find(line, pos) + line.size();
+    while (pos < text.size() && text[pos] == ' ')
+        ++pos;
+    lines.emplace_back(ContinuedMark);
+    return {SmallestFieldPoints, std::move(lines), std::string(text.substr(pos))};
 }
 
 } // namespace lumidex

@@ -1,8 +1,10 @@
 #pragma once
 
 // How a field's text fits the box it is printed in. Nothing typed may be lost on paper: a
-// text wider than its box is printed smaller, down to SmallestFieldPoints, and below that it
-// is wrapped onto as many lines as the box holds, shrinking further where it must.
+// text wider than its box is printed smaller, down to SmallestFieldPoints, and then wrapped
+// onto as many lines as the box holds at that size. What the box cannot hold even then is never
+// printed smaller nor cut off: the box says that it continues, and the rest goes onto a notes
+// sheet printed after the page's sheet.
 
 #include <string>
 #include <string_view>
@@ -19,15 +21,17 @@ public:
     virtual double lineHeight(double points) const = 0;
 };
 
-// A field's text shrinks to this size on one line before it is wrapped.
+// No field text is printed smaller than this: it shrinks to it on one line, then wraps.
 inline constexpr double SmallestFieldPoints = 7;
-// Wrapped text shrinks on to this size; what does not fit even then is cut at the box.
-inline constexpr double SmallestWrappedPoints = 4;
+
+// The last line of a box whose text goes on on the notes sheet.
+inline constexpr std::string_view ContinuedMark = "(continued on the notes sheet)";
 
 struct FittedText
 {
     double points = 12;
     std::vector<std::string> lines;
+    std::string continued; // what goes onto the notes sheet; empty when the box holds it all
     bool operator==(const FittedText &) const = default;
 };
 
