@@ -282,12 +282,7 @@ void InstallationWindow::createCentralWidget()
         staticLabel(label);
     for (const auto &[d, name] : sizes) {
         auto *edit = new KeyFilteredEdit(
-            [this, d = d](char key) {
-                const bool goesIn = m_window.sizeKeyPress(d, key);
-                refresh();
-                return goesIn;
-            },
-            m_sheet);
+            [this, d = d](char key) { return m_window.sizeKeyPress(d, key); }, m_sheet);
         edit->setObjectName(qt(name));
         edit->setAlignment(Qt::AlignRight);
         connect(edit, &QLineEdit::textEdited, this, [this, d = d](const QString &text) {
@@ -399,32 +394,20 @@ QSize InstallationWindow::sizeHint() const
 
 void InstallationWindow::createConnections()
 {
+    // The core tells the window once per action, after every recalculation and screen
+    // correction it took: the actions below only forward, and never refresh themselves.
     m_window.setChangedCallback([this] { refresh(); });
-    m_document.setChangedCallback([this] { refresh(); });
 
     connect(m_file.exit, &QAction::triggered, this, &QWidget::hide);
     connect(m_file.newProject, &QAction::triggered, this, [this] {
         const bool started = m_document.newProject();
-        refresh();
         if (started)
             emit newProjectStarted();
     });
-    connect(m_file.open, &QAction::triggered, this, [this] {
-        m_document.openProject();
-        refresh();
-    });
-    connect(m_file.save, &QAction::triggered, this, [this] {
-        m_document.saveProject();
-        refresh();
-    });
-    connect(m_file.deletePage, &QAction::triggered, this, [this] {
-        m_document.deletePage();
-        refresh();
-    });
-    connect(m_file.saveAs, &QAction::triggered, this, [this] {
-        m_document.saveProjectAs();
-        refresh();
-    });
+    connect(m_file.open, &QAction::triggered, this, [this] { m_document.openProject(); });
+    connect(m_file.save, &QAction::triggered, this, [this] { m_document.saveProject(); });
+    connect(m_file.deletePage, &QAction::triggered, this, [this] { m_document.deletePage(); });
+    connect(m_file.saveAs, &QAction::triggered, this, [this] { m_document.saveProjectAs(); });
     connect(m_file.print, &QAction::triggered, this, &InstallationWindow::printRequested);
     connect(m_file.printPreview, &QAction::triggered, this,
             &InstallationWindow::printPreviewRequested);
@@ -432,10 +415,8 @@ void InstallationWindow::createConnections()
     connect(m_file.exportDrawing, &QAction::triggered, this,
             &InstallationWindow::exportDrawingRequested);
     for (int i = 0; i < 2; ++i) {
-        connect(m_pageButtons[std::size_t(i)], &QPushButton::clicked, this, [this, i] {
-            m_document.pageButton(i);
-            refresh();
-        });
+        connect(m_pageButtons[std::size_t(i)], &QPushButton::clicked, this,
+                [this, i] { m_document.pageButton(i); });
     }
     connect(m_pageScroll, &QScrollBar::valueChanged, this, &InstallationWindow::scrollToPage);
     for (std::size_t i = 0; i < m_units.size(); ++i) {
@@ -445,32 +426,23 @@ void InstallationWindow::createConnections()
     connect(m_tips, &QAction::triggered, this, [this] { m_window.toggleTooltips(); });
     connect(m_lensFinder, &QAction::triggered, this, &InstallationWindow::lensFinderRequested);
     for (int i = 0; i < 2; ++i) {
-        connect(m_throwPoint[std::size_t(i)], &QAction::triggered, this, [this, i] {
-            m_window.selectThrowPoint(i);
-            refresh();
-        });
+        connect(m_throwPoint[std::size_t(i)], &QAction::triggered, this,
+                [this, i] { m_window.selectThrowPoint(i); });
     }
     for (const lumidex::SeriesEntry &s : lumidex::crtSeries()) {
         connect(m_series[std::size_t(s.series)], &QAction::triggered, this,
-                [this, series = s.series] {
-                    m_window.selectSeries(series);
-                    refresh();
-                });
+                [this, series = s.series] { m_window.selectSeries(series); });
     }
     const auto models = lumidex::dataProjectors();
     for (std::size_t m = 0; m < models.size(); ++m) {
         for (std::size_t k = 0; k < m_lenses[m].size(); ++k) {
-            connect(m_lenses[m][k], &QAction::triggered, this, [this, model = models[m].model, k] {
-                m_window.selectLens(model, int(k));
-                refresh();
-            });
+            connect(m_lenses[m][k], &QAction::triggered, this,
+                    [this, model = models[m].model, k] { m_window.selectLens(model, int(k)); });
         }
     }
     for (int i = 0; i < 4; ++i) {
-        connect(m_position[std::size_t(i)], &QAction::triggered, this, [this, i] {
-            m_window.selectPosition(i);
-            refresh();
-        });
+        connect(m_position[std::size_t(i)], &QAction::triggered, this,
+                [this, i] { m_window.selectPosition(i); });
     }
     connect(m_helpContents, &QAction::triggered, this,
             [this] { emit helpRequested(lumidex::HelpRequest::contents()); });
@@ -486,22 +458,12 @@ void InstallationWindow::createConnections()
             emit helpRequested(lumidex::HelpRequest::contents());
     });
     connect(m_about, &QAction::triggered, this, &InstallationWindow::aboutRequested);
-    connect(m_inputSignal, &QComboBox::activated, this, [this](int index) {
-        m_window.chooseInputSignal(index);
-        refresh();
-    });
-    connect(m_throwAngle, &ClickableLabel::clicked, this, [this] {
-        m_window.throwAngleClick();
-        refresh();
-    });
-    connect(m_aspect, &ClickableLabel::doubleClicked, this, [this] {
-        m_window.aspectDoubleClick();
-        refresh();
-    });
-    connect(m_measurement, &ClickableLabel::doubleClicked, this, [this] {
-        m_window.cycleUnits();
-        refresh();
-    });
+    connect(m_inputSignal, &QComboBox::activated, this,
+            [this](int index) { m_window.chooseInputSignal(index); });
+    connect(m_throwAngle, &ClickableLabel::clicked, this, [this] { m_window.throwAngleClick(); });
+    connect(m_aspect, &ClickableLabel::doubleClicked, this,
+            [this] { m_window.aspectDoubleClick(); });
+    connect(m_measurement, &ClickableLabel::doubleClicked, this, [this] { m_window.cycleUnits(); });
     connect(m_drawing, &DrawingView::pictureClicked, this,
             [this](int id) { emit helpRequested(lumidex::HelpRequest::topic(id)); });
 }
@@ -514,7 +476,10 @@ void InstallationWindow::scrollToPage(int value)
     m_pageScroll->stopRepeating();
     m_document.pageScroll(value);
     m_pageChanging = false;
-    refresh();
+    if (m_pageScroll->value() != m_document.currentPage()) {
+        const QSignalBlocker quiet(m_pageScroll);
+        m_pageScroll->setValue(m_document.currentPage());
+    }
 }
 
 QAction *InstallationWindow::lensAction(Model model, int lens) const

@@ -26,12 +26,14 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSet>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 using lumidex::Dimension;
 using lumidex::Model;
@@ -233,6 +235,55 @@ private slots:
         QTest::mouseClick(back, Qt::LeftButton);
         QCOMPARE(m_window->findChild<QLineEdit *>("txtPageNum(0)")->text(), QStringLiteral("1"));
         QCOMPARE(m_window->findChild<QScrollBar *>("HScroll1")->value(), 1);
+    }
+
+    // One action of the installer redraws the window once, however many recalculations and
+    // screen corrections the core goes through for it.
+    void oneActionPaintsOnce()
+    {
+        struct PaintCounter : QObject
+        {
+            using QObject::QObject;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                paints += event->type() == QEvent::Paint;
+                return false;
+            }
+            int paints = 0;
+        } counter;
+        m_window->drawingView()->installEventFilter(&counter);
+        QSignalSpy refreshes(m_window.get(), &InstallationWindow::refreshed);
+        KeyFilteredEdit *width = m_window->sizeField(Dimension::Width);
+        const std::vector<std::pair<const char *, std::function<void()>>> actions{
+            {"projector choice", [&] { m_window->lensAction(Model::LX460, 0)->trigger(); }},
+            {"typed size with Enter", [&] { QTest::keyClick(width, Qt::Key_Return); }},
+            {"page move",
+             [&] {
+                 QTest::mouseClick(m_window->findChild<QPushButton *>("cmdPage(1)"),
+                                   Qt::LeftButton);
+             }},
+        };
+        QStringList counts;
+        for (const auto &[name, act] : actions) {
+            if (std::string_view(name) == "typed size with Enter") {
+                width->setFocus();
+                width->selectAll();
+                QTest::keyClicks(width, "120");
+            }
+            QTest::qWait(20);
+            refreshes.clear();
+            counter.paints = 0;
+            act();
+            QTest::qWait(20);
+            counts << QStringLiteral("%1: %2 refreshes, %3 paints")
+                          .arg(QLatin1String(name))
+                          .arg(refreshes.size())
+                          .arg(counter.paints);
+        }
+        qInfo("%s", qPrintable(counts.join(QStringLiteral("; "))));
+        QCOMPARE(counts, (QStringList{"projector choice: 1 refreshes, 1 paints",
+                                      "typed size with Enter: 1 refreshes, 1 paints",
+                                      "page move: 1 refreshes, 1 paints"}));
     }
 
     void closingOnlyHidesTheWindow()

@@ -40,6 +40,33 @@ ThrowWindow::ThrowWindow(InstallationState &state, Dialogs &dialogs, ThrowWindow
     m_view.distanceEnabled = m_state.inputs.selection.isCrt();
 }
 
+// --- telling the window ------------------------------------------------------------------------
+
+void ThrowWindow::notify()
+{
+    if (m_batchDepth > 0) {
+        m_changePending = true;
+        return;
+    }
+    if (m_changed)
+        m_changed();
+}
+
+void ThrowWindow::notifyPending()
+{
+    if (!m_changePending)
+        return;
+    m_changePending = false;
+    if (m_changed)
+        m_changed();
+}
+
+ThrowWindow::ChangeBatch::~ChangeBatch()
+{
+    if (--m_window.m_batchDepth == 0)
+        m_window.notifyPending();
+}
+
 // --- the recalculation and its corrections ---------------------------------------------------
 
 void ThrowWindow::recalculate()
@@ -125,6 +152,7 @@ void ThrowWindow::showNotices()
 
 void ThrowWindow::showMessage(const MessageText &m)
 {
+    notifyPending();
     m_dialogs.message(m.text, m.icon, m.title);
 }
 
@@ -132,6 +160,7 @@ void ThrowWindow::showTips()
 {
     if (m_state.expertMode || !m_state.inputs.selection.isCrt())
         return;
+    notifyPending();
     TipsWindow tips(m_state.inputs.selection.series, m_state.screen.width,
                     m_state.results.ringSettings);
     m_dialogs.showTips(tips);
@@ -176,6 +205,7 @@ void ThrowWindow::resetScreen(bool fourByThree)
 
 void ThrowWindow::recalc()
 {
+    const ChangeBatch batch(*this);
     recalculate();
 }
 
@@ -207,6 +237,7 @@ bool ThrowWindow::askCustomAngle()
 
 void ThrowWindow::selectSeries(Series series)
 {
+    const ChangeBatch batch(*this);
     const MountPosition before = mountedAt(inputs());
     inputs().selection = Selection::crt(series);
     inputs().customAngle.reset();
@@ -220,6 +251,7 @@ void ThrowWindow::selectSeries(Series series)
 
 void ThrowWindow::selectLens(Model model, int lens)
 {
+    const ChangeBatch batch(*this);
     const ModelEntry &entry = modelEntry(model);
     if (lens < 0 || static_cast<std::size_t>(lens) >= entry.lenses.size())
         return;
@@ -242,6 +274,7 @@ void ThrowWindow::selectLens(Model model, int lens)
 
 void ThrowWindow::selectPosition(int index)
 {
+    const ChangeBatch batch(*this);
     const PositionFlags offered = positionsOffered(inputs().selection);
     if (index < 0 || index >= PositionCount || !offered[static_cast<std::size_t>(index)])
         return;
@@ -261,6 +294,7 @@ void ThrowWindow::selectPosition(int index)
 
 void ThrowWindow::selectThrowPoint(int index)
 {
+    const ChangeBatch batch(*this);
     if (index < 0 || index > 1 || index == static_cast<int>(inputs().throwPoint))
         return;
     inputs().throwPoint = static_cast<ThrowPoint>(index);
@@ -270,6 +304,7 @@ void ThrowWindow::selectThrowPoint(int index)
 
 void ThrowWindow::selectUnits(Unit unit)
 {
+    const ChangeBatch batch(*this);
     m_state.screen.displayUnits = unit;
     requestScreenUpdate(ScreenUpdate::ReapplyUnits);
 }
@@ -281,6 +316,7 @@ void ThrowWindow::cycleUnits()
 
 void ThrowWindow::chooseInputSignal(int listIndex)
 {
+    const ChangeBatch batch(*this);
     const Selection &s = inputs().selection;
     if (s.isCrt() || listIndex < 0 ||
         static_cast<std::size_t>(listIndex) >= modelEntry(s.model).inputSignals.size())
@@ -291,6 +327,7 @@ void ThrowWindow::chooseInputSignal(int listIndex)
 
 void ThrowWindow::aspectDoubleClick()
 {
+    const ChangeBatch batch(*this);
     m_state.customViaButton = true;
     const Selection &s = inputs().selection;
     if (!s.isCrt() && (s.model == Model::LX420 || s.model == Model::LX430 ||
@@ -354,6 +391,7 @@ void ThrowWindow::endEditing()
 
 bool ThrowWindow::sizeKeyPress(Dimension d, char key)
 {
+    const ChangeBatch batch(*this);
     if (!sizeEnabled(d) || (key != KeyEnter && !typedKey(key)))
         return false;
     if (key != KeyEnter) {
@@ -381,6 +419,7 @@ void ThrowWindow::setSizeText(Dimension d, std::string text)
 
 bool ThrowWindow::distanceKeyPress(char key)
 {
+    const ChangeBatch batch(*this);
     // Only a CRT series takes a typed distance; for a data projector the box only shows.
     if (!distanceEnabled() || (key != KeyEnter && !typedKey(key)))
         return false;
@@ -449,6 +488,7 @@ void ThrowWindow::takeStoredInputs(const InstallationInputs &stored)
 
 void ThrowWindow::restore(const InstallationInputs &stored)
 {
+    const ChangeBatch batch(*this);
     takeStoredInputs(stored);
     endEditing();
     m_host.adoptAspect();
@@ -464,6 +504,7 @@ void ThrowWindow::setTitleTexts(const PageTexts &texts)
 
 void ThrowWindow::startNewProject()
 {
+    const ChangeBatch batch(*this);
     inputs().customAngle.reset();
     inputs().enteredThrowDistance = 0.0f;
     setTitleText(PageText::Date, todayText());

@@ -125,13 +125,23 @@ public:
 
     const InstallationState &state() const { return m_state; }
 
-    // Called after every recalculation and every change of what the window shows.
+    // Called once for each action that changed what the window shows.
     void setChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
-    void notify()
+    void notify();
+
+    // One action of the installer, however many recalculations and screen corrections it goes
+    // through, tells the window once, when the outermost action ends.
+    class ChangeBatch
     {
-        if (m_changed)
-            m_changed();
-    }
+    public:
+        explicit ChangeBatch(ThrowWindow &window) : m_window(window) { ++m_window.m_batchDepth; }
+        ~ChangeBatch();
+        ChangeBatch(const ChangeBatch &) = delete;
+        ChangeBatch &operator=(const ChangeBatch &) = delete;
+
+    private:
+        ThrowWindow &m_window;
+    };
 
 private:
     static std::size_t index(Dimension d) { return static_cast<std::size_t>(d); }
@@ -145,6 +155,8 @@ private:
     void resetScreen(bool fourByThree);
     void requestScreenUpdate(ScreenUpdate code);
     void endEditing();
+    // What the installer sees before a message or the tips window is the state so far.
+    void notifyPending();
 
     InstallationState &m_state;
     Dialogs &m_dialogs;
@@ -163,6 +175,8 @@ private:
     std::optional<std::string> m_typedDistance;
     std::uint64_t m_recalculations = 0;
     std::function<void()> m_changed;
+    int m_batchDepth = 0;
+    bool m_changePending = false;
     static constexpr int MaxCorrections = 4;
     int m_corrections = 0;    // screen corrections under way, one inside the other
     bool m_resetting = false; // a refused screen's reset is under way

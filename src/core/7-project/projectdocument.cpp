@@ -122,8 +122,9 @@ bool ProjectDocument::settleChanges()
 
 void ProjectDocument::notify()
 {
-    if (m_changed)
-        m_changed();
+    // The installation window shows the pages, the caption and the file name too: one notice
+    // serves them all.
+    m_window.notify();
 }
 
 PageRecord ProjectDocument::shownPage() const
@@ -193,6 +194,7 @@ void ProjectDocument::addPage()
 
 void ProjectDocument::pageButton(int index)
 {
+    const ThrowWindow::ChangeBatch batch(m_window);
     const ExpertModeHold hold(m_state);
     storePage();
     const int next = m_currentPage + (index == 1 ? 1 : -1);
@@ -209,6 +211,7 @@ void ProjectDocument::pageButton(int index)
 
 void ProjectDocument::pageScroll(int value)
 {
+    const ThrowWindow::ChangeBatch batch(m_window);
     // Every value 1 to 99 is an ordinary page number; the scroll bar always shows the page
     // the window holds.
     if (value < 1 || value > MaxPages || value == m_currentPage)
@@ -228,6 +231,7 @@ bool ProjectDocument::newProject()
 {
     if (!settleChanges())
         return false;
+    const ThrowWindow::ChangeBatch batch(m_window);
     m_caption = "Installation dimensions";
     m_projectFileName.clear();
     m_fileStamp.reset();
@@ -261,6 +265,7 @@ bool ProjectDocument::openProjectFile(const std::string &path)
         m_dialogs.message(error, MessageIcon::Exclamation, {});
         return false;
     }
+    const ThrowWindow::ChangeBatch batch(m_window);
     m_project = std::move(*opened);
     bindTo(path);
     m_fileStamp = fileStampOf(path);
@@ -276,6 +281,7 @@ bool ProjectDocument::openProjectFile(const std::string &path)
 
 void ProjectDocument::restoreRecovered(Project project, const std::string &originalPath)
 {
+    const ThrowWindow::ChangeBatch batch(m_window);
     m_project = std::move(project);
     if (originalPath.empty()) {
         m_projectFileName.clear();
@@ -308,6 +314,7 @@ void ProjectDocument::deletePage()
                                  std::to_string(pageCount()) + " of the project?";
     if (!m_dialogs.confirm(question, "Delete Page", "&Delete", ConfirmDefault::Cancel))
         return;
+    const ThrowWindow::ChangeBatch batch(m_window);
     const ExpertModeHold hold(m_state);
     m_project.pages.erase(m_project.pages.begin() + m_currentPage);
     m_currentPage = std::min(m_currentPage, pageCount());
@@ -348,6 +355,7 @@ bool ProjectDocument::saveTo(const std::string &path)
         m_dialogs.message(error, MessageIcon::Exclamation, {});
         return false;
     }
+    const ThrowWindow::ChangeBatch batch(m_window);
     bindTo(path);
     m_fileStamp = fileStampOf(path);
     // Characters the file could not keep are "?" there: from now on the window and every sheet

@@ -12,7 +12,6 @@
 #include "7-project/filereplace.h"
 #include "7-project/projectfile.h"
 
-#include <functional>
 #include <string>
 
 namespace lumidex {
@@ -68,9 +67,6 @@ public:
     // The page shown as storing it would keep it.
     PageRecord shownPage() const;
 
-    // Called after every change of the pages, the caption or the file name.
-    void setChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
-
 private:
     // What the installer can change on the page shown; a page is stored again only when it
     // differs, so that looking at a page never rewrites it.
@@ -98,7 +94,6 @@ private:
     int m_currentPage = 1;
     std::string m_projectFileName;
     std::string m_caption = "Installation Dimensions";
-    std::function<void()> m_changed;
     Project m_saved;         // the pages as they were when the project was last clean
     PageKey m_shownKey;      // the page shown as it was loaded or last stored
     bool m_restored = false; // holds changes recovered from a copy, never saved
