@@ -9,72 +9,89 @@ namespace {
 constexpr LensKind Z = LensKind::Zoom;
 constexpr LensKind F = LensKind::Fixed;
 
+constexpr PositionFlags TB{true, false, true, false};
+constexpr PositionFlags TCB{true, true, true, false};
+constexpr PositionFlags C{false, true, false, false};
+constexpr PositionFlags SP{false, false, false, true};
+
+constexpr std::optional<WidthRange> Any{};
+constexpr std::optional<WidthRange> W(float min, float max)
+{
+    return WidthRange{min, max};
+}
+
 constexpr std::array<LensEntry, 4> lensesLX410{{
-    {"Standard Zoom Lens", Z},
-    {"Optional Zoom Lens (LN-101)", Z},
-    {"Optional Short Throw Lens (LN-102)", F},
-    {"Optional Long Throw Lens (LN-103)", F},
+    {"Standard Zoom Lens", Z, W(27, 196), W(26, 261), TB},
+    {"Optional Zoom Lens (LN-101)", Z, W(64, 200), W(57, 261), TB},
+    {"Optional Short Throw Lens (LN-102)", F, W(32, 240), W(26, 261), TB},
+    {"Optional Long Throw Lens (LN-103)", F, W(32, 240), W(26, 261), TB},
+}};
+constexpr std::array<LensEntry, 4> lensesLX420{{
+    {"Standard Zoom Lens", Z, W(32, 240), Any, TB},
+    {"Optional Zoom Lens (LN-101)", Z, W(64, 240), Any, TB},
+    {"Optional Short Throw Lens (LN-102)", F, W(32, 232), Any, TB},
+    {"Optional Long Throw Lens (LN-103)", F, W(32, 240), Any, TB},
 }};
 constexpr std::array<LensEntry, 3> lensesLX430{{
-    {"Standard Zoom Lens", Z},
-    {"Optional Zoom Lens (LN-101)", Z},
-    {"Optional Short Throw Lens (LN-102)", F},
+    {"Standard Zoom Lens", Z, W(32, 240), Any, TB},
+    {"Optional Zoom Lens (LN-101)", Z, W(64, 240), Any, TB},
+    {"Optional Short Throw Lens (LN-102)", F, W(32, 240), Any, TB},
 }};
 constexpr std::array<LensEntry, 4> lensesLX460{{
-    {"Standard Zoom Lens", Z},
-    {"Optional Zoom Lens (LN-101)", Z},
-    {"Optional Short Throw Lens (LN-105)", F},
-    {"Optional Short Throw Lens (LN-102)", F},
+    {"Standard Zoom Lens", Z, W(32, 240), Any, TCB},
+    {"Optional Zoom Lens (LN-101)", Z, W(32, 240), Any, TCB},
+    {"Optional Short Throw Lens (LN-105)", F, W(32, 240), Any, C},
+    {"Optional Short Throw Lens (LN-102)", F, W(32, 240), Any, TCB},
 }};
 constexpr std::array<LensEntry, 5> lensesLX440{{
-    {"Standard Zoom Lens", Z},
-    {"Optional Zoom Lens (LN-104)", Z},
-    {"Optional Short Throw Lens (LN-105)", F},
-    {"Optional Short Throw Lens (LN-102)", F},
-    {"Optional Long Throw Lens (LN-103)", F},
+    {"Standard Zoom Lens", Z, W(32, 240), Any, SP},
+    {"Optional Zoom Lens (LN-104)", Z, W(64, 240), Any, SP},
+    {"Optional Short Throw Lens (LN-105)", F, W(40, 160), Any, C},
+    {"Optional Short Throw Lens (LN-102)", F, W(32, 232), Any, SP},
+    {"Optional Long Throw Lens (LN-103)", F, W(32, 240), Any, SP},
 }};
 constexpr std::array<LensEntry, 4> lensesLX450{{
-    {"Optional Zoom Lens (LN-106)", Z},
-    {"Optional Zoom Lens (LN-104)", Z},
-    {"Optional Short Throw Lens (LN-105)", F},
-    {"Optional Short Throw Lens (LN-102)", F},
+    {"Optional Zoom Lens (LN-106)", Z, W(32, 240), Any, SP},
+    {"Optional Zoom Lens (LN-104)", Z, W(64, 240), Any, SP},
+    {"Optional Short Throw Lens (LN-105)", F, W(40, 160), Any, C},
+    {"Optional Short Throw Lens (LN-102)", F, W(32, 232), Any, SP},
 }};
 constexpr std::array<LensEntry, 4> lensesLX480{{
-    {"Standard Zoom Lens", Z},
-    {"Optional 2x Zoom Lens (LN-101)", Z},
-    {"Optional Short Throw Lens (LN-105)", F},
-    {"Optional Short Throw Lens (LN-102)", F},
+    {"Standard Zoom Lens", Z, W(32, 240), Any, TCB},
+    {"Optional 2x Zoom Lens (LN-101)", Z, W(32, 240), Any, TCB},
+    {"Optional Short Throw Lens (LN-105)", F, W(32, 240), Any, C},
+    {"Optional Short Throw Lens (LN-102)", F, W(32, 240), Any, TCB},
 }};
 constexpr std::array<LensEntry, 6> lensesLX510{{
-    {"Optional 1.3x Zoom Lens (LN-110)", Z},
-    {"Optional 1.6x Zoom Lens (LN-111)", Z},
-    {"Optional 1.5x Zoom Lens (LN-112)", Z},
-    {"Optional Long Throw Lens (LN-113)", F},
-    {"Optional Short Throw Lens (LN-114)", F},
-    {"Optional Short Throw Lens (LN-115)", F},
+    {"Optional 1.3x Zoom Lens (LN-110)", Z, W(40, 400), Any, SP},
+    {"Optional 1.6x Zoom Lens (LN-111)", Z, W(64, 400), Any, SP},
+    {"Optional 1.5x Zoom Lens (LN-112)", Z, W(64, 400), Any, SP},
+    {"Optional Long Throw Lens (LN-113)", F, W(64, 400), Any, SP},
+    {"Optional Short Throw Lens (LN-114)", F, W(40, 400), Any, SP},
+    {"Optional Short Throw Lens (LN-115)", F, W(40, 400), Any, C},
 }};
 constexpr std::array<LensEntry, 3> lensesDX520{{
-    {"Optional Zoom Lens (LN-107) ", Z},
-    {"Optional Zoom Lens (LN-108)", Z},
-    {"Optional Short Throw Lens (LN-109)", F},
+    {"Optional Zoom Lens (LN-107) ", Z, Any, Any, SP},
+    {"Optional Zoom Lens (LN-108)", Z, Any, Any, SP},
+    {"Optional Short Throw Lens (LN-109)", F, Any, Any, SP},
 }};
 constexpr std::array<LensEntry, 8> lensesLX530{{
-    {"Optional 1.3x Zoom Lens (LN-110)", Z},
-    {"Optional 1.6x Zoom Lens (LN-111)", Z},
-    {"Optional 1.5x Zoom Lens (LN-112)", Z},
-    {"Optional 1.3x Zoom Lens (LN-119)", Z},
-    {"Optional Long Throw Lens (LN-113)", F},
-    {"Optional Long Throw Lens (LN-120)", F},
-    {"Optional Short Throw Lens (LN-114)", F},
-    {"Optional Short Throw Lens (LN-115)", F},
+    {"Optional 1.3x Zoom Lens (LN-110)", Z, Any, Any, SP},
+    {"Optional 1.6x Zoom Lens (LN-111)", Z, Any, Any, SP},
+    {"Optional 1.5x Zoom Lens (LN-112)", Z, Any, Any, SP},
+    {"Optional 1.3x Zoom Lens (LN-119)", Z, Any, Any, SP},
+    {"Optional Long Throw Lens (LN-113)", F, Any, Any, SP},
+    {"Optional Long Throw Lens (LN-120)", F, Any, Any, SP},
+    {"Optional Short Throw Lens (LN-114)", F, Any, Any, SP},
+    {"Optional Short Throw Lens (LN-115)", F, Any, Any, C},
 }};
 // LX-540 is offered as a single menu entry; its one lens is a zoom lens.
-constexpr std::array<LensEntry, 1> lensesLX540{{{"LX-540", Z}}};
+constexpr std::array<LensEntry, 1> lensesLX540{{{"LX-540", Z, W(32, 240), W(26, 192), TB}}};
 constexpr std::array<LensEntry, 4> lensesLX550{{
-    {"Standard Zoom Lens", Z},
-    {"Optional Short Zoom Lens (LN-116)", Z},
-    {"Optional Zoom Lens (LN-117)", Z},
-    {"Optional Short Throw Lens (LN-118)", F},
+    {"Standard Zoom Lens", Z, W(80, 480), Any, TB},
+    {"Optional Short Zoom Lens (LN-116)", Z, W(80, 480), Any, TCB},
+    {"Optional Zoom Lens (LN-117)", Z, W(80, 480), Any, TCB},
+    {"Optional Short Throw Lens (LN-118)", F, W(32, 240), Any, C},
 }};
 
 constexpr std::array<std::string_view, 2> signalsLX430{"Standard Installation", "SVGA or Video"};
@@ -83,8 +100,63 @@ constexpr std::array<std::string_view, 3> signalsLX470{"Standard Installation", 
 constexpr std::array<std::string_view, 2> signalsLX450{"Standard Installation", "SVGA"};
 constexpr std::span<const std::string_view> noSignals{};
 
+// Lens offsets, as the maker gives them: some in inches, most in millimetres.
+constexpr double mm(double millimetres)
+{
+    return millimetres / 25.4;
+}
+double offsetLX410(const LensOffsetTerms &t)
+{
+    const double D = t.diagonal;
+    if (t.lens == 0)
+        return t.aspect > 1.4f ? D / 28.045 * 11 + 4.37 : D / 34.323 * 11 + 4.37;
+    return mm(D / 1.31 * 11 + 111);
+}
+double offsetLX420(const LensOffsetTerms &t)
+{
+    return mm(t.diagonal / 1.31 * 11 + 111);
+}
+double offsetLX440(const LensOffsetTerms &)
+{
+    return 5.35;
+}
+double offsetDX520(const LensOffsetTerms &)
+{
+    return 6.9;
+}
+double offsetLX510(const LensOffsetTerms &)
+{
+    return 6.1;
+}
+double offsetLX460(const LensOffsetTerms &t)
+{
+    return mm(t.diagonal / 1.31 * 9.5 + 83.3);
+}
+double offsetLX480(const LensOffsetTerms &t)
+{
+    return mm(t.diagonal / 1.29 * 9.5 + 83.3);
+}
+double offsetLX470(const LensOffsetTerms &t)
+{
+    const double q = t.inputSignal == 2 ? 1.29 : t.inputSignal == 3 ? 1.31 : 1.26;
+    return mm(t.diagonal / q * 9.5 + 83.3);
+}
+double offsetLX550(const LensOffsetTerms &t)
+{
+    return mm(t.diagonal / 1.3102 * 9.984 + 89);
+}
+double offsetLX540(const LensOffsetTerms &t)
+{
+    const double D = t.diagonal;
+    return mm(t.aspect < 1.4f ? D / 1.1087 * 8.45 + 99.5 : D / 1.3573 * 8.45 + 99.5);
+}
+
 constexpr SizeBasis D = SizeBasis::Diagonal;
-constexpr SizeBasis W = SizeBasis::Width54;
+constexpr SizeBasis W54 = SizeBasis::Width54;
+constexpr AspectRule Only43 = AspectRule::FourThreeOnly;
+constexpr AspectRule Or178 = AspectRule::FourThreeOrWide;
+constexpr AspectRule AnyRatio = AspectRule::Any;
+using NP = NearPicture;
 
 // Help topics 502, 509 and 518 are our own choice for the pictures that had none.
 const std::array<SeriesEntry, SeriesCount> seriesTable{{
@@ -95,45 +167,79 @@ const std::array<SeriesEntry, SeriesCount> seriesTable{{
     {Series::CR7200, "CR-7200", "F6", "imgCR7200", 502, 12.15, 4},
 }};
 
+// Columns after the project-file code: ratios, steps presets, asks the image aspect, spacer
+// note at centre, two-line zoom range, near picture, lens offset.
+// clang-format off
 const std::array<ModelEntry, ModelCount> modelTable{{
-    {Model::LX410, "LX-410", "F7", "Image2", D, noSignals, 11.3, 501, lensesLX410, true, 10},
-    {Model::LX420, "LX-420", "F8", "Image2", D, noSignals, 11.3, 507, lensesLX410, true, 14},
-    {Model::LX430, "LX-430", "F9", "Image2", D, signalsLX430, 12.3, 508, lensesLX430, true, 18},
-    {Model::LX460, "LX-460", "F11", "imgLX460", W, noSignals, 6.7, 510, lensesLX460, true, 33},
-    {Model::LX470, "LX-470", "F12", "imgLX460", W, signalsLX470, 6.7, 511, lensesLX460, true, 37},
-    {Model::LX440, "LX-440", "Ctrl+F1", "imgLX450", D, noSignals, 11.9, 516, lensesLX440, true, 21},
+    {Model::LX410, "LX-410", "F7", "Image2", D, noSignals, 11.3, 501, lensesLX410, true, 10,
+     Or178, false, false, false, true, NP::SecondFixedBelowCeiling, offsetLX410},
+    {Model::LX420, "LX-420", "F8", "Image2", D, noSignals, 11.3, 507, lensesLX420, true, 14,
+     Only43, false, false, false, true, NP::SecondFixedBelowCeiling, offsetLX420},
+    {Model::LX430, "LX-430", "F9", "Image2", D, signalsLX430, 12.3, 508, lensesLX430, true, 18,
+     Only43, false, false, false, true, NP::SecondFixedBelowCeiling, offsetLX420},
+    {Model::LX460, "LX-460", "F11", "imgLX460", W54, noSignals, 6.7, 510, lensesLX460, true, 33,
+     Or178, false, false, false, false, NP::SecondAtCentre, offsetLX460},
+    {Model::LX470, "LX-470", "F12", "imgLX460", W54, signalsLX470, 6.7, 511, lensesLX460, true, 37,
+     Or178, false, false, true, false, NP::SecondAtCentre, offsetLX470},
+    {Model::LX440, "LX-440", "Ctrl+F1", "imgLX450", D, noSignals, 11.9, 516, lensesLX440, true, 21,
+     Only43, false, false, false, false, NP::SecondForLens2, offsetLX440},
     {Model::LX450, "LX-450", "Ctrl+F2", "imgLX450", D, signalsLX450, 11.9, 517, lensesLX450, true,
-     26},
-    {Model::LX480, "LX-480", "Ctrl+F3", "imgLX460", W, noSignals, 6.7, 515, lensesLX480, true, 51},
-    {Model::LX490, "LX-490", "Ctrl+F4", "imgLX460", W, noSignals, 6.7, 514, lensesLX480, true, 47},
-    {Model::LX510, "LX-510/LX-515", "Ctrl+F5", "imgLX510", W, noSignals, 9.73, 503, lensesLX510,
-     true, 41},
-    {Model::DX520, "DX-520", "Ctrl+F6", "imgDX520", W, noSignals, 14.9, 504, lensesDX520, true, 30},
-    {Model::LX530, "LX-530", "Ctrl+F7", "imgLX510", W, noSignals, 11.3, 503, lensesLX530, true, 56},
-    {Model::LX540, "LX-540", "", "imgLX540", D, noSignals, 8.2, 509, lensesLX540, false, 55},
-    {Model::LX550, "LX-550/LX-560", "", "imgLX550", W, noSignals, 6.6, 518, lensesLX550, true, 64},
+     26, Only43, false, false, false, false, NP::SecondForLens2, offsetLX440},
+    {Model::LX480, "LX-480", "Ctrl+F3", "imgLX460", W54, noSignals, 6.7, 515, lensesLX480, true, 51,
+     Or178, false, false, false, false, NP::SecondAtCentre, offsetLX480},
+    {Model::LX490, "LX-490", "Ctrl+F4", "imgLX460", W54, noSignals, 6.7, 514, lensesLX480, true, 47,
+     Or178, false, false, false, false, NP::SecondAtCentre, offsetLX460},
+    {Model::LX510, "LX-510/LX-515", "Ctrl+F5", "imgLX510", W54, noSignals, 9.73, 503, lensesLX510,
+     true, 41, Or178, false, false, false, true, NP::SecondAtCentre, offsetLX510},
+    {Model::DX520, "DX-520", "Ctrl+F6", "imgDX520", W54, noSignals, 14.9, 504, lensesDX520, true, 30,
+     AnyRatio, false, false, false, true, NP::First, offsetDX520},
+    {Model::LX530, "LX-530", "Ctrl+F7", "imgLX510", W54, noSignals, 11.3, 503, lensesLX530, true, 56,
+     AnyRatio, true, true, false, true, NP::SecondAtCentre, offsetLX510},
+    {Model::LX540, "LX-540", "", "imgLX540", D, noSignals, 8.2, 509, lensesLX540, false, 55,
+     Or178, false, false, false, false, NP::SecondBelowCeiling, offsetLX540},
+    {Model::LX550, "LX-550/LX-560", "", "imgLX550", W54, noSignals, 6.6, 518, lensesLX550, true, 64,
+     Or178, false, false, false, false, NP::SecondAtCentre, offsetLX550},
 }};
+// clang-format on
+
+const Catalogue builtIn{seriesTable, modelTable};
+const Catalogue *inForce = &builtIn;
 
 } // namespace
 
+const Catalogue &builtInCatalogue()
+{
+    return builtIn;
+}
+
+ScopedCatalogue::ScopedCatalogue(const Catalogue &catalogue) : m_previous(inForce)
+{
+    inForce = &catalogue;
+}
+
+ScopedCatalogue::~ScopedCatalogue()
+{
+    inForce = m_previous;
+}
+
 std::span<const SeriesEntry> crtSeries()
 {
-    return seriesTable;
+    return inForce->series;
 }
 
 std::span<const ModelEntry> dataProjectors()
 {
-    return modelTable;
+    return inForce->models;
 }
 
 const SeriesEntry &seriesEntry(Series series)
 {
-    return seriesTable[static_cast<std::size_t>(series)];
+    return inForce->series[static_cast<std::size_t>(series)];
 }
 
 const ModelEntry &modelEntry(Model model)
 {
-    return modelTable[static_cast<std::size_t>(model)];
+    return inForce->models[static_cast<std::size_t>(model)];
 }
 
 const LensEntry &lensEntry(const Selection &selection)
@@ -184,16 +290,21 @@ std::int16_t projectorCodeOf(const Selection &selection)
 
 std::optional<Selection> selectionFromProjectorCode(int code)
 {
-    for (const SeriesEntry &s : seriesTable) {
+    for (const SeriesEntry &s : crtSeries()) {
         if (s.projectorCode == code)
             return Selection::crt(s.series);
     }
-    for (const ModelEntry &m : modelTable) {
+    for (const ModelEntry &m : dataProjectors()) {
         const int k = code - m.projectorCodeBase;
         if (k >= 0 && static_cast<std::size_t>(k) < m.lenses.size())
             return Selection::dataProjector(m.model, k);
     }
     return std::nullopt;
+}
+
+std::string fourThreeOnlyMessage(const ModelEntry &model)
+{
+    return std::string(model.caption) + " projectors support\nthe 1.33 aspect ratio only";
 }
 
 } // namespace lumidex

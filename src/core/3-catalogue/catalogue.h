@@ -2,10 +2,13 @@
 
 // The projector catalogue: every CRT series, every data projector and its lenses, in the
 // order the installation window's Projector menu offers them. It is the one place where a
-// model is named; menus, formulas, limits, drawing, help and project files all read it.
+// model is named; menus, formulas, limits, positions, drawing, help and project files all
+// read its columns. A data projector's throw formulas are rows of their own table, keyed by
+// the model (throwformulas.cpp).
 
 #include "1-state/selection.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -28,11 +31,58 @@ enum class LensKind
     Fixed
 };
 
+// The Position entries (Top, Center, Bottom, Special, as MountPosition numbers them) a
+// projector and lens offer.
+inline constexpr int PositionCount = 4;
+using PositionFlags = std::array<bool, PositionCount>;
+
+// Screen widths a lens can fill, in inches, both ends included.
+struct WidthRange
+{
+    float min;
+    float max;
+};
+
 struct LensEntry
 {
     std::string_view caption;
     LensKind kind;
+    std::optional<WidthRange> widths;     // empty: every width is accepted
+    std::optional<WidthRange> wideWidths; // from aspect 1.4 up, where it differs
+    PositionFlags positions;
 };
+
+// The screen aspect ratios a model accepts; another is replaced by 4:3 after a notice.
+enum class AspectRule
+{
+    FourThreeOnly,   // about 1.33
+    FourThreeOrWide, // about 1.33 or 1.78
+    Any
+};
+
+// Which entry of the model's picture family shows the projector at its near (or only)
+// position: the families draw a projector hung from the ceiling, standing on a table or
+// fitted with a short throw lens as separate entries.
+enum class NearPicture
+{
+    First,
+    SecondAtCentre,          // the centre mounting is entry 1
+    SecondBelowCeiling,      // every mounting but the ceiling is entry 1
+    SecondFixedBelowCeiling, // a fixed lens below the ceiling is entry 1
+    SecondForLens2           // the third lens (short throw) is entry 1
+};
+
+// What the lens-offset formula of a model reads.
+struct LensOffsetTerms
+{
+    double diagonal; // inches
+    float aspect;
+    int lens;
+    std::int16_t inputSignal; // 1-based
+};
+
+// How far the lens axis lies from the screen's centre, in inches, before rounding.
+using LensOffsetFormula = double (*)(const LensOffsetTerms &);
 
 struct SeriesEntry
 {
@@ -58,6 +108,35 @@ struct ModelEntry
     std::span<const LensEntry> lenses; // a single entry for a model without a lens submenu
     bool hasLensSubmenu;
     std::int16_t projectorCodeBase; // code of lens 0 in project files
+    AspectRule aspects;
+    bool stepsAspectPresets; // a double click on the ratio steps the screen's presets
+    bool asksImageAspect;    // 4:3 or 5:4 image on a 4:3 screen, asked when chosen
+    bool spacerAtCentre;     // a centre mounting needs the spacer note
+    bool zoomRangeTwoLines;  // the zoom range is marked by a line at each end
+    NearPicture nearPicture;
+    LensOffsetFormula lensOffset;
+};
+
+// The tables every layer reads. The built-in one is in force; a test may put an extended
+// copy in force with ScopedCatalogue to show that a model needs nothing but rows.
+struct Catalogue
+{
+    std::span<const SeriesEntry> series;
+    std::span<const ModelEntry> models; // in Model order: models[m] describes Model m
+};
+
+const Catalogue &builtInCatalogue();
+
+class ScopedCatalogue
+{
+public:
+    explicit ScopedCatalogue(const Catalogue &catalogue);
+    ~ScopedCatalogue();
+    ScopedCatalogue(const ScopedCatalogue &) = delete;
+    ScopedCatalogue &operator=(const ScopedCatalogue &) = delete;
+
+private:
+    const Catalogue *m_previous;
 };
 
 std::span<const SeriesEntry> crtSeries();
@@ -73,5 +152,8 @@ std::string lensLabelOf(const Selection &selection);
 int helpIdOf(const Selection &selection);
 std::int16_t projectorCodeOf(const Selection &selection);
 std::optional<Selection> selectionFromProjectorCode(int code);
+
+// The notice shown when a model that takes only 4:3 is given another ratio.
+std::string fourThreeOnlyMessage(const ModelEntry &model);
 
 } // namespace lumidex

@@ -13,72 +13,12 @@ namespace {
 
 constexpr std::string_view NoticeTitle = "Notice:";
 
-struct WidthRange
-{
-    float min;
-    float max;
-};
-
-// One row per model and lens group: the range below aspect 1.4 and, where it differs, the
-// range from 1.4 up.
-struct WidthRow
-{
-    Model model;
-    int firstLens;
-    int lastLens;
-    WidthRange narrow;
-    std::optional<WidthRange> wide;
-};
-
-const std::array<WidthRow, 24> widthTable{{
-    {Model::LX410, 0, 0, {27, 196}, WidthRange{26, 261}},
-    {Model::LX410, 1, 1, {64, 200}, WidthRange{57, 261}},
-    {Model::LX410, 2, 3, {32, 240}, WidthRange{26, 261}},
-    {Model::LX420, 0, 0, {32, 240}, {}},
-    {Model::LX420, 3, 3, {32, 240}, {}},
-    {Model::LX420, 1, 1, {64, 240}, {}},
-    {Model::LX420, 2, 2, {32, 232}, {}},
-    {Model::LX430, 0, 0, {32, 240}, {}},
-    {Model::LX430, 2, 2, {32, 240}, {}},
-    {Model::LX430, 1, 1, {64, 240}, {}},
-    {Model::LX440, 0, 0, {32, 240}, {}},
-    {Model::LX440, 4, 4, {32, 240}, {}},
-    {Model::LX440, 1, 1, {64, 240}, {}},
-    {Model::LX440, 2, 2, {40, 160}, {}},
-    {Model::LX440, 3, 3, {32, 232}, {}},
-    {Model::LX450, 0, 0, {32, 240}, {}},
-    {Model::LX450, 1, 1, {64, 240}, {}},
-    {Model::LX450, 2, 2, {40, 160}, {}},
-    {Model::LX450, 3, 3, {32, 232}, {}},
-    {Model::LX510, 0, 0, {40, 400}, {}},
-    {Model::LX510, 4, 5, {40, 400}, {}},
-    {Model::LX510, 1, 3, {64, 400}, {}},
-    {Model::LX550, 0, 2, {80, 480}, {}},
-    {Model::LX550, 3, 3, {32, 240}, {}},
-}};
-
+// The lens's range: below aspect 1.4, or from 1.4 up where the lens has a second one.
 std::optional<WidthRange> dataProjectorWidthRange(const Selection &s, float aspect)
 {
+    const LensEntry &lens = lensEntry(s);
     const bool wide = !(aspect < 1.4f);
-    switch (s.model) {
-    case Model::LX460:
-    case Model::LX470:
-    case Model::LX480:
-    case Model::LX490:
-        return WidthRange{32, 240};
-    case Model::LX540:
-        return wide ? WidthRange{26, 192} : WidthRange{32, 240};
-    case Model::DX520:
-    case Model::LX530:
-        return std::nullopt; // every width is accepted
-    default:
-        break;
-    }
-    for (const WidthRow &row : widthTable) {
-        if (row.model == s.model && s.lens >= row.firstLens && s.lens <= row.lastLens)
-            return (wide && row.wide) ? *row.wide : row.narrow;
-    }
-    return std::nullopt;
+    return (wide && lens.wideWidths) ? lens.wideWidths : lens.widths;
 }
 
 bool outside(float w, float min, float max)
@@ -137,20 +77,15 @@ LimitCheck checkCapabilities(const Selection &s, float w, float a, float v,
 
     // Aspect rules.
     if (!s.isCrt()) {
-        switch (s.model) {
-        case Model::LX420:
-        case Model::LX430:
-        case Model::LX440:
-        case Model::LX450:
-            if (!(a >= 1.3f && a <= 1.34f)) {
-                return aspectNotice(std::string(modelEntry(s.model).caption) +
-                                    " projectors support\nthe 1.33 aspect ratio only");
-            }
+        const ModelEntry &model = modelEntry(s.model);
+        switch (model.aspects) {
+        case AspectRule::FourThreeOnly:
+            if (!(a >= 1.3f && a <= 1.34f))
+                return aspectNotice(fourThreeOnlyMessage(model));
             break;
-        case Model::DX520:
-        case Model::LX530:
+        case AspectRule::Any:
             break;
-        default:
+        case AspectRule::FourThreeOrWide:
             if (!((a > 1.3f && a < 1.4f) || (a > 1.77f && a < 1.79f)))
                 return aspectNotice(
                     "This type of projector supports\n1.33 and 1.78 aspect ratios only");

@@ -212,15 +212,22 @@ private:
 
         // Pictures: the near (or only) position, and a ghost at the farthest position.
         int nearEntry = 0;
-        const std::string_view family = m_picture.family;
-        if (family == "imgLX460" || family == "imgLX510" || family == "imgLX550")
+        switch (modelEntry(s.model).nearPicture) {
+        case NearPicture::First:
+            break;
+        case NearPicture::SecondAtCentre:
             nearEntry = mount == 1 ? 1 : 0;
-        else if (family == "imgLX540")
+            break;
+        case NearPicture::SecondBelowCeiling:
             nearEntry = mount == 0 ? 0 : 1;
-        else if (family == "Image2")
+            break;
+        case NearPicture::SecondFixedBelowCeiling:
             nearEntry = (!zoom && mount != 0) ? 1 : 0;
-        else if (family == "imgLX450")
+            break;
+        case NearPicture::SecondForLens2:
             nearEntry = s.lens == 2 ? 1 : 0;
+            break;
+        }
         d.nearPicture = picture(nearEntry, m_in.nearX, false, true);
         d.farPicture = picture(m_in.fromHole ? 3 : 2, m_in.farX, true, zoom);
 

@@ -38,34 +38,6 @@ const PictureGeometry &pictureOf(const Selection &s)
                                    : modelEntry(s.model).pictureFamily);
 }
 
-int pictureMinimumX(Model m)
-{
-    switch (m) {
-    case Model::LX440:
-    case Model::LX450:
-        return 510;
-    case Model::DX520:
-        return 540;
-    case Model::LX460:
-    case Model::LX470:
-    case Model::LX480:
-    case Model::LX490:
-        return 239;
-    case Model::LX510:
-    case Model::LX530:
-        return 506;
-    case Model::LX550:
-        return 360;
-    case Model::LX540:
-        return 335;
-    case Model::LX410:
-    case Model::LX420:
-    case Model::LX430:
-        break;
-    }
-    return 330;
-}
-
 PictureBox trueSize(const PictureGeometry &g, int scale)
 {
     const double f = scale / 20.0;

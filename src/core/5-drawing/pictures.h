@@ -21,9 +21,6 @@ struct PictureGeometry
 const PictureGeometry &pictureOf(const Selection &selection);
 const PictureGeometry &pictureFamily(std::string_view family);
 
-// The leftmost lens x at which the model's picture still fits in the drawing.
-int pictureMinimumX(Model model);
-
 // A picture's extent in the drawing, twips.
 struct PictureBox
 {

@@ -1,6 +1,7 @@
 #include "5-drawing/placement.h"
 
 #include "1-state/numbertext.h"
+#include "3-catalogue/catalogue.h"
 #include "5-drawing/drawing.h"
 
 #include <cmath>
@@ -9,48 +10,7 @@ namespace lumidex {
 
 int lensOffsetInches(const Selection &s, float diagonal, float aspect, std::int16_t signal)
 {
-    const double D = diagonal;
-    double inches = 0;
-    auto mm = [&](double millimetres) { inches = millimetres / 25.4; };
-    switch (s.model) {
-    case Model::LX440:
-    case Model::LX450:
-        inches = 5.35;
-        break;
-    case Model::DX520:
-        inches = 6.9;
-        break;
-    case Model::LX510:
-    case Model::LX530:
-        inches = 6.1;
-        break;
-    case Model::LX460:
-    case Model::LX490:
-        mm(D / 1.31 * 9.5 + 83.3);
-        break;
-    case Model::LX480:
-        mm(D / 1.29 * 9.5 + 83.3);
-        break;
-    case Model::LX470:
-        mm(D / (signal == 2 ? 1.29 : signal == 3 ? 1.31 : 1.26) * 9.5 + 83.3);
-        break;
-    case Model::LX550:
-        mm(D / 1.3102 * 9.984 + 89);
-        break;
-    case Model::LX540:
-        mm(aspect < 1.4f ? D / 1.1087 * 8.45 + 99.5 : D / 1.3573 * 8.45 + 99.5);
-        break;
-    case Model::LX410:
-        if (s.lens == 0) {
-            inches = aspect > 1.4f ? D / 28.045 * 11 + 4.37 : D / 34.323 * 11 + 4.37;
-            break;
-        }
-        [[fallthrough]];
-    case Model::LX420:
-    case Model::LX430:
-        mm(D / 1.31 * 11 + 111);
-        break;
-    }
+    const double inches = modelEntry(s.model).lensOffset({diagonal, aspect, s.lens, signal});
     const double rounded = roundHalfEven(inches);
     return std::isfinite(rounded) && std::abs(rounded) < 1e6 ? static_cast<int>(rounded) : 0;
 }

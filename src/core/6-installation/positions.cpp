@@ -56,30 +56,7 @@ PositionFlags positionsOffered(const Selection &s)
 {
     if (s.isCrt())
         return {true, true, true, s.series != Series::CR7500};
-    switch (s.model) {
-    case Model::LX410:
-    case Model::LX420:
-    case Model::LX430:
-    case Model::LX540:
-        return TopBottom;
-    case Model::LX550:
-        return s.lens == 0 ? TopBottom : s.lens == 3 ? Only(P::Center) : TopCenterBottom;
-    case Model::LX460:
-    case Model::LX470:
-    case Model::LX480:
-    case Model::LX490:
-        return s.lens == 2 ? Only(P::Center) : TopCenterBottom;
-    case Model::LX440:
-    case Model::LX450:
-        return s.lens == 2 ? Only(P::Center) : Only(P::Special);
-    case Model::DX520:
-        return Only(P::Special);
-    case Model::LX510:
-        return s.lens == 5 ? Only(P::Center) : Only(P::Special);
-    case Model::LX530:
-        return s.lens == 7 ? Only(P::Center) : Only(P::Special);
-    }
-    return TopBottom;
+    return lensEntry(s).positions;
 }
 
 MountPosition positionFor(const Selection &s, MountPosition before)

@@ -6,6 +6,7 @@
 
 #include "1-state/dialogs.h"
 #include "1-state/installationstate.h"
+#include "3-catalogue/catalogue.h"
 
 #include <array>
 #include <optional>
@@ -13,9 +14,6 @@
 #include <string_view>
 
 namespace lumidex {
-
-inline constexpr int PositionCount = 4;
-using PositionFlags = std::array<bool, PositionCount>;
 
 inline constexpr std::string_view AnglePrompt =
     "Please enter the projector angle in degrees off center axis:\r\r\r\r\r\r"

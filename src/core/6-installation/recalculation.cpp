@@ -217,8 +217,7 @@ private:
         // Scale the drawing so that the projector stands inside it: smaller while it falls
         // off the left edge, larger while it huddles against the screen. The scale never goes
         // below one twip per inch; a projector that still does not fit is drawn at the edge.
-        const int minimumX =
-            selection().isCrt() ? pictureOf(selection()).width : pictureMinimumX(selection().model);
+        const int minimumX = pictureOf(selection()).width;
         std::int16_t &scale = results().drawingScale;
         for (;;) {
             const double x = roundHalfEven(ScreenPlaneX - scale * distance);
@@ -356,7 +355,7 @@ private:
         view.farText = view.drawing.txtHTDFar.caption;
         view.frameTitle = frameTitleOf(s);
         view.lensLabel = lensLabelOf(s);
-        if (s.isModel(Model::LX530))
+        if (!s.isCrt() && modelEntry(s.model).asksImageAspect)
             view.aspectModeCaption =
                 m_in.sxgaAspectMode == 0 ? "4:3 on 4:3 screen" : "5:4 on 4:3 screen";
         if (s.isCrt())
@@ -399,14 +398,12 @@ private:
                 out.push_back({m_crtNote, NoteColour::Black});
             return out;
         }
-        if (s.isModel(Model::LX470) && m_mount == MountPosition::Center)
+        if (modelEntry(s.model).spacerAtCentre && m_mount == MountPosition::Center)
             out.push_back({std::string(SpacerNote), NoteColour::Black});
         if (zoomLens()) {
             // Some projectors mark their range with a line at each end of it.
-            const std::string_view family = pictureOf(s).family;
             const bool twoLines =
-                m_r.view.drawing.line_back_proj.visible &&
-                (family == "Image2" || family == "imgDX520" || family == "imgLX510");
+                m_r.view.drawing.line_back_proj.visible && modelEntry(s.model).zoomRangeTwoLines;
             out.push_back({std::string(twoLines ? ZoomNoteTwoLines : ZoomNote), NoteColour::Blue});
         }
         return out;

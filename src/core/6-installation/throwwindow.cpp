@@ -255,7 +255,7 @@ void ThrowWindow::selectLens(Model model, int lens)
     const ModelEntry &entry = modelEntry(model);
     if (lens < 0 || static_cast<std::size_t>(lens) >= entry.lenses.size())
         return;
-    if (model == Model::LX530) {
+    if (entry.asksImageAspect) {
         const int mode = m_dialogs.sxgaChoice();
         if (mode == -1) {
             notify(); // cancelled: the previous projector stays as it was
@@ -330,14 +330,13 @@ void ThrowWindow::aspectDoubleClick()
     const ChangeBatch batch(*this);
     m_state.customViaButton = true;
     const Selection &s = inputs().selection;
-    if (!s.isCrt() && (s.model == Model::LX420 || s.model == Model::LX430 ||
-                       s.model == Model::LX440 || s.model == Model::LX450)) {
-        m_dialogs.message(std::string(modelEntry(s.model).caption) +
-                              " projectors support\nthe 1.33 aspect ratio only",
-                          MessageIcon::Critical, "Notice:");
+    if (!s.isCrt() && modelEntry(s.model).aspects == AspectRule::FourThreeOnly) {
+        m_dialogs.message(fourThreeOnlyMessage(modelEntry(s.model)), MessageIcon::Critical,
+                          "Notice:");
         return;
     }
-    const bool stepsPresets = s.isCrt() ? s.series != Series::CR7500 : s.model == Model::LX530;
+    const bool stepsPresets =
+        s.isCrt() ? s.series != Series::CR7500 : modelEntry(s.model).stepsAspectPresets;
     if (stepsPresets) {
         m_host.pressAspectChange();
         return;
