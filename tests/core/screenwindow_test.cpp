@@ -347,15 +347,6 @@ INSTANTIATE_TEST_SUITE_P(
                     PresetCase{"anamorphic2", 5, true, "2.35:1", "87", "80", "34"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(ScreenWindowTest, PreviewOutlineFollowsThePreset)
-{
-    start();
-    window.selectPreset(3);
-    const TwipsRect r = *window.visibleOutline();
-    EXPECT_EQ(r.top, 855);
-    EXPECT_EQ(r.height, 1275);
-}
-
 struct CustomCase
 {
     const char *name;
@@ -735,15 +726,6 @@ TEST_F(ScreenWindowTest, TooltipsMenuFollowsSharedStateOnActivation)
     state.tipsEnabled = true; // switched on in the installation window
     window.activate();
     EXPECT_TRUE(window.tooltipsChecked());
-}
-
-TEST_F(ScreenWindowTest, IconAnimationCyclesThreePictures)
-{
-    start();
-    EXPECT_EQ(window.nextIconFrame(), 0);
-    EXPECT_EQ(window.nextIconFrame(), 1);
-    EXPECT_EQ(window.nextIconFrame(), 2);
-    EXPECT_EQ(window.nextIconFrame(), 0);
 }
 
 } // namespace
