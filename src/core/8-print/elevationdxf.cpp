@@ -290,11 +290,7 @@ private:
 
     void block(const std::string &owner, std::string_view name, int flags)
     {
-        m_d.pair(0, "BLOCK");
-        m_d.pair(5, m_d.handle());
-        m_d.pair(330, owner);
-        m_d.pair(100, "AcDbEntity");
-        m_d.pair(8, "0");
+        entity("BLOCK", owner, "0");
         m_d.pair(100, "AcDbBlockBegin");
         m_d.pair(2, name);
         m_d.pair(70, flags);
@@ -305,11 +301,7 @@ private:
 
     void endBlock(const std::string &owner)
     {
-        m_d.pair(0, "ENDBLK");
-        m_d.pair(5, m_d.handle());
-        m_d.pair(330, owner);
-        m_d.pair(100, "AcDbEntity");
-        m_d.pair(8, "0");
+        entity("ENDBLK", owner, "0");
         m_d.pair(100, "AcDbBlockEnd");
     }
 
