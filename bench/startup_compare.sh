@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Compares lumidex's start-up with a bare Qt Widgets main window (bench/bare_window.cpp):
-# the time from starting each program to its first painted window, and its peak resident
-# memory by then. Both are started alternately RUNS times (default 9), the order swapped every
-# round, and the medians and their ratios are printed.
+# the time from starting each program to its first painted window, its peak resident memory by
+# then and the processor time it used till then. Both are started alternately RUNS times
+# (default 9), the order swapped every round, and the medians and their ratios are printed.
 #
 #   bench/startup_compare.sh [RUNS]        (or ./dev.sh startup [RUNS], which builds first)
 #
@@ -10,7 +10,8 @@
 # it is installed. Each start gets folders of its own (home, XDG folders, temporary folder), so
 # that a running Lumidex, its single-copy lock or a recovery copy left by another run plays no
 # part. LUMIDEX_BUILD_DIR names the build folder (default build). The machine's load average is
-# printed too: the figures mean little while something else keeps the processors busy.
+# printed too: while something else keeps the processors busy the times grow and scatter, and
+# the processor time is the steadier figure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-9}
@@ -53,7 +54,7 @@ unset QT_QPA_PLATFORM
 mkfifo "$scratch/tick"
 exec 4<>"$scratch/tick"
 
-# One start of $1 in fresh folders; prints "MILLISECONDS KIB".
+# One start of $1 in fresh folders; prints "MILLISECONDS KIB PROCESSOR_MILLISECONDS".
 measure() {
     local home
     home=$(mktemp -d "$scratch/run.XXXXXX")
@@ -77,8 +78,8 @@ measure() {
     local line
     line=$(cat "$home/report")
     rm -rf "$home"
-    if [[ $line =~ first-frame-ms=([0-9.]+)\ peak-rss-kib=([0-9]+) ]]; then
-        echo "${BASH_REMATCH[1]} ${BASH_REMATCH[2]}"
+    if [[ $line =~ first-frame-ms=([0-9.]+)\ peak-rss-kib=([0-9]+)\ cpu-ms=([0-9.]+) ]]; then
+        echo "${BASH_REMATCH[1]} ${BASH_REMATCH[2]} ${BASH_REMATCH[3]}"
     else
         echo "startup_compare: $1 did not report its first window: ${line:-nothing}" >&2
         exit 1
@@ -93,26 +94,27 @@ measure lumidex_bare_window >/dev/null
 measure lumidex >/dev/null
 : >"$scratch/lumidex_bare_window"
 : >"$scratch/lumidex"
-printf '%-5s %12s %12s %12s %12s\n' run "bare ms" "bare MiB" "lumidex ms" "lumidex MiB"
+printf '%-4s %30s   %30s\n' "" "bare window" "lumidex"
+printf '%-4s %10s %9s %9s   %10s %9s %9s\n' run "first ms" "peak MiB" "cpu ms" "first ms" "peak MiB" "cpu ms"
+row() { awk '{ printf " %10.1f %9.1f %9.1f  ", $1, $2 / 1024, $3 }'; }
 for i in $(seq "$runs"); do
     order=(lumidex_bare_window lumidex)
     [ $((i % 2)) -eq 0 ] && order=(lumidex lumidex_bare_window)
     for program in "${order[@]}"; do
         measure "$program" >>"$scratch/$program"
     done
-    bare=$(tail -1 "$scratch/lumidex_bare_window")
-    ours=$(tail -1 "$scratch/lumidex")
-    printf '%-5s %12.1f %12.1f %12.1f %12.1f\n' "$i" "${bare% *}" "$(echo "${bare#* }" | awk '{ print $1 / 1024 }')" \
-        "${ours% *}" "$(echo "${ours#* }" | awk '{ print $1 / 1024 }')"
+    printf '%-4s%s%s\n' "$i" "$(tail -1 "$scratch/lumidex_bare_window" | row)" \
+        "$(tail -1 "$scratch/lumidex" | row)"
 done
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 
-bare_ms=$(cut -d' ' -f1 "$scratch/lumidex_bare_window" | median)
-ours_ms=$(cut -d' ' -f1 "$scratch/lumidex" | median)
-bare_kib=$(cut -d' ' -f2 "$scratch/lumidex_bare_window" | median)
-ours_kib=$(cut -d' ' -f2 "$scratch/lumidex" | median)
-awk -v bm="$bare_ms" -v om="$ours_ms" -v bk="$bare_kib" -v ok="$ours_kib" -v n="$runs" 'BEGIN {
+column_median() { cut -d' ' -f"$1" "$scratch/$2" | median; }
+awk -v n="$runs" \
+    -v bm="$(column_median 1 lumidex_bare_window)" -v om="$(column_median 1 lumidex)" \
+    -v bk="$(column_median 2 lumidex_bare_window)" -v ok="$(column_median 2 lumidex)" \
+    -v bc="$(column_median 3 lumidex_bare_window)" -v oc="$(column_median 3 lumidex)" 'BEGIN {
     printf "medians of %d starts each:\n", n
-    printf "  first window: lumidex %.1f ms, bare %.1f ms, ratio %.2f\n", om, bm, om / bm
-    printf "  peak memory:  lumidex %.1f MiB, bare %.1f MiB, ratio %.2f\n", ok / 1024, bk / 1024, ok / bk
+    printf "  first window:   lumidex %6.1f ms,  bare %6.1f ms,  ratio %.2f\n", om, bm, om / bm
+    printf "  peak memory:    lumidex %6.1f MiB, bare %6.1f MiB, ratio %.2f\n", ok / 1024, bk / 1024, ok / bk
+    printf "  processor time: lumidex %6.1f ms,  bare %6.1f ms,  ratio %.2f\n", oc, bc, oc / bc
 }'

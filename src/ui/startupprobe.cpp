@@ -7,8 +7,17 @@
 #include <QWindow>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 
 namespace {
+
+// The processor time the process has used so far, all its threads together, in milliseconds.
+double processorMs()
+{
+    timespec used{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    return double(used.tv_sec) * 1000.0 + double(used.tv_nsec) / 1e6;
+}
 
 // The process's peak resident set so far, as the kernel counts it, in KiB.
 long peakResidentKib()
@@ -48,8 +57,8 @@ private:
         const double now =
             std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch())
                 .count();
-        std::printf("startup-probe: first-frame-ms=%.1f peak-rss-kib=%ld\n",
-                    (now - m_startedAt) * 1000.0, peakResidentKib());
+        std::printf("startup-probe: first-frame-ms=%.1f peak-rss-kib=%ld cpu-ms=%.1f\n",
+                    (now - m_startedAt) * 1000.0, peakResidentKib(), processorMs());
         std::fflush(stdout);
         QCoreApplication::exit(0);
     }

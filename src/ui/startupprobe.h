@@ -5,9 +5,10 @@
 // program was started, in seconds since the epoch with a fraction (bash's $EPOCHREALTIME), the
 // program prints once its first window has been painted
 //
-//     startup-probe: first-frame-ms=83.2 peak-rss-kib=30112
+//     startup-probe: first-frame-ms=83.2 peak-rss-kib=30112 cpu-ms=61.5
 //
-// (the time since that moment and the process's peak resident memory so far) and quits. Without
+// (the time since that moment, the process's peak resident memory so far and the processor
+// time it has used, which depends less on what else the machine runs) and quits. Without
 // the variable nothing is installed.
 
 class QCoreApplication;
