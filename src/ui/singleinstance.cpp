@@ -73,6 +73,7 @@ SingleInstance::~SingleInstance()
         ::close(socket);
     }
     if (m_listener >= 0) {
+        delete m_listening;
         ::close(m_listener);
         ::unlink(m_path.constData()); // the next first copy finds no one there
     }
@@ -115,8 +116,8 @@ bool SingleInstance::listen()
         m_listener = -1;
         return false;
     }
-    auto *listening = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
-    connect(listening, &QSocketNotifier::activated, this, &SingleInstance::acceptCallers);
+    m_listening = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
+    connect(m_listening, &QSocketNotifier::activated, this, &SingleInstance::acceptCallers);
     return true;
 }
 

@@ -47,5 +47,6 @@ private:
     QString m_name;
     QByteArray m_path; // the socket's file, while this copy listens there
     int m_listener = -1;
+    QSocketNotifier *m_listening = nullptr;
     std::map<int, Caller> m_callers; // by socket
 };
