@@ -41,7 +41,8 @@ if [ -z "${DISPLAY:-}" ]; then
     started=("$!")
     for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
     [ -s "$scratch/display" ] || { echo "startup_compare: Xvfb did not start" >&2; exit 1; }
-    export DISPLAY=:$(cat "$scratch/display")
+    DISPLAY=:$(cat "$scratch/display")
+    export DISPLAY
     if command -v openbox >/dev/null; then
         openbox >/dev/null 2>&1 &
         started=("$!" "${started[@]}")
