@@ -42,8 +42,15 @@ bool askRunningCopy(const QByteArray &path, const QByteArray &request)
     // A copy too busy to take the call, or to read it, holds this one up a second at most.
     const timeval limit{TimeoutSeconds, 0};
     ::setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
-    const bool answered =
+    bool answered =
         ::connect(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    // The temporary folder is shared: a socket another user left under our name is not our
+    // copy, and is told nothing (not even which project is being opened).
+    ucred peer{};
+    socklen_t peerSize = sizeof peer;
+    if (answered && (::getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &peer, &peerSize) != 0 ||
+                     peer.uid != ::getuid()))
+        answered = false;
     if (answered) {
         qsizetype sent = 0;
         while (sent < request.size()) {
