@@ -4,6 +4,7 @@
 #   ./dev.sh test             install what is missing, build, run every test
 #   ./dev.sh build            install what is missing and build
 #   ./dev.sh bench            build and run the benchmarks
+#   ./dev.sh startup [runs]   build, then compare start-up with a bare Qt window (Xvfb)
 #   ./dev.sh package          build the Debian package build/lumidex_<version>_amd64.deb
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -58,6 +59,10 @@ bench)
     build
     "$BUILD_DIR/bin/lumidex_bench" "$@"
     ;;
+startup)
+    build xvfb
+    LUMIDEX_BUILD_DIR=$BUILD_DIR exec bench/startup_compare.sh "$@"
+    ;;
 package)
     build "${PACKAGE_TOOLS[@]}"
     # Dated by the last commit, as the changelog is: one commit, one package.
@@ -68,7 +73,7 @@ package)
     (cd "$BUILD_DIR" && cpack -G DEB)
     ;;
 *)
-    echo "usage: ./dev.sh run [switches] | test | build | bench | package" >&2
+    echo "usage: ./dev.sh run [switches] | test | build | bench | startup [runs] | package" >&2
     exit 2
     ;;
 esac

@@ -9,6 +9,9 @@
 //
 // LUMIDEX_REPLAY=FILE plays the installer's actions in FILE (one JSON object a line, as
 // lumidex-cli session reads them) on the windows once the program has started.
+//
+// LUMIDEX_STARTUP_PROBE=TIME reports when the start-up window was first painted and quits (see
+// startupprobe.h); bench/startup_compare.sh uses it.
 
 #include "9-session/commandline.h"
 #include "9-session/help.h"
@@ -17,6 +20,7 @@
 #include "program.h"
 #include "singleinstance.h"
 #include "splashwindow.h"
+#include "startupprobe.h"
 
 #include <QApplication>
 #include <QDir>
@@ -78,6 +82,7 @@ int checkStart(Program &program)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    installStartupProbe(app);
     QApplication::setApplicationName(QStringLiteral("Lumidex"));
     QApplication::setOrganizationName(QStringLiteral("Varnel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/lumidex/lumidex.svg")));

@@ -40,27 +40,45 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
     : QObject(parent), m_helpFolder(findHelpFolder(programFolder)),
       m_dialogs(dialogs ? *dialogs : m_qtDialogs), m_session(m_dialogs, options)
 {
-    // Start-up order: the session (shared state, main window logic loaded), the start-up
-    // window, the main window hidden, the installation window hidden until "&Layout".
+    // Start-up order: the session (shared state, main window logic loaded), then the start-up
+    // window. The screen calculator and the installation window are made hidden when first
+    // needed (the start-up window's "&Ok", a project to show): the start-up window does not
+    // wait for them. Until a window is made, a change in its part of the core still counts as
+    // a change of the project, as the window's refresh would have made it count.
     m_splash = std::make_unique<SplashWindow>(m_startup);
-    m_main = std::make_unique<ScreenCalculatorWindow>(m_session.screenWindow());
-    m_main->adjustSize();
-    centre(m_main.get());
-    m_installation = std::make_unique<InstallationWindow>(m_session.document());
-    fitToScreen(m_installation.get());
-    centre(m_installation.get());
+    m_session.screenWindow().setChangedCallback([this] { screenShown(); });
+    m_session.document().window().setChangedCallback([this] { projectChanged(); });
 
     m_session.setShowInstallationWindow([this] { showInstallationWindow(); });
     m_session.document().setOldCopyFolder(m_recovery.folder().toStdString());
 
     connect(m_splash.get(), &SplashWindow::showMainWindowRequested, this, [this] {
-        m_main->show();
-        m_main->raise();
-        m_main->activateWindow();
+        ScreenCalculatorWindow *main = mainWindow();
+        main->show();
+        main->raise();
+        main->activateWindow();
     });
     connect(m_splash.get(), &SplashWindow::contactHelpRequested, this,
             [this] { openHelp(lumidex::HelpRequest::topic(lumidex::HelpTechnicalSupport)); });
     connect(m_splash.get(), &SplashWindow::closed, this, &Program::quit);
+    // While the project holds unsaved changes a copy of it is kept, a second after the last.
+    m_recoveryTimer = new QTimer(this);
+    m_recoveryTimer->setSingleShot(true);
+    m_recoveryTimer->setInterval(1000);
+    connect(m_recoveryTimer, &QTimer::timeout, this, &Program::keepRecoveryCopy);
+    m_tipService = new TipService(m_session.tooltips(), m_session.state(), this);
+
+    m_startProject = options.projectFile;
+}
+
+ScreenCalculatorWindow *Program::mainWindow()
+{
+    if (m_main)
+        return m_main.get();
+    m_main = std::make_unique<ScreenCalculatorWindow>(m_session.screenWindow());
+    m_main->adjustSize();
+    centre(m_main.get());
+    m_main->setWindowModified(m_session.document().modified());
     connect(m_main.get(), &ScreenCalculatorWindow::exitRequested, this, &Program::quit);
     connect(m_main.get(), &ScreenCalculatorWindow::helpRequested, this, &Program::openHelp);
     connect(m_main.get(), &ScreenCalculatorWindow::aboutRequested, this, &Program::showAbout);
@@ -68,40 +86,37 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
             &Program::showBrightnessSeating);
     // Every change of the screen or the units, from either window, ends in the screen
     // calculator's redisplay.
-    connect(m_main.get(), &ScreenCalculatorWindow::refreshed, this, [this] {
-        if (m_brightnessSeating)
-            m_brightnessSeating->refresh();
-        projectChanged();
+    connect(m_main.get(), &ScreenCalculatorWindow::refreshed, this, &Program::screenShown);
+    // Opening from the screen calculator loads the project for the installation window's next
+    // showing.
+    connect(m_main.get(), &ScreenCalculatorWindow::openProjectRequested, this, [this] {
+        m_session.document().openProject();
+        refreshWindows();
     });
+    attachMainWindowTips();
+    return m_main.get();
+}
+
+InstallationWindow *Program::installationWindow()
+{
+    if (m_installation)
+        return m_installation.get();
+    m_installation = std::make_unique<InstallationWindow>(m_session.document());
+    fitToScreen(m_installation.get());
+    centre(m_installation.get());
     connect(m_installation.get(), &InstallationWindow::refreshed, this, &Program::projectChanged);
     connect(m_installation.get(), &InstallationWindow::pageTextEdited, this,
             &Program::projectChanged);
     connect(m_installation.get(), &InstallationWindow::newProjectStarted, this,
             [this] { centre(m_installation.get()); });
-    // While the project holds unsaved changes a copy of it is kept, a second after the last.
-    m_recoveryTimer = new QTimer(this);
-    m_recoveryTimer->setSingleShot(true);
-    m_recoveryTimer->setInterval(1000);
-    connect(m_recoveryTimer, &QTimer::timeout, this, &Program::keepRecoveryCopy);
-    // Opening from the screen calculator loads the project for the installation window's next
-    // showing.
-    connect(m_main.get(), &ScreenCalculatorWindow::openProjectRequested, this, [this] {
-        m_session.document().openProject();
-        m_installation->refresh();
-        m_main->refresh();
-    });
-    attachTips();
-
-    m_startProject = options.projectFile;
-
     connect(m_installation.get(), &InstallationWindow::helpRequested, this, &Program::openHelp);
     connect(m_installation.get(), &InstallationWindow::aboutRequested, this, &Program::showAbout);
-    m_printing = new SheetPrinting(m_session.document(), m_dialogs, m_installation.get());
-    connect(m_installation.get(), &InstallationWindow::printRequested, m_printing,
+    auto *printing = new SheetPrinting(m_session.document(), m_dialogs, m_installation.get());
+    connect(m_installation.get(), &InstallationWindow::printRequested, printing,
             &SheetPrinting::print);
-    connect(m_installation.get(), &InstallationWindow::printPreviewRequested, m_printing,
+    connect(m_installation.get(), &InstallationWindow::printPreviewRequested, printing,
             &SheetPrinting::preview);
-    connect(m_installation.get(), &InstallationWindow::exportPdfRequested, m_printing,
+    connect(m_installation.get(), &InstallationWindow::exportPdfRequested, printing,
             &SheetPrinting::exportPdf);
     connect(m_installation.get(), &InstallationWindow::exportDrawingRequested, this, [this] {
         exportDrawing(m_session.document(), m_session.focusTables(), m_dialogs,
@@ -114,6 +129,29 @@ Program::Program(const lumidex::StartOptions &options, QString programFolder,
         finder.exec();
         m_installation->refresh();
     });
+    attachInstallationWindowTips();
+    return m_installation.get();
+}
+
+void Program::refreshWindows()
+{
+    // A window not made yet shows the state when it is made; what its refresh would have set
+    // off happens all the same.
+    if (m_installation)
+        m_installation->refresh();
+    else
+        projectChanged();
+    if (m_main)
+        m_main->refresh();
+    else
+        screenShown();
+}
+
+void Program::screenShown()
+{
+    if (m_brightnessSeating)
+        m_brightnessSeating->refresh();
+    projectChanged();
 }
 
 Program::~Program() = default;
@@ -207,8 +245,7 @@ void Program::offerRecovery()
         switch (m_dialogs.offerRecovery(text.toStdString())) {
         case lumidex::RecoveryChoice::Restore:
             m_session.document().restoreRecovered(found->project, found->originalPath);
-            m_installation->refresh();
-            m_main->refresh();
+            refreshWindows();
             restored = copy;
             break;
         case lumidex::RecoveryChoice::Discard: {
@@ -283,8 +320,7 @@ void Program::replayFromEnvironment()
                          error.text.c_str());
         }
     }
-    m_installation->refresh();
-    m_main->refresh();
+    refreshWindows();
 }
 
 void Program::openFromOutside(const std::string &path)
@@ -292,8 +328,7 @@ void Program::openFromOutside(const std::string &path)
     if (!m_session.document().settleChanges())
         return;
     m_session.document().openProjectFile(path);
-    m_installation->refresh();
-    m_main->refresh();
+    refreshWindows();
 }
 
 void Program::openHandedOver(const QString &path)
@@ -315,8 +350,10 @@ void Program::quit()
 void Program::projectChanged()
 {
     const bool modified = m_session.document().modified();
-    m_main->setWindowModified(modified);
-    m_installation->setWindowModified(modified);
+    if (m_main)
+        m_main->setWindowModified(modified);
+    if (m_installation)
+        m_installation->setWindowModified(modified);
     if (modified) {
         if (!m_recoveryTimer->isActive())
             m_recoveryTimer->start();
@@ -343,10 +380,11 @@ void Program::keepRecoveryCopy()
 
 void Program::showInstallationWindow()
 {
-    m_installation->refresh();
-    m_installation->show();
-    m_installation->raise();
-    m_installation->activateWindow();
+    InstallationWindow *installation = installationWindow();
+    installation->refresh();
+    installation->show();
+    installation->raise();
+    installation->activateWindow();
 }
 
 BrightnessSeatingWindow *Program::brightnessSeatingWindow() const
@@ -381,8 +419,8 @@ void Program::openHelp(const lumidex::HelpRequest &request)
 
 void Program::bringToFront()
 {
-    QWidget *window = m_main->isVisible() ? static_cast<QWidget *>(m_main.get())
-                                          : static_cast<QWidget *>(m_splash.get());
+    QWidget *window = m_main && m_main->isVisible() ? static_cast<QWidget *>(m_main.get())
+                                                    : static_cast<QWidget *>(m_splash.get());
     window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     window->show();
     window->raise();
@@ -402,18 +440,22 @@ void Program::showAbout()
     m_about->activateWindow();
 }
 
-void Program::attachTips()
+void Program::attachMainWindowTips()
 {
     using lumidex::TipControl;
-    m_tipService = new TipService(m_session.tooltips(), m_session.state(), this);
     TipService &tips = *m_tipService;
-    // Screen calculator.
     tips.attach(m_main->findChild<QWidget *>(QStringLiteral("Aspct")), TipControl::CalculatorRatio);
     tips.attach(m_main->findChild<QWidget *>(QStringLiteral("unitz")), TipControl::CalculatorUnits);
     tips.attachHider(m_main->findChild<QWidget *>(QStringLiteral("Panel3D5")));
     for (lumidex::Dimension d : lumidex::AllDimensions)
         tips.attachClickHider(m_main->fieldLabel(d));
-    // Installation window.
+    tips.attachPlatformTips(m_main.get());
+}
+
+void Program::attachInstallationWindowTips()
+{
+    using lumidex::TipControl;
+    TipService &tips = *m_tipService;
     tips.attach(m_installation->drawingView()->distanceBox(), TipControl::ThrowDistance);
     const std::array<std::pair<const char *, TipControl>, 11> fields{{
         {"Text1(13)", TipControl::WidthField},
@@ -437,6 +479,5 @@ void Program::attachTips()
     tips.attachHider(m_installation->sheet());
     // The drawing's own background hides the tip of the distance box that stands on it.
     tips.attachHider(m_installation->drawingView());
-    tips.attachPlatformTips(m_main.get());
     tips.attachPlatformTips(m_installation.get());
 }

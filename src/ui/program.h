@@ -21,7 +21,6 @@ class InstallationWindow;
 class HelpWindow;
 class TipService;
 class AboutWindow;
-class SheetPrinting;
 class BrightnessSeatingWindow;
 class QTimer;
 class QWidget;
@@ -55,8 +54,9 @@ public:
     lumidex::InstallationState &state() { return m_session.state(); }
     lumidex::ScreenWindow &screenWindow() { return m_session.screenWindow(); }
     SplashWindow *splash() const { return m_splash.get(); }
-    ScreenCalculatorWindow *mainWindow() const { return m_main.get(); }
-    InstallationWindow *installationWindow() const { return m_installation.get(); }
+    // The screen calculator and the installation window, made (hidden) when first asked for.
+    ScreenCalculatorWindow *mainWindow();
+    InstallationWindow *installationWindow();
     HelpWindow *helpWindow() const { return m_help.get(); }
     const QString &helpFolder() const { return m_helpFolder; }
     BrightnessSeatingWindow *brightnessSeatingWindow() const;
@@ -67,6 +67,10 @@ signals:
 private:
     void showAbout();
     void projectChanged();
+    // What a redisplay of the screen calculator sets off.
+    void screenShown();
+    // Both windows show the project's state, as far as they are made.
+    void refreshWindows();
     void keepRecoveryCopy();
     void offerRecovery();
     void replayFromEnvironment();
@@ -88,7 +92,6 @@ private:
     std::unique_ptr<HelpWindow> m_help;
     TipService *m_tipService = nullptr;
     std::unique_ptr<AboutWindow> m_about;
-    SheetPrinting *m_printing = nullptr;
     // A window of its own beside the calculator (minimised and restored alone), made when
     // first asked for.
     std::unique_ptr<BrightnessSeatingWindow> m_brightnessSeating;
@@ -99,5 +102,6 @@ private:
     std::string m_keptPath;
     bool m_kept = false;
 
-    void attachTips();
+    void attachMainWindowTips();
+    void attachInstallationWindowTips();
 };

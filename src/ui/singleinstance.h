@@ -1,17 +1,24 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <map>
 
-class QLocalServer;
+class QSocketNotifier;
 
 // One running copy per user: a second copy asks the first to come to the front and ends.
+//
+// The copies meet at a local socket in the temporary folder, with a request of one line: the
+// plain socket calls of the system are all it takes, so the program carries no network library
+// for it.
 class SingleInstance : public QObject
 {
     Q_OBJECT
 
 public:
     explicit SingleInstance(QString name, QObject *parent = nullptr);
+    ~SingleInstance() override;
 
     // The per-user name of the program's channel.
     static QString defaultName();
@@ -26,8 +33,20 @@ signals:
     void openRequested(const QString &project);
 
 private:
-    void readRequest();
+    bool listen();
+    void acceptCallers();
+    void readFrom(int socket);
+    void handle(QByteArray request);
+
+    struct Caller
+    {
+        QSocketNotifier *notifier = nullptr;
+        QByteArray request;
+    };
 
     QString m_name;
-    QLocalServer *m_server = nullptr;
+    QByteArray m_path; // the socket's file, while this copy listens there
+    int m_listener = -1;
+    QSocketNotifier *m_listening = nullptr;
+    std::map<int, Caller> m_callers; // by socket
 };
