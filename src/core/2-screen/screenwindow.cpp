@@ -127,7 +127,7 @@ bool ScreenWindow::keyPress(Dimension d, char key)
         notify();
         return false;
     }
-    if (key < 46 || key > 57)
+    if (!isSizeFieldKey(key))
         return false;
     noteEdit(d);
     notify();

@@ -7,6 +7,7 @@
 
 #include "1-state/dialogs.h"
 #include "1-state/installationstate.h"
+#include "1-state/keys.h"
 #include "1-state/startoptions.h"
 #include "2-screen/screenmodel.h"
 
@@ -61,8 +62,8 @@ using ScreenSizesLookup = RangeGroup (*)(const Selection &);
 class ScreenWindow
 {
 public:
-    static constexpr char KeyBackspace = 8;
-    static constexpr char KeyEnter = 13;
+    static constexpr char KeyBackspace = lumidex::KeyBackspace;
+    static constexpr char KeyEnter = lumidex::KeyEnter;
     static constexpr int PresetCount = 7;
 
     ScreenWindow(InstallationState &state, Dialogs &dialogs, ScreenWindowHost &host,
