@@ -10,6 +10,7 @@
 // it holds by then, is startup_compare.sh's: at most 1.10 times a bare Qt window's.
 
 #include "2-screen/screenwindow.h"
+#include "3-catalogue/catalogue.h"
 #include "9-session/commandline.h"
 #include "program.h"
 #include "screencalculatorwindow.h"
@@ -61,7 +62,7 @@ void ScreenRecompute(benchmark::State &state)
     lumidex::InstallationState installation;
     SilentDialogs dialogs;
     NoHost host;
-    lumidex::ScreenWindow window(installation, dialogs, host);
+    lumidex::ScreenWindow window(installation, dialogs, host, lumidex::screenSizesOf);
     window.load({});
     int direction = 1;
     for (auto _ : state) {

@@ -1,8 +1,13 @@
 #include "3-catalogue/catalogue.h"
 #include "3-catalogue/limits.h"
+#include "3-catalogue/throwformulas.h"
+#include "5-drawing/drawingelements.h"
 #include "5-drawing/placement.h"
+#include "6-installation/lensfinder.h"
 #include "6-installation/positions.h"
+#include "6-installation/recalculation.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -52,8 +57,8 @@ TEST(Catalogue, MenuShortcutsAreUnique)
 
 } // namespace
 
-// A made-up model added as rows alone is offered, limited, positioned and placed by the
-// layers that read the catalogue.
+// A made-up model added as rows alone is offered, limited, positioned, thrown, drawn and
+// found by the layers that read the catalogue.
 TEST(Catalogue, AMadeUpModelNeedsOnlyRows)
 {
     static constexpr std::array<LensEntry, 2> lenses{{
@@ -72,8 +77,17 @@ TEST(Catalogue, AMadeUpModelNeedsOnlyRows)
     row.projectorCodeBase = 90;
     row.aspects = AspectRule::FourThreeOnly;
     row.lensOffset = [](const LensOffsetTerms &t) { return t.diagonal / 10; };
+    row.divisor = [](const ThrowInputs &) { return 1.25; };
+    row.signalFactor = std::nullopt;
     models.push_back(row);
-    const Catalogue extended{crtSeries(), models};
+    std::vector<ThrowRow> formulas(throwRows().begin(), throwRows().end());
+    // 2540 mm and 1270 mm from a 100 inch diagonal: 100 and 50 inches before the margin.
+    formulas.push_back({madeUp, 0, ThrowCondition::Always, ThrowMargin::ZoomNoMargin,
+                        [](const ThrowTerms &t) { return t.D * 25.4 * 1.25 / t.q; },
+                        [](const ThrowTerms &t) { return t.D * 12.7; }});
+    formulas.push_back({madeUp, 1, ThrowCondition::Always, ThrowMargin::Fixed,
+                        [](const ThrowTerms &t) { return t.D * 5.08; }, nullptr});
+    const Catalogue extended{crtSeries(), models, formulas};
     const ScopedCatalogue inForce(extended);
 
     EXPECT_EQ(dataProjectors().back().caption, "LX-999");
@@ -92,4 +106,27 @@ TEST(Catalogue, AMadeUpModelNeedsOnlyRows)
     EXPECT_EQ(positionsOffered(zoom), (PositionFlags{true, false, true, false}));
     EXPECT_EQ(positionFor(fixed, MountPosition::Top), MountPosition::Center);
     EXPECT_EQ(lensOffsetInches(zoom, 125, 4.0f / 3, 1), 12);
+
+    const ThrowResult thrown = computeThrow(zoom, {100, 80, 4.0f / 3, 1, 0});
+    EXPECT_FLOAT_EQ(thrown.throwFar, 100);
+    EXPECT_FLOAT_EQ(thrown.throwNear, 50);
+
+    InstallationState state;
+    state.screen.diagonal = 100;
+    recomputeFromDiagonal(state.screen, screenSizesOf(zoom));
+    state.inputs.selection = fixed;
+    state.inputs.position = MountPosition::Center;
+    const FocusTables tables = BuildFocusTables();
+    const Recalculation r = recalculate(state, tables);
+    EXPECT_EQ(r.correction, ScreenCorrection::None);
+    EXPECT_EQ(r.view.frameTitle, " LX-999");
+    EXPECT_EQ(r.view.distanceText, "20");
+    EXPECT_TRUE(std::ranges::any_of(visibleElements(r.view.drawing), [](const DrawingElement &e) {
+        return e.kind == ElementKind::Picture &&
+               e.name.starts_with(modelEntry(Model::LX410).pictureFamily);
+    }));
+
+    const std::vector<LensMatch> found = findLenses(state.screen, MountPosition::Top, 75, tables);
+    EXPECT_TRUE(std::ranges::any_of(
+        found, [](const LensMatch &m) { return m.caption == "LX-999 Standard Zoom Lens"; }));
 }

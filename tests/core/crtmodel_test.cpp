@@ -119,7 +119,8 @@ class Crt7100Angles : public testing::TestWithParam<AngleCase>
 TEST_P(Crt7100Angles, PositionAndCustomAngle)
 {
     const AngleCase &c = GetParam();
-    const Crt7100Angle a = crt7100Angle(c.series, c.mountPosition, c.custom, c.throwAngle);
+    const Crt7100Angle a =
+        crt7100Angle(c.series, static_cast<MountPosition>(c.mountPosition), c.custom, c.throwAngle);
     EXPECT_EQ(a.refused, c.refused);
     EXPECT_EQ(a.message, c.message);
     EXPECT_DOUBLE_EQ(a.throwAngle, c.keptAngle);
@@ -338,7 +339,7 @@ class Crt7500 : public testing::TestWithParam<Crt7500Case>
 TEST_P(Crt7500, LensConstantNotesAndDistance)
 {
     const Crt7500Case &c = GetParam();
-    const Crt7500Result r = CalculateCrt7500(c.S, c.V, c.mountPosition);
+    const Crt7500Result r = CalculateCrt7500(c.S, c.V, static_cast<MountPosition>(c.mountPosition));
     EXPECT_DOUBLE_EQ(r.K, c.K);
     EXPECT_DOUBLE_EQ(r.throwAngle, c.angle);
     EXPECT_EQ(r.notes, c.notes);

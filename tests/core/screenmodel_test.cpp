@@ -1,4 +1,5 @@
 #include "2-screen/screenmodel.h"
+#include "3-catalogue/catalogue.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -167,7 +168,7 @@ class RangeGroups : public testing::TestWithParam<GroupCase>
 
 TEST_P(RangeGroups, ChosenLensDecidesTheGroup)
 {
-    EXPECT_EQ(rangeGroupOf(GetParam().selection), GetParam().expected);
+    EXPECT_EQ(screenSizesOf(GetParam().selection), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

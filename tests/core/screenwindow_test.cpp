@@ -59,7 +59,7 @@ protected:
     InstallationState state;
     ScriptedDialogs dialogs;
     RecordingHost host;
-    ScreenWindow window{state, dialogs, host};
+    ScreenWindow window{state, dialogs, host, screenSizesOf};
 };
 
 TEST_F(ScreenWindowTest, StartsAtHundredInchFourByThree)

@@ -1,3 +1,4 @@
+#include "3-catalogue/catalogue.h"
 #include "screencalculatorwindow.h"
 #include "screenwidgets.h"
 #include "scripteddialogs.h"
@@ -54,7 +55,8 @@ private slots:
     {
         m_state = {};
         m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_core = std::make_unique<lumidex::ScreenWindow>(m_state, *m_dialogs, m_host);
+        m_core = std::make_unique<lumidex::ScreenWindow>(m_state, *m_dialogs, m_host,
+                                                         lumidex::screenSizesOf);
         m_core->load({});
         m_window = std::make_unique<ScreenCalculatorWindow>(*m_core);
         m_window->show();

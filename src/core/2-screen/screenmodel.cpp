@@ -41,27 +41,6 @@ float hypot2(float a, float b)
 
 } // namespace
 
-RangeGroup rangeGroupOf(const Selection &selection)
-{
-    if (selection.isModel(Model::DX520))
-        return RangeGroup::A;
-    if (selection.isModel(Model::LX510)) {
-        switch (selection.lens) {
-        case 0:
-        case 4:
-        case 5:
-            return RangeGroup::B;
-        case 1:
-        case 2:
-        case 3:
-            return RangeGroup::C;
-        default:
-            break;
-        }
-    }
-    return RangeGroup::D;
-}
-
 const GroupRanges &recommendedRanges(RangeGroup group)
 {
     return groupTable[static_cast<std::size_t>(group)];

@@ -21,7 +21,8 @@ enum class TextColour
     Red
 };
 
-// Size range groups: which lens is chosen decides how large a screen is recommended.
+// Size range groups: which lens is chosen decides how large a screen is recommended (the
+// catalogue gives each lens its group).
 enum class RangeGroup
 {
     A,
@@ -46,7 +47,6 @@ struct GroupRanges
 
 inline constexpr SizeRange HardLimits{1.0f, 32000.0f};
 
-RangeGroup rangeGroupOf(const Selection &selection);
 const GroupRanges &recommendedRanges(RangeGroup group);
 
 // What the range check decided: the colour of each field it reached, and whether the screen

@@ -43,8 +43,9 @@ constexpr std::string_view MinAspectNote =
 
 } // namespace
 
-ScreenWindow::ScreenWindow(InstallationState &state, Dialogs &dialogs, ScreenWindowHost &host)
-    : m_state(state), m_dialogs(dialogs), m_host(host)
+ScreenWindow::ScreenWindow(InstallationState &state, Dialogs &dialogs, ScreenWindowHost &host,
+                           ScreenSizesLookup screenSizesOf)
+    : m_state(state), m_dialogs(dialogs), m_host(host), m_screenSizesOf(screenSizesOf)
 {
     setAllLabelsPlain();
     m_fields[index(Dimension::Height)].text = "60";
@@ -126,7 +127,7 @@ bool ScreenWindow::keyPress(Dimension d, char key)
         notify();
         return false;
     }
-    if (key < 46 || key > 57)
+    if (!isSizeFieldKey(key))
         return false;
     noteEdit(d);
     notify();
@@ -211,20 +212,20 @@ void ScreenWindow::applyFieldEntry(Dimension d)
 
     for (Dimension other : AllDimensions)
         m_fields[index(other)].enabled = true;
-    redisplay(recomputeFrom(s, d, rangeGroupOf(m_state.inputs.selection)));
+    redisplay(recomputeFrom(s, d, screenSizes()));
     m_calcCaption = caption::Layout;
     m_calcFocusRequest = true;
 }
 
 void ScreenWindow::spinUp(Dimension d)
 {
-    redisplay(stepDimension(m_state.screen, d, +1, rangeGroupOf(m_state.inputs.selection)));
+    redisplay(stepDimension(m_state.screen, d, +1, screenSizes()));
     notify();
 }
 
 void ScreenWindow::spinDown(Dimension d)
 {
-    redisplay(stepDimension(m_state.screen, d, -1, rangeGroupOf(m_state.inputs.selection)));
+    redisplay(stepDimension(m_state.screen, d, -1, screenSizes()));
     notify();
 }
 
@@ -257,7 +258,7 @@ void ScreenWindow::selectUnits(Unit unit)
     for (Dimension d : AllDimensions)
         s.unit(d) = unit;
     setAllLabelsPlain();
-    redisplay(recomputeFromHeight(s, rangeGroupOf(m_state.inputs.selection)));
+    redisplay(recomputeFromHeight(s, screenSizes()));
     notify();
 }
 
@@ -284,7 +285,7 @@ void ScreenWindow::applyPreset(int i)
     m_checkedPreset = i;
     m_state.screen.aspect = preset.ratio;
     m_aspectCaption = m_film ? preset.filmCaption : preset.videoCaption;
-    redisplay(recomputeKeepingWide(m_state.screen, rangeGroupOf(m_state.inputs.selection)));
+    redisplay(recomputeKeepingWide(m_state.screen, screenSizes()));
 }
 
 void ScreenWindow::applyCustomRatio()
@@ -297,8 +298,7 @@ void ScreenWindow::applyCustomRatio()
                 m_state.customViaButton = false;
                 m_checkedPreset = CustomPreset;
                 m_customOutline = outline(CustomPreset);
-                redisplay(
-                    recomputeKeepingWide(m_state.screen, rangeGroupOf(m_state.inputs.selection)));
+                redisplay(recomputeKeepingWide(m_state.screen, screenSizes()));
             }
             // Otherwise the preset checked before stays checked and nothing changes.
             return;
@@ -325,7 +325,7 @@ void ScreenWindow::finishCustomRatio()
     m_aspectCaption = customAspectCaption(ratio);
     m_checkedPreset = CustomPreset;
     m_customOutline = outline(CustomPreset);
-    redisplay(recomputeKeepingWide(m_state.screen, rangeGroupOf(m_state.inputs.selection)));
+    redisplay(recomputeKeepingWide(m_state.screen, screenSizes()));
 }
 
 void ScreenWindow::checkMinAspectRatio()
@@ -538,13 +538,13 @@ void ScreenWindow::updateScreen()
     ScreenState &s = m_state.screen;
     switch (m_state.screenUpdateCode) {
     case ScreenUpdate::FromHeight:
-        redisplay(recomputeFromHeight(s, rangeGroupOf(m_state.inputs.selection)));
+        redisplay(recomputeFromHeight(s, screenSizes()));
         break;
     case ScreenUpdate::FromWidth:
-        redisplay(recomputeFromWidth(s, rangeGroupOf(m_state.inputs.selection)));
+        redisplay(recomputeFromWidth(s, screenSizes()));
         break;
     case ScreenUpdate::FromDiagonal:
-        redisplay(recomputeFromDiagonal(s, rangeGroupOf(m_state.inputs.selection)));
+        redisplay(recomputeFromDiagonal(s, screenSizes()));
         break;
     case ScreenUpdate::ReapplyUnits:
         selectUnits(s.displayUnits);

@@ -7,6 +7,7 @@
 
 #include "1-state/dialogs.h"
 #include "1-state/installationstate.h"
+#include "1-state/keys.h"
 #include "1-state/startoptions.h"
 #include "2-screen/screenmodel.h"
 
@@ -54,14 +55,19 @@ inline constexpr std::string_view Calculate = "&Calculate";
 inline constexpr std::string_view Cancel = "&Cancel";
 } // namespace caption
 
+// Which recommended size ranges the chosen projector and lens have: the catalogue knows, and
+// it sits above the screen calculator.
+using ScreenSizesLookup = RangeGroup (*)(const Selection &);
+
 class ScreenWindow
 {
 public:
-    static constexpr char KeyBackspace = 8;
-    static constexpr char KeyEnter = 13;
+    static constexpr char KeyBackspace = lumidex::KeyBackspace;
+    static constexpr char KeyEnter = lumidex::KeyEnter;
     static constexpr int PresetCount = 7;
 
-    ScreenWindow(InstallationState &state, Dialogs &dialogs, ScreenWindowHost &host);
+    ScreenWindow(InstallationState &state, Dialogs &dialogs, ScreenWindowHost &host,
+                 ScreenSizesLookup screenSizesOf);
 
     // Loading the window at start-up: the start screen, the start units and the first preset.
     void load(const StartOptions &options);
@@ -133,6 +139,7 @@ private:
     void showScreenInForce();
     void applyFieldEntry(Dimension d);
     void handOff();
+    RangeGroup screenSizes() const { return m_screenSizesOf(m_state.inputs.selection); }
     void applyPreset(int index);
     void applyCustomRatio();
     void finishCustomRatio();
@@ -146,6 +153,7 @@ private:
     InstallationState &m_state;
     Dialogs &m_dialogs;
     ScreenWindowHost &m_host;
+    ScreenSizesLookup m_screenSizesOf;
     std::function<void()> m_changed;
 
     std::array<ScreenField, 3> m_fields;

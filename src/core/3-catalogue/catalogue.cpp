@@ -62,18 +62,19 @@ constexpr std::array<LensEntry, 4> lensesLX480{{
     {"Optional Short Throw Lens (LN-105)", F, W(32, 240), Any, C},
     {"Optional Short Throw Lens (LN-102)", F, W(32, 240), Any, TCB},
 }};
+constexpr RangeGroup B = RangeGroup::B;
 constexpr std::array<LensEntry, 6> lensesLX510{{
-    {"Optional 1.3x Zoom Lens (LN-110)", Z, W(40, 400), Any, SP},
-    {"Optional 1.6x Zoom Lens (LN-111)", Z, W(64, 400), Any, SP},
-    {"Optional 1.5x Zoom Lens (LN-112)", Z, W(64, 400), Any, SP},
-    {"Optional Long Throw Lens (LN-113)", F, W(64, 400), Any, SP},
-    {"Optional Short Throw Lens (LN-114)", F, W(40, 400), Any, SP},
-    {"Optional Short Throw Lens (LN-115)", F, W(40, 400), Any, C},
+    {"Optional 1.3x Zoom Lens (LN-110)", Z, W(40, 400), Any, SP, B},
+    {"Optional 1.6x Zoom Lens (LN-111)", Z, W(64, 400), Any, SP, RangeGroup::C},
+    {"Optional 1.5x Zoom Lens (LN-112)", Z, W(64, 400), Any, SP, RangeGroup::C},
+    {"Optional Long Throw Lens (LN-113)", F, W(64, 400), Any, SP, RangeGroup::C},
+    {"Optional Short Throw Lens (LN-114)", F, W(40, 400), Any, SP, B},
+    {"Optional Short Throw Lens (LN-115)", F, W(40, 400), Any, C, B},
 }};
 constexpr std::array<LensEntry, 3> lensesDX520{{
-    {"Optional Zoom Lens (LN-107) ", Z, Any, Any, SP},
-    {"Optional Zoom Lens (LN-108)", Z, Any, Any, SP},
-    {"Optional Short Throw Lens (LN-109)", F, Any, Any, SP},
+    {"Optional Zoom Lens (LN-107) ", Z, Any, Any, SP, RangeGroup::A},
+    {"Optional Zoom Lens (LN-108)", Z, Any, Any, SP, RangeGroup::A},
+    {"Optional Short Throw Lens (LN-109)", F, Any, Any, SP, RangeGroup::A},
 }};
 constexpr std::array<LensEntry, 8> lensesLX530{{
     {"Optional 1.3x Zoom Lens (LN-110)", Z, Any, Any, SP},
@@ -136,10 +137,15 @@ double offsetLX480(const LensOffsetTerms &t)
 {
     return mm(t.diagonal / 1.29 * 9.5 + 83.3);
 }
+// The LX-470's divisor follows its input signal: "XGA or SXGA", "Mac 16\" or HDTV", or the
+// standard installation.
+double divisorLX470(std::int16_t inputSignal)
+{
+    return inputSignal == 2 ? 1.29 : inputSignal == 3 ? 1.31 : 1.26;
+}
 double offsetLX470(const LensOffsetTerms &t)
 {
-    const double q = t.inputSignal == 2 ? 1.29 : t.inputSignal == 3 ? 1.31 : 1.26;
-    return mm(t.diagonal / q * 9.5 + 83.3);
+    return mm(t.diagonal / divisorLX470(t.inputSignal) * 9.5 + 83.3);
 }
 double offsetLX550(const LensOffsetTerms &t)
 {
@@ -150,6 +156,41 @@ double offsetLX540(const LensOffsetTerms &t)
     const double D = t.diagonal;
     return mm(t.aspect < 1.4f ? D / 1.1087 * 8.45 + 99.5 : D / 1.3573 * 8.45 + 99.5);
 }
+
+// The divisors the throw formulas of some models are written with.
+double divisorLX410(const ThrowInputs &in)
+{
+    return isNarrowScreen(in.aspect) ? 1.1 : 1.35;
+}
+double divisorLX540(const ThrowInputs &in)
+{
+    return isNarrowScreen(in.aspect) ? 1.1087 : 1.3573;
+}
+double divisorLX470(const ThrowInputs &in)
+{
+    return divisorLX470(in.inputSignal);
+}
+double divisorLX480(const ThrowInputs &)
+{
+    return 1.2992;
+}
+double divisorLX510(const ThrowInputs &)
+{
+    return 1.814;
+}
+double divisorLX530(const ThrowInputs &in)
+{
+    return in.sxgaAspectMode == 0 ? 1.764 : 1.807;
+}
+double divisorLX550(const ThrowInputs &)
+{
+    return 1.3102;
+}
+
+// LX-430 and LX-450 throw a picture 4 % farther with their second input signal ("SVGA or
+// Video", "SVGA").
+constexpr std::optional<SignalFactor> SecondSignalFarther = SignalFactor{2, 1.04};
+constexpr std::optional<SignalFactor> NoFactor{};
 
 constexpr SizeBasis D = SizeBasis::Diagonal;
 constexpr SizeBasis W54 = SizeBasis::Width54;
@@ -168,78 +209,110 @@ const std::array<SeriesEntry, SeriesCount> seriesTable{{
 }};
 
 // Columns after the project-file code: ratios, steps presets, asks the image aspect, spacer
-// note at centre, two-line zoom range, near picture, lens offset.
+// note at centre, two-line zoom range, near picture, lens offset, the throw formulas' divisor
+// and signal factor.
 // clang-format off
 const std::array<ModelEntry, ModelCount> modelTable{{
     {Model::LX410, "LX-410", "F7", "Image2", D, noSignals, 11.3, 501, lensesLX410, true, 10,
-     Or178, false, false, false, true, NP::SecondFixedBelowCeiling, offsetLX410},
+     Or178, false, false, false, true, NP::SecondFixedBelowCeiling, offsetLX410,
+     divisorLX410, NoFactor},
     {Model::LX420, "LX-420", "F8", "Image2", D, noSignals, 11.3, 507, lensesLX420, true, 14,
-     Only43, false, false, false, true, NP::SecondFixedBelowCeiling, offsetLX420},
+     Only43, false, false, false, true, NP::SecondFixedBelowCeiling, offsetLX420,
+     nullptr, NoFactor},
     {Model::LX430, "LX-430", "F9", "Image2", D, signalsLX430, 12.3, 508, lensesLX430, true, 18,
-     Only43, false, false, false, true, NP::SecondFixedBelowCeiling, offsetLX420},
+     Only43, false, false, false, true, NP::SecondFixedBelowCeiling, offsetLX420,
+     nullptr, SecondSignalFarther},
     {Model::LX460, "LX-460", "F11", "imgLX460", W54, noSignals, 6.7, 510, lensesLX460, true, 33,
-     Or178, false, false, false, false, NP::SecondAtCentre, offsetLX460},
+     Or178, false, false, false, false, NP::SecondAtCentre, offsetLX460,
+     nullptr, NoFactor},
     {Model::LX470, "LX-470", "F12", "imgLX460", W54, signalsLX470, 6.7, 511, lensesLX460, true, 37,
-     Or178, false, false, true, false, NP::SecondAtCentre, offsetLX470},
+     Or178, false, false, true, false, NP::SecondAtCentre, offsetLX470,
+     divisorLX470, NoFactor},
     {Model::LX440, "LX-440", "Ctrl+F1", "imgLX450", D, noSignals, 11.9, 516, lensesLX440, true, 21,
-     Only43, false, false, false, false, NP::SecondForLens2, offsetLX440},
+     Only43, false, false, false, false, NP::SecondForLens2, offsetLX440,
+     nullptr, NoFactor},
     {Model::LX450, "LX-450", "Ctrl+F2", "imgLX450", D, signalsLX450, 11.9, 517, lensesLX450, true,
-     26, Only43, false, false, false, false, NP::SecondForLens2, offsetLX440},
+     26, Only43, false, false, false, false, NP::SecondForLens2, offsetLX440,
+     nullptr, SecondSignalFarther},
     {Model::LX480, "LX-480", "Ctrl+F3", "imgLX460", W54, noSignals, 6.7, 515, lensesLX480, true, 51,
-     Or178, false, false, false, false, NP::SecondAtCentre, offsetLX480},
+     Or178, false, false, false, false, NP::SecondAtCentre, offsetLX480,
+     divisorLX480, NoFactor},
     {Model::LX490, "LX-490", "Ctrl+F4", "imgLX460", W54, noSignals, 6.7, 514, lensesLX480, true, 47,
-     Or178, false, false, false, false, NP::SecondAtCentre, offsetLX460},
+     Or178, false, false, false, false, NP::SecondAtCentre, offsetLX460,
+     nullptr, NoFactor},
     {Model::LX510, "LX-510/LX-515", "Ctrl+F5", "imgLX510", W54, noSignals, 9.73, 503, lensesLX510,
-     true, 41, Or178, false, false, false, true, NP::SecondAtCentre, offsetLX510},
+     true, 41, Or178, false, false, false, true, NP::SecondAtCentre, offsetLX510,
+     divisorLX510, NoFactor},
     {Model::DX520, "DX-520", "Ctrl+F6", "imgDX520", W54, noSignals, 14.9, 504, lensesDX520, true, 30,
-     AnyRatio, false, false, false, true, NP::First, offsetDX520},
+     AnyRatio, false, false, false, true, NP::First, offsetDX520,
+     nullptr, NoFactor},
     {Model::LX530, "LX-530", "Ctrl+F7", "imgLX510", W54, noSignals, 11.3, 503, lensesLX530, true, 56,
-     AnyRatio, true, true, false, true, NP::SecondAtCentre, offsetLX510},
+     AnyRatio, true, true, false, true, NP::SecondAtCentre, offsetLX510,
+     divisorLX530, NoFactor},
     {Model::LX540, "LX-540", "", "imgLX540", D, noSignals, 8.2, 509, lensesLX540, false, 55,
-     Or178, false, false, false, false, NP::SecondBelowCeiling, offsetLX540},
+     Or178, false, false, false, false, NP::SecondBelowCeiling, offsetLX540,
+     divisorLX540, NoFactor},
     {Model::LX550, "LX-550/LX-560", "", "imgLX550", W54, noSignals, 6.6, 518, lensesLX550, true, 64,
-     Or178, false, false, false, false, NP::SecondAtCentre, offsetLX550},
+     Or178, false, false, false, false, NP::SecondAtCentre, offsetLX550,
+     divisorLX550, NoFactor},
 }};
 // clang-format on
 
-const Catalogue builtIn{seriesTable, modelTable};
-const Catalogue *inForce = &builtIn;
+// Null while the built-in catalogue is in force.
+const Catalogue *extended = nullptr;
+
+const Catalogue &inForce()
+{
+    return extended ? *extended : builtInCatalogue();
+}
 
 } // namespace
 
 const Catalogue &builtInCatalogue()
 {
+    // Built on first use: the formula rows live in a table of their own.
+    static const Catalogue builtIn{seriesTable, modelTable, builtInThrowRows()};
     return builtIn;
 }
 
-ScopedCatalogue::ScopedCatalogue(const Catalogue &catalogue) : m_previous(inForce)
+ScopedCatalogue::ScopedCatalogue(const Catalogue &catalogue) : m_previous(extended)
 {
-    inForce = &catalogue;
+    extended = &catalogue;
 }
 
 ScopedCatalogue::~ScopedCatalogue()
 {
-    inForce = m_previous;
+    extended = m_previous;
 }
 
 std::span<const SeriesEntry> crtSeries()
 {
-    return inForce->series;
+    return inForce().series;
 }
 
 std::span<const ModelEntry> dataProjectors()
 {
-    return inForce->models;
+    return inForce().models;
 }
 
 const SeriesEntry &seriesEntry(Series series)
 {
-    return inForce->series[static_cast<std::size_t>(series)];
+    return inForce().series[static_cast<std::size_t>(series)];
 }
 
 const ModelEntry &modelEntry(Model model)
 {
-    return inForce->models[static_cast<std::size_t>(model)];
+    return inForce().models[static_cast<std::size_t>(model)];
+}
+
+std::span<const ThrowRow> throwRows()
+{
+    return inForce().throwRows;
+}
+
+RangeGroup screenSizesOf(const Selection &selection)
+{
+    return selection.isCrt() ? RangeGroup::D : lensEntry(selection).screenSizes;
 }
 
 const LensEntry &lensEntry(const Selection &selection)

@@ -4,9 +4,11 @@
 // order the installation window's Projector menu offers them. It is the one place where a
 // model is named; menus, formulas, limits, positions, drawing, help and project files all
 // read its columns. A data projector's throw formulas are rows of their own table, keyed by
-// the model (throwformulas.cpp).
+// the model and lens (throwtable.cpp).
 
 #include "1-state/selection.h"
+#include "2-screen/screenmodel.h"
+#include "3-catalogue/throwtable.h"
 
 #include <array>
 #include <cstdint>
@@ -50,6 +52,7 @@ struct LensEntry
     std::optional<WidthRange> widths;     // empty: every width is accepted
     std::optional<WidthRange> wideWidths; // from aspect 1.4 up, where it differs
     PositionFlags positions;
+    RangeGroup screenSizes = RangeGroup::D; // the recommended sizes most lenses share
 };
 
 // The screen aspect ratios a model accepts; another is replaced by 4:3 after a notice.
@@ -115,6 +118,8 @@ struct ModelEntry
     bool zoomRangeTwoLines;  // the zoom range is marked by a line at each end
     NearPicture nearPicture;
     LensOffsetFormula lensOffset;
+    DivisorFormula divisor; // null for a model whose formulas carry their divisor
+    std::optional<SignalFactor> signalFactor;
 };
 
 // The tables every layer reads. The built-in one is in force; a test may put an extended
@@ -123,6 +128,7 @@ struct Catalogue
 {
     std::span<const SeriesEntry> series;
     std::span<const ModelEntry> models; // in Model order: models[m] describes Model m
+    std::span<const ThrowRow> throwRows;
 };
 
 const Catalogue &builtInCatalogue();
@@ -143,6 +149,9 @@ std::span<const SeriesEntry> crtSeries();
 std::span<const ModelEntry> dataProjectors();
 const SeriesEntry &seriesEntry(Series series);
 const ModelEntry &modelEntry(Model model);
+std::span<const ThrowRow> throwRows();
+// The recommended screen sizes of the chosen lens; a CRT series has those of most lenses.
+RangeGroup screenSizesOf(const Selection &selection);
 
 const LensEntry &lensEntry(const Selection &selection);
 // The drawing frame's title: the series name, or the model name after a blank.

@@ -7,20 +7,9 @@
 #include "1-state/units.h"
 #include "3-catalogue/catalogue.h"
 
-#include <cstdint>
 #include <string>
 
 namespace lumidex {
-
-// The screen and the projector settings the formulas read, as the shared state holds them.
-struct ThrowInputs
-{
-    float diagonal;              // inches
-    float width;                 // inches
-    float aspect;                // width / height
-    std::int16_t inputSignal;    // 1-based entry of the input-signal list (LX-430, -450, -470)
-    std::int16_t sxgaAspectMode; // LX-530: 0 = 4:3 image on a 4:3 screen, else 5:4 image
-};
 
 struct ThrowResult
 {

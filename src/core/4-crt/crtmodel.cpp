@@ -172,14 +172,14 @@ std::string ringSettingText(int ring)
     return formatNumber(ring / 10.0, "###.#");
 }
 
-Crt7100Angle crt7100Angle(Series series, int mountPosition, bool customAngleActive,
+Crt7100Angle crt7100Angle(Series series, MountPosition mountPosition, bool customAngleActive,
                           double throwAngle)
 {
     Crt7100Angle result;
     result.throwAngle = throwAngle;
     result.A = std::abs(throwAngle);
     if (!customAngleActive) {
-        result.A = mountPosition == 1 ? 0.0 : 13.6;
+        result.A = mountPosition == MountPosition::Center ? 0.0 : 13.6;
         result.throwAngle = result.A;
         return result;
     }
@@ -317,7 +317,7 @@ Crt7100Reverse crt7100Reverse(float enteredDistance, double A, bool customAngleA
     return result;
 }
 
-Crt7500Result CalculateCrt7500(float S, float V, int mountPosition)
+Crt7500Result CalculateCrt7500(float S, float V, MountPosition mountPosition)
 {
     Crt7500Result result;
     if (S <= 64) {
@@ -338,7 +338,7 @@ Crt7500Result CalculateCrt7500(float S, float V, int mountPosition)
     }
 
     const bool largeScreen = S > 120;
-    const bool centre = mountPosition == 1;
+    const bool centre = mountPosition == MountPosition::Center;
     result.notes = Crt7500Notes[(largeScreen ? 1 : 0) + (centre ? 2 : 0)];
     if (centre)
         result.throwAngle = 0;

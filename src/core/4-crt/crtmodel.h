@@ -9,6 +9,7 @@
 // Everything here is a pure function of its arguments: the installation window reads the
 // shared state, calls these, shows the messages they name and writes the results back.
 
+#include "1-state/installationstate.h"
 #include "3-catalogue/catalogue.h"
 
 #include <array>
@@ -78,7 +79,7 @@ struct Crt7100Angle
 // straight (0 degrees); top and bottom use the lens's standard 13.6 degrees. A custom angle
 // counts by its size, except that a slight upward tilt (down to -2 degrees) keeps its sign.
 // Precondition: `series` is CR7100 or CR7200.
-Crt7100Angle crt7100Angle(Series series, int mountPosition, bool customAngleActive,
+Crt7100Angle crt7100Angle(Series series, MountPosition mountPosition, bool customAngleActive,
                           double throwAngle);
 
 // The screen width the lens must cover: a custom angle steeper than 13.6 degrees spreads the
@@ -173,6 +174,6 @@ struct Crt7500Result
 
 // S: screen width (inches); V: typed throw distance (inches, 0 when none); mountPosition:
 // 0 top, 1 centre, 2 bottom of screen.
-Crt7500Result CalculateCrt7500(float S, float V, int mountPosition);
+Crt7500Result CalculateCrt7500(float S, float V, MountPosition mountPosition);
 
 } // namespace lumidex

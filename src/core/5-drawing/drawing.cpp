@@ -55,14 +55,14 @@ Drawing Drawing::layout()
         if (tick != 3 && tick != 20 && (tick < 8 || tick > 13))
             d.Line4[static_cast<std::size_t>(tick)].visible = false;
     }
-    d.Line4[3] = {8280, 4800, 8280, 5130};
-    d.Line4[20] = {5760, 4800, 5760, 5130};
-    d.Line4[24] = {3720, 4800, 3720, 5130, C::Black, S::Solid, false};
+    d.Line4[Drawing::ScreenMarker] = {8280, 4800, 8280, 5130};
+    d.nearMarker() = {5760, 4800, 5760, 5130};
+    d.farMarker() = {3720, 4800, 3720, 5130, C::Black, S::Solid, false};
     d.Line4[23].visible = false;
     // Vertical ruler ticks.
     const std::array<int, 6> ys{4080, 3480, 2880, 2280, 1680, 1080};
     for (std::size_t i = 0; i < ys.size(); ++i)
-        d.Line4[8 + i] = {9000, ys[i], 9050, ys[i]};
+        d.Line4[Drawing::FirstUpTick + i] = {9000, ys[i], 9050, ys[i]};
 
     const std::array<const char *, 7> across{"0", "60", "120", "180", "240", "300", "360"};
     for (std::size_t k = 0; k < 7; ++k) {
@@ -74,14 +74,14 @@ Drawing Drawing::layout()
     }
     const std::array<const char *, 7> up{"0", "30", "60", "90", "120", "150", "180"};
     for (std::size_t k = 0; k < 7; ++k) {
-        DrawLabel &l = d.Label1[7 + k];
+        DrawLabel &l = d.Label1[Drawing::UpNumbers + k];
         l.caption = up[k];
         l.width = 400;
         l.left = 9080;
         l.top = 4680 - static_cast<int>(k) * 600 - LabelHeight / 2;
     }
-    d.Label1[14] = {"Min.", 5800, 4920, 400, LabelHeight, C::Black, false};
-    d.Label1[15] = {"Max.", 3760, 4920, 400, LabelHeight, C::Black, false};
+    d.minLabel() = {"Min.", 5800, 4920, 400, LabelHeight, C::Black, false};
+    d.maxLabel() = {"Max.", 3760, 4920, 400, LabelHeight, C::Black, false};
     DrawLabel hidden;
     hidden.visible = false;
     d.lblNotice.fill(hidden);

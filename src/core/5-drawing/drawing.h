@@ -87,9 +87,28 @@ struct Drawing
     DrawLine screen_pic, line_Vsize, line_Hcent, line_TD, lineNear, lineFar, line_flr_proj,
         line_flr_ceiling, lineCeiling, lineHoriz_flr_proj, lineHoriz_flr_ceiling, lineFlr_HTD,
         line_back_proj, line_flr_screen, Line1, Line2, Line3;
+    // The rulers' ticks, and the markers under the screen and the projector's positions.
     std::array<DrawLine, 25> Line4;
     DrawLabel lblVsize, lblHcent, lblflr_proj, lblflr_ceiling, lblflr_screen, txtHTDFar, hdimbox;
+    // The rulers' numbers (across, then up) and the zoom range's ends.
     std::array<DrawLabel, 16> Label1;
+
+    // The entries of Line4 and Label1 that are not ruler ticks or numbers.
+    static constexpr std::size_t ScreenMarker = 3; // Line4: under the screen
+    static constexpr std::size_t NearMarker = 20;  // Line4: the near (or only) position
+    static constexpr std::size_t FarMarker = 24;   // Line4: a zoom lens's far position
+    static constexpr std::size_t FirstUpTick = 8;  // Line4: the vertical ruler's six ticks
+    static constexpr std::size_t UpNumbers = 7;    // Label1: the vertical ruler's first number
+    static constexpr std::size_t MinLabel = 14;    // Label1: "Min."
+    static constexpr std::size_t MaxLabel = 15;    // Label1: "Max."
+    DrawLine &nearMarker() { return Line4[NearMarker]; }
+    const DrawLine &nearMarker() const { return Line4[NearMarker]; }
+    DrawLine &farMarker() { return Line4[FarMarker]; }
+    const DrawLine &farMarker() const { return Line4[FarMarker]; }
+    DrawLabel &minLabel() { return Label1[MinLabel]; }
+    const DrawLabel &minLabel() const { return Label1[MinLabel]; }
+    DrawLabel &maxLabel() { return Label1[MaxLabel]; }
+    const DrawLabel &maxLabel() const { return Label1[MaxLabel]; }
     // The installation's notes that the Notes field does not show (it holds the installer's
     // own words), at the drawing's top left in their colours.
     std::array<DrawLabel, 4> lblNotice;

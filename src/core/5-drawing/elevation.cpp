@@ -117,7 +117,7 @@ private:
                      LineStyle::Solid,
                      true};
         d.lineNear.x1 = m_in.nearStartX;
-        d.Line4[20].x1 = d.Line4[20].x2 = m_in.nearStartX;
+        d.nearMarker().x1 = d.nearMarker().x2 = m_in.nearStartX;
         d.hdimbox.left =
             Drawing::ScreenPlaneX - (Drawing::ScreenPlaneX - m_in.nearStartX) / 2 - 308;
     }
@@ -156,9 +156,13 @@ private:
                                    true};
 
         drawNearDistance();
-        d.lineFlr_HTD = {
-            x,   d.lineHoriz_flr_proj.y1, x, d.Line4[20].y1 - 30, DrawColour::Grey, LineStyle::Dot,
-            true};
+        d.lineFlr_HTD = {x,
+                         d.lineHoriz_flr_proj.y1,
+                         x,
+                         d.nearMarker().y1 - 30,
+                         DrawColour::Grey,
+                         LineStyle::Dot,
+                         true};
         d.line_back_proj.visible = false;
         d.lineCeiling = {0, drawnTop(), 9000, drawnTop(), DrawColour::Grey, LineStyle::Dash, true};
 
@@ -170,8 +174,8 @@ private:
         d.lineFlr_HTD.visible = !floor;
         d.lineCeiling.visible = ceiling && realTop() <= d.screen_pic.y1;
         d.lineFar.visible = false;
-        d.Line4[24].visible = false;
-        d.Label1[14].visible = d.Label1[15].visible = false;
+        d.farMarker().visible = false;
+        d.minLabel().visible = d.maxLabel().visible = false;
         d.txtHTDFar.visible = false;
     }
 
@@ -283,8 +287,8 @@ private:
         const int farStart = m_in.farStartX;
         d.lineFar.visible = zoom;
         d.lineFar.x1 = farStart;
-        d.Line4[24] = {farStart, 4800, farStart, 5130, DrawColour::Black, LineStyle::Solid, zoom};
-        d.Label1[14].visible = d.Label1[15].visible = zoom;
+        d.farMarker() = {farStart, 4800, farStart, 5130, DrawColour::Black, LineStyle::Solid, zoom};
+        d.minLabel().visible = d.maxLabel().visible = zoom;
         d.txtHTDFar.caption = zoom ? m_in.farText : std::string{};
         d.txtHTDFar.visible = zoom;
         d.line_back_proj = {farStart,          pictureBottom + 40, farStart,
@@ -348,8 +352,8 @@ private:
                    {farStart - 30 - fw, HighTop},
                    {farStart + 30, HighTop}},
                   LowHeight, &d.lineFar);
-            DrawLabel &min = d.Label1[14];
-            DrawLabel &max = d.Label1[15];
+            DrawLabel &min = d.minLabel();
+            DrawLabel &max = d.maxLabel();
             min.width = paintedTextWidth(min.caption);
             max.width = paintedTextWidth(max.caption);
             const int tag = min.width;
@@ -406,13 +410,15 @@ private:
         };
         const char *acrossFormat = whole(across) ? "0" : "0.0";
         const char *upFormat = whole(up) ? "0" : "0.0";
-        for (int k = 1; k <= 13; ++k) {
-            if (k == 7)
+        // Each ruler's first number is its 0.
+        constexpr int Up = static_cast<int>(Drawing::UpNumbers);
+        for (int k = 1; k < static_cast<int>(Drawing::MinLabel); ++k) {
+            if (k == Up)
                 continue;
-            const double value = (k < 7 ? k * across : (k - 7) * up) * perInch;
+            const double value = (k < Up ? k * across : (k - Up) * up) * perInch;
             DrawLabel &label = m_d.Label1[static_cast<std::size_t>(k)];
-            label.caption = formatNumber(value, k < 7 ? acrossFormat : upFormat);
-            if (k > 7)
+            label.caption = formatNumber(value, k < Up ? acrossFormat : upFormat);
+            if (k > Up)
                 label.width = std::max(label.width, paintedTextWidth(label.caption));
         }
     }

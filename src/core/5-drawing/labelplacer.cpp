@@ -43,7 +43,7 @@ LabelPlacer::LabelPlacer(const Drawing &drawing)
         if (p.visible && !p.family.empty())
             m_taken.push_back({p.left, p.top, p.left + p.width, p.top + p.height});
     });
-    for (std::size_t i = 0; i <= 13; ++i) {
+    for (std::size_t i = 0; i < Drawing::MinLabel; ++i) { // the rulers' numbers
         const DrawLabel &l = drawing.Label1[i];
         if (l.visible)
             m_taken.push_back({l.left, l.top, l.left + l.width, l.top + l.height});

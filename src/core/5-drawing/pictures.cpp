@@ -11,7 +11,7 @@ constexpr std::array<PictureGeometry, 12> families{{
     {"imgLX450", 510, 190, 80},
     {"imgDX520", 540, 230, 95},
     {"imgLX460", 239, 100, 40},
-    {"imgLX510", 506, 200, 85},
+    {"imgLX510", 506, 200, 85, 4},
     {"imgLX540", 335, 130, 55},
     {"imgLX550", 360, 140, 60},
     {"imgCR7100", 600, 250, 150},

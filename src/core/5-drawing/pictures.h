@@ -16,6 +16,9 @@ struct PictureGeometry
     int width;
     int height;
     int lensY; // lens axis, from the top of the upright picture
+    // How many of the family's first entries have an enhanced outline that already fills its
+    // element on the sheet; the others were drawn with a blank border.
+    int enhancedFilling = 0;
 };
 
 const PictureGeometry &pictureOf(const Selection &selection);

@@ -14,7 +14,6 @@ namespace {
 std::optional<double> crtDistance(Series series, const ScreenState &screen, MountPosition position,
                                   const FocusTables &focus)
 {
-    const int mount = static_cast<int>(position);
     switch (series) {
     case Series::CR7300:
     case Series::CR7400: {
@@ -27,14 +26,14 @@ std::optional<double> crtDistance(Series series, const ScreenState &screen, Moun
     }
     case Series::CR7100:
     case Series::CR7200: {
-        const Crt7100Angle a = crt7100Angle(series, std::min(mount, 2), false, 0.0);
+        const Crt7100Angle a = crt7100Angle(series, position, false, 0.0);
         const auto forward = crt7100Forward(screen.width, a.A, false);
         if (!forward)
             return std::nullopt;
         return forward->distance;
     }
     case Series::CR7500:
-        return CalculateCrt7500(screen.width, 0.0f, std::min(mount, 2)).distance;
+        return CalculateCrt7500(screen.width, 0.0f, position).distance;
     }
     return std::nullopt;
 }

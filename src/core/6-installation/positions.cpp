@@ -101,7 +101,7 @@ AngleDecision decideCustomAngle(Series series, double angle)
     // Within its ranges, the CR-7100 lens still cannot focus beyond its own limit: the angle is
     // refused here, before it is taken, so no recalculation ever meets it.
     if (series == Series::CR7100 || series == Series::CR7200) {
-        const Crt7100Angle lens = crt7100Angle(series, static_cast<int>(*d.position), true, a);
+        const Crt7100Angle lens = crt7100Angle(series, *d.position, true, a);
         if (lens.refused) {
             d.position.reset();
             d.withTips = false;

@@ -141,7 +141,7 @@ private:
         const Series series = selection().series;
         const float width = m_screen.width;
         const float typed = m_in.enteredThrowDistance;
-        const int mount = static_cast<int>(m_mount);
+        const MountPosition mount = m_mount;
         switch (series) {
         case Series::CR7300:
         case Series::CR7400: {
@@ -200,7 +200,7 @@ private:
         }
         case Series::CR7500: {
             const Crt7500Result r = CalculateCrt7500(width, typed, mount);
-            m_crt7500Angle = CalculateCrt7500(width, typed, 0).throwAngle;
+            m_crt7500Angle = CalculateCrt7500(width, typed, MountPosition::Top).throwAngle;
             results().throwAngle = r.throwAngle;
             results().throwDistance = r.distance;
             m_crtNote = r.notes;

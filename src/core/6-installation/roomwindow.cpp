@@ -1,5 +1,6 @@
 #include "6-installation/roomwindow.h"
 
+#include "1-state/keys.h"
 #include "1-state/numbertext.h"
 #include "1-state/units.h"
 
@@ -124,7 +125,7 @@ RoomWindow::RoomWindow(const InstallationState &state)
 
 bool RoomWindow::acceptsKey(char key)
 {
-    return (key >= '0' && key <= '9') || key == '.' || key == 8;
+    return isDecimalKey(key) || key == KeyBackspace;
 }
 
 std::string_view RoomWindow::fieldName(RoomField field)

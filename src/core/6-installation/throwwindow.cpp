@@ -20,7 +20,7 @@ constexpr int NoticeTop = 410;
 
 bool typedKey(char key)
 {
-    return key == ThrowWindow::KeyBackspace || (key >= 46 && key <= 57);
+    return key == KeyBackspace || isSizeFieldKey(key);
 }
 
 } // namespace

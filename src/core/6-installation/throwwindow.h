@@ -9,6 +9,7 @@
 
 #include "1-state/dialogs.h"
 #include "1-state/installationstate.h"
+#include "1-state/keys.h"
 #include "4-crt/focustables.h"
 #include "6-installation/positions.h"
 #include "6-installation/recalculation.h"
@@ -45,8 +46,8 @@ std::string todayText();
 class ThrowWindow
 {
 public:
-    static constexpr char KeyBackspace = 8;
-    static constexpr char KeyEnter = 13;
+    static constexpr char KeyBackspace = lumidex::KeyBackspace;
+    static constexpr char KeyEnter = lumidex::KeyEnter;
     static constexpr int PositionCount = lumidex::PositionCount;
 
     ThrowWindow(InstallationState &state, Dialogs &dialogs, ThrowWindowHost &host,

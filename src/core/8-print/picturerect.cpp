@@ -1,6 +1,7 @@
 #include "8-print/picturerect.h"
 
 #include "1-state/numbertext.h"
+#include "5-drawing/pictures.h"
 
 #include <cmath>
 
@@ -24,10 +25,11 @@ bool keepsItsSize(PictureKind kind, const PictureElement &element)
 {
     if (isArrow(element.name) || element.name == "Image3")
         return true;
-    // The four LX-510 outlines already fill their elements in the enhanced form only; their
+    // Some families' outlines already fill their elements in the enhanced form only; their
     // older form still needs the enlargement.
-    return kind == PictureKind::Enhanced && element.name == "imgLX510" && element.index >= 0 &&
-           element.index <= 3;
+    const PictureGeometry &family = pictureFamily(element.name);
+    return kind == PictureKind::Enhanced && family.family == element.name && element.index >= 0 &&
+           element.index < family.enhancedFilling;
 }
 
 // Rounds to a whole pixel; false when the value cannot be held, so the caller gives up.

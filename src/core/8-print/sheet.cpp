@@ -176,8 +176,8 @@ private:
             line("Line4(" + std::to_string(i) + ")", d.Line4[i], DrawingPen, S::Solid, true);
 
         m_points = 8;
-        for (std::size_t i = 0; i <= 13; ++i) {
-            const double shift = i >= 7 ? VerticalRulerShift : 0;
+        for (std::size_t i = 0; i < Drawing::MinLabel; ++i) {
+            const double shift = i >= Drawing::UpNumbers ? VerticalRulerShift : 0;
             labelAt("Label1(" + std::to_string(i) + ")", d.Label1[i], shift);
         }
 
@@ -194,9 +194,9 @@ private:
         // The farthest position of a zoom lens, with its own ruler marks and distance.
         if (d.lineFar.visible) {
             line("lineFar", d.lineFar, DrawingPen, S::Solid, true);
-            labelAt("Label1(14)", d.Label1[14], 0);
-            labelAt("Label1(15)", d.Label1[15], 0);
-            line("Line4(24)", d.Line4[24], DrawingPen, S::Solid, true);
+            labelAt("Label1(14)", d.minLabel(), 0);
+            labelAt("Label1(15)", d.maxLabel(), 0);
+            line("Line4(24)", d.farMarker(), DrawingPen, S::Solid, true);
             drawingField("txtHTDFar", d.txtHTDFar);
         }
 

@@ -3,7 +3,7 @@
 namespace lumidex {
 
 Session::Session(Dialogs &dialogs, const StartOptions &options)
-    : m_focus(BuildFocusTables()), m_screen(m_state, dialogs, *this),
+    : m_focus(BuildFocusTables()), m_screen(m_state, dialogs, *this, screenSizesOf),
       m_throw(m_state, dialogs, *this, m_focus), m_document(m_state, m_throw, dialogs)
 {
     m_state.tipsEnabled = true;
