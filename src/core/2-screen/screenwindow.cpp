@@ -21,6 +21,11 @@ constexpr std::array<TwipsRect, 6> presetOutlines{{
     {1725, 945, 2370, 1095},
 }};
 
+// A custom ratio typed as 1.33 means 4:3 exactly.
+constexpr float TypedFourByThree = 1.33f;
+// Ratios under 4:3 as typed get the note on basing the throw distance on a 4:3 width.
+constexpr float MinAspectNoteBelow = 1.33f;
+
 constexpr std::string_view ValueErrorTitle = "Input Value Error";
 constexpr std::string_view AspectRatioError = "The aspect ratio must be a positive number.";
 constexpr std::string_view AspectRatioRangeError =
@@ -57,10 +62,8 @@ void ScreenWindow::load(const StartOptions &options)
     m_state.expertMode = false;
 
     ScreenState &s = m_state.screen;
-    s.height = 60.0f;
-    s.width = 80.0f;
-    s.diagonal = 120.0f;
-    s.aspect = 4.0f / 3.0f;
+    s.setSizes(StartScreen);
+    s.aspect = FourByThree;
     for (Dimension d : AllDimensions)
         m_fields[index(d)].text = formatWhole(s.value(d));
 
@@ -320,8 +323,8 @@ void ScreenWindow::applyCustomRatio()
 void ScreenWindow::finishCustomRatio()
 {
     float &ratio = m_state.screen.aspect;
-    if (!(ratio > KeepWidthAbove) && ratio == 1.33f)
-        ratio = 4.0f / 3.0f; // "1.33" typed means exactly 4:3
+    if (!(ratio > KeepWidthAbove) && ratio == TypedFourByThree)
+        ratio = FourByThree;
     m_aspectCaption = customAspectCaption(ratio);
     m_checkedPreset = CustomPreset;
     m_customOutline = outline(CustomPreset);
@@ -330,7 +333,7 @@ void ScreenWindow::finishCustomRatio()
 
 void ScreenWindow::checkMinAspectRatio()
 {
-    if (m_state.screen.aspect < 1.33f && m_state.tipsEnabled)
+    if (m_state.screen.aspect < MinAspectNoteBelow && m_state.tipsEnabled)
         m_dialogs.message(MinAspectNote, MessageIcon::None, {});
 }
 
@@ -452,8 +455,9 @@ void ScreenWindow::calc()
 {
     if (m_determineMode) {
         if (m_calcCaption == caption::Cancel) {
-            m_state.screen.width = 80.0f;
-            m_state.screen.height = 60.0f;
+            // Nothing determined: the start screen's width and height, at their ratio.
+            m_state.screen.width = StartScreen.width;
+            m_state.screen.height = StartScreen.height;
         } else {
             int entered = 0;
             for (bool e : m_entered)
@@ -550,9 +554,9 @@ void ScreenWindow::updateScreen()
         selectUnits(s.displayUnits);
         break;
     case ScreenUpdate::SnapAspect:
-        if (s.aspect > 1.3f && s.aspect < 1.4f)
+        if (snapsToFourByThree(s.aspect))
             applyPreset(0);
-        else if (s.aspect > 1.7f && s.aspect < 1.8f)
+        else if (snapsToSixteenByNine(s.aspect))
             applyPreset(2);
         break;
     case ScreenUpdate::None:

@@ -84,7 +84,7 @@ void ThrowWindow::recalculate()
     case ScreenCorrection::AspectNotice:
         // The screen calculator shows the 4:3 preset and keeps the height.
         if (r.fourByThree)
-            m_state.screen.aspect = 4.0f / 3.0f;
+            m_state.screen.aspect = FourByThree;
         requestScreenUpdate(ScreenUpdate::SnapAspect);
         return;
     case ScreenCorrection::TypedDistance:
@@ -188,13 +188,11 @@ void ThrowWindow::resetScreen(bool fourByThree)
     ScreenState &s = m_state.screen;
     if (m_resetting || m_corrections >= MaxCorrections)
         fourByThree = true;
-    if (fourByThree && s.aspect != 4.0f / 3.0f) {
-        s.aspect = 4.0f / 3.0f;
+    if (fourByThree && s.aspect != FourByThree) {
+        s.aspect = FourByThree;
         m_host.adoptAspect(); // the screen calculator shows the 4:3 preset
     }
-    s.height = 60.0f;
-    s.width = 80.0f;
-    s.diagonal = 100.0f;
+    s.setSizes(ResetScreen);
     inputs().enteredThrowDistance = 0.0f;
     const bool outerReset = !m_resetting;
     m_resetting = true;
@@ -342,7 +340,7 @@ void ThrowWindow::aspectDoubleClick()
         return;
     }
     float &aspect = m_state.screen.aspect;
-    aspect = (aspect > 1.3f && aspect < 1.4f) ? 16.0f / 9.0f : 4.0f / 3.0f;
+    aspect = snapsToFourByThree(aspect) ? 16.0f / 9.0f : FourByThree;
     requestScreenUpdate(ScreenUpdate::SnapAspect);
 }
 
@@ -515,10 +513,8 @@ void ThrowWindow::startNewProject()
     // The screen first, so that the CR-7300 is never refused a screen of the old project;
     // and no angle is asked for: a new project starts at a position the series offers.
     ScreenState &s = m_state.screen;
-    s.height = 60.0f;
-    s.width = 80.0f;
-    s.diagonal = 120.0f;
-    s.aspect = 4.0f / 3.0f;
+    s.setSizes(StartScreen);
+    s.aspect = FourByThree;
     s.displayUnits = Unit::Inches;
     const MountPosition before = mountedAt(inputs());
     inputs().selection = Selection::crt(Series::CR7300);
