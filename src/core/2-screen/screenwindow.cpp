@@ -48,6 +48,21 @@ constexpr std::string_view MinAspectNote =
 
 } // namespace
 
+std::string_view calcCaption(CalcMode mode)
+{
+    switch (mode) {
+    case CalcMode::ReCalculate:
+        return "&ReCalculate";
+    case CalcMode::Cancel:
+        return "&Cancel";
+    case CalcMode::Calculate:
+        return "&Calculate";
+    case CalcMode::Layout:
+        break;
+    }
+    return "&Layout";
+}
+
 ScreenWindow::ScreenWindow(InstallationState &state, Dialogs &dialogs, ScreenWindowHost &host)
     : m_state(state), m_dialogs(dialogs), m_host(host)
 {
@@ -120,7 +135,7 @@ bool ScreenWindow::keyPress(Dimension d, char key)
     if (key == KeyBackspace)
         return true;
     if (key == KeyEnter) {
-        if (m_determineMode) {
+        if (determineMode()) {
             calc();
             m_calcFocusRequest = true;
         } else {
@@ -151,7 +166,7 @@ void ScreenWindow::setFieldText(Dimension d, std::string text)
 
 void ScreenWindow::noteEdit(Dimension d)
 {
-    if (m_determineMode) {
+    if (determineMode()) {
         m_entered[index(d)] = true;
         for (Dimension other : AllDimensions) {
             if (other == d || !m_entered[index(other)])
@@ -160,10 +175,10 @@ void ScreenWindow::noteEdit(Dimension d)
                 if (third != d && third != other)
                     m_fields[index(third)].enabled = false;
             }
-            m_calcCaption = caption::Calculate;
+            m_calcMode = CalcMode::Calculate;
         }
     } else {
-        m_calcCaption = caption::ReCalculate;
+        m_calcMode = CalcMode::ReCalculate;
         for (Dimension other : AllDimensions) {
             if (other != d)
                 m_fields[index(other)].enabled = false;
@@ -173,14 +188,14 @@ void ScreenWindow::noteEdit(Dimension d)
 
 void ScreenWindow::cancelEntry()
 {
-    if (m_determineMode || m_calcCaption != caption::ReCalculate)
+    if (m_calcMode != CalcMode::ReCalculate)
         return;
     for (Dimension d : AllDimensions) {
         ScreenField &f = m_fields[index(d)];
         f.text = formatDimension(m_state.screen.value(d), m_state.screen.unit(d));
         f.enabled = true;
     }
-    m_calcCaption = caption::Layout;
+    m_calcMode = CalcMode::Layout;
     notify();
 }
 
@@ -215,7 +230,7 @@ void ScreenWindow::applyFieldEntry(Dimension d)
     for (Dimension other : AllDimensions)
         m_fields[index(other)].enabled = true;
     redisplay(recomputeFrom(s, d, rangeGroupOf(m_state.inputs.selection)));
-    m_calcCaption = caption::Layout;
+    m_calcMode = CalcMode::Layout;
     m_calcFocusRequest = true;
 }
 
@@ -292,7 +307,7 @@ void ScreenWindow::applyPreset(int i)
 
 void ScreenWindow::applyCustomRatio()
 {
-    if (!m_determineMode) {
+    if (!determineMode()) {
         const std::optional<std::string> answer =
             m_dialogs.input("Please enter aspect ratio:", "Custom aspect ratio", "1.33");
         if (!answer || answer->empty()) {
@@ -358,14 +373,13 @@ void ScreenWindow::selectMeasurement(bool film)
 void ScreenWindow::enterDetermineMode()
 {
     m_entered = {};
-    m_calcCaption = caption::Cancel;
+    m_calcMode = CalcMode::Cancel;
     for (ScreenField &f : m_fields) {
         f.spinnerVisible = false;
         f.colour = TextColour::Black;
         f.enabled = true;
         f.text = "???";
     }
-    m_determineMode = true;
     notify();
 }
 
@@ -446,39 +460,43 @@ void ScreenWindow::finishDetermineMode()
         f.enabled = true;
         f.spinnerVisible = !f.spinnerVisible;
     }
-    m_calcCaption = caption::Layout;
-    m_determineMode = false;
+    m_calcMode = CalcMode::Layout;
     m_aspectVisible = true;
 }
 
 void ScreenWindow::calc()
 {
-    if (m_determineMode) {
-        if (m_calcCaption == caption::Cancel) {
-            // Nothing determined: the start screen's width and height, at their ratio.
-            m_state.screen.width = StartScreen.width;
-            m_state.screen.height = StartScreen.height;
-        } else {
-            int entered = 0;
-            for (bool e : m_entered)
-                entered += e;
-            if (entered < 2)
-                return;
-            if (!determineAspectRatio()) {
-                notify();
-                return;
-            }
+    switch (m_calcMode) {
+    case CalcMode::Cancel:
+        // Nothing determined: the start screen's width and height, at their ratio.
+        m_state.screen.width = StartScreen.width;
+        m_state.screen.height = StartScreen.height;
+        finishDetermineMode();
+        break;
+    case CalcMode::Calculate: {
+        int entered = 0;
+        for (bool e : m_entered)
+            entered += e;
+        if (entered < 2)
+            return;
+        if (!determineAspectRatio()) {
+            notify();
+            return;
         }
         finishDetermineMode();
-    } else if (m_calcCaption == caption::ReCalculate) {
+        break;
+    }
+    case CalcMode::ReCalculate:
         for (Dimension d : AllDimensions) {
             if (m_fields[index(d)].enabled) {
                 applyFieldEntry(d);
                 break;
             }
         }
-    } else {
+        break;
+    case CalcMode::Layout:
         handOff();
+        break;
     }
     notify();
 }
@@ -565,7 +583,7 @@ void ScreenWindow::updateScreen()
     // Calc hands over only when it shows "Layout"; in Determine mode it cancels or determines
     // and with a value typed it enters that value. Whatever it did, the installation window
     // asked and gets the screen now in force back.
-    const bool handsOver = !m_determineMode && m_calcCaption == caption::Layout;
+    const bool handsOver = m_calcMode == CalcMode::Layout;
     m_handingBack = true;
     calc();
     m_handingBack = false;

@@ -30,6 +30,18 @@ public:
     virtual void recalculateInstallation() = 0;
 };
 
+// What Calc does, which its caption says: hand the screen over to the installation window,
+// enter the value typed, or in Determine mode leave it (no two values typed yet) or work the
+// ratio out from the two values typed.
+enum class CalcMode
+{
+    Layout,
+    ReCalculate,
+    Cancel,
+    Calculate,
+};
+std::string_view calcCaption(CalcMode mode);
+
 struct TwipsRect
 {
     double left = 0;
@@ -46,13 +58,6 @@ struct ScreenField
     TextColour colour = TextColour::Black;
     bool spinnerVisible = true;
 };
-
-namespace caption {
-inline constexpr std::string_view Layout = "&Layout";
-inline constexpr std::string_view ReCalculate = "&ReCalculate";
-inline constexpr std::string_view Calculate = "&Calculate";
-inline constexpr std::string_view Cancel = "&Cancel";
-} // namespace caption
 
 class ScreenWindow
 {
@@ -100,12 +105,16 @@ public:
 
     // --- what the window shows ---
     const ScreenField &field(Dimension d) const { return m_fields[index(d)]; }
-    const std::string &calcCaption() const { return m_calcCaption; }
+    CalcMode calcMode() const { return m_calcMode; }
+    std::string calcCaption() const { return std::string(lumidex::calcCaption(m_calcMode)); }
     std::string unitsCaption() const;
     const std::string &aspectCaption() const { return m_aspectCaption; }
     bool aspectVisible() const { return m_aspectVisible; }
-    bool determinePanelVisible() const { return m_determineMode; }
-    bool determineMode() const { return m_determineMode; }
+    bool determinePanelVisible() const { return determineMode(); }
+    bool determineMode() const
+    {
+        return m_calcMode == CalcMode::Cancel || m_calcMode == CalcMode::Calculate;
+    }
     int checkedPreset() const { return m_checkedPreset; } // -1 when none
     bool filmChecked() const { return m_film; }
     Unit checkedUnit() const { return m_state.screen.displayUnits; }
@@ -150,10 +159,9 @@ private:
 
     std::array<ScreenField, 3> m_fields;
     std::array<bool, 3> m_entered{};
-    std::string m_calcCaption{caption::Layout};
+    CalcMode m_calcMode = CalcMode::Layout;
     std::string m_aspectCaption{"1.33:1"};
     bool m_aspectVisible = true;
-    bool m_determineMode = false;
     int m_checkedPreset = 0;
     bool m_film = true;
     bool m_alwaysOnTop = false;
