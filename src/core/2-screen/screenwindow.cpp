@@ -505,10 +505,6 @@ void ScreenWindow::handOff()
 {
     // What the installation window is given is what the fields show.
     showScreenInForce();
-    if (m_handingBack) {
-        m_host.recalculateInstallation();
-        return;
-    }
     if (!m_state.layoutTipShown) {
         if (!m_state.expertMode) {
             m_dialogs.message("     Projector throw distance should be \n"
@@ -555,10 +551,10 @@ void ScreenWindow::activate()
     }
 }
 
-void ScreenWindow::updateScreen()
+bool ScreenWindow::applyCorrection(ScreenUpdate how)
 {
     ScreenState &s = m_state.screen;
-    switch (m_state.screenUpdateCode) {
+    switch (how) {
     case ScreenUpdate::FromHeight:
         redisplay(recomputeFromHeight(s, rangeGroupOf(m_state.inputs.selection)));
         break;
@@ -577,18 +573,18 @@ void ScreenWindow::updateScreen()
         else if (snapsToSixteenByNine(s.aspect))
             applyPreset(2);
         break;
-    case ScreenUpdate::None:
-        break;
     }
     // Calc hands over only when it shows "Layout"; in Determine mode it cancels or determines
     // and with a value typed it enters that value. Whatever it did, the installation window
-    // asked and gets the screen now in force back.
-    const bool handsOver = m_calcMode == CalcMode::Layout;
-    m_handingBack = true;
-    calc();
-    m_handingBack = false;
-    if (!handsOver)
-        m_host.recalculateInstallation();
+    // asked and recalculates from the screen then in force.
+    if (m_calcMode != CalcMode::Layout) {
+        calc();
+        return false;
+    }
+    // What the installation window is given is what the fields show; Calc ends once it has
+    // taken the screen.
+    showScreenInForce();
+    return true;
 }
 
 void ScreenWindow::adoptAspect()

@@ -25,9 +25,17 @@ public:
     // Create the installation window if needed, make it recalculate from the shared state and
     // show it (modeless).
     virtual void showInstallationWindow() = 0;
-    // The screen asked for by the installation window goes back to it: it recalculates, but is
-    // not shown if it is hidden (a project opened from this window waits for "&Layout").
-    virtual void recalculateInstallation() = 0;
+};
+
+// How the installation window asks for the screen it changed to be completed: recomputed from
+// one dimension, shown in the units chosen there, or snapped to the 4:3 or 16:9 preset.
+enum class ScreenUpdate
+{
+    FromHeight,
+    FromWidth,
+    FromDiagonal,
+    ReapplyUnits,
+    SnapAspect,
 };
 
 // What Calc does, which its caption says: hand the screen over to the installation window,
@@ -94,9 +102,14 @@ public:
     void toggleAlwaysOnTop();
     void toggleTooltips();
     void activate();
-    // The installation window's update request (its code is in the shared state): recompute,
-    // press Calc, and hand the screen then in force back whatever mode Calc was in.
-    void updateScreen();
+    // The installation window's correction of the screen it changed: recompute as asked, show
+    // it and press Calc. True when Calc handed the screen over (it showed "Layout"): the
+    // installation window takes it by recalculating and then calls handOverTaken(). Otherwise
+    // Calc did what its caption says (entered a typed value, left Determine mode) and the
+    // installation window recalculates from the screen then in force all the same.
+    [[nodiscard]] bool applyCorrection(ScreenUpdate how);
+    // The installation window has taken the screen Calc handed over: Calc ends.
+    void handOverTaken() { notify(); }
     // A stored page brings its own ratio: check the preset that has it, or Custom with its
     // caption, without asking anything and without recomputing.
     void adoptAspect();
@@ -168,7 +181,6 @@ private:
     bool m_tooltipsChecked = true;
     bool m_calcFocusRequest = false;
     TwipsRect m_customOutline{2020, 825, 1785, 1335};
-    bool m_handingBack = false; // Calc runs for the installation window's update request
     int m_iconFrame = 0;
     int m_resetCount = 0;
 };
