@@ -30,7 +30,6 @@ class NoHost : public lumidex::ScreenWindowHost
 {
 public:
     void showInstallationWindow() override {}
-    void recalculateInstallation() override {}
 };
 
 void BareMainWindow(benchmark::State &state)

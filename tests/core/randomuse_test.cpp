@@ -647,12 +647,6 @@ private:
             logAction(n, "screen.toggleTooltips()");
             screen().toggleTooltips();
         });
-        add([this](long n) {
-            const auto code = static_cast<ScreenUpdate>(pick(6));
-            logAction(n, "screen.updateScreen(code " + std::to_string(int(code)) + ")");
-            m_session.state().screenUpdateCode = code;
-            screen().updateScreen();
-        });
 
         // Installation window.
         add([this](long n) {

@@ -14,8 +14,6 @@ namespace {
 struct RecordingHost : ScreenWindowHost
 {
     void showInstallationWindow() override { ++handOffs; }
-    void recalculateInstallation() override { ++handBacks; }
-    int handBacks = 0;
     int handOffs = 0;
 };
 
@@ -640,7 +638,7 @@ TEST_F(ScreenWindowTest, ExpertSwitchAnnouncesEachMode)
 struct UpdateCase
 {
     const char *name;
-    ScreenUpdate code;
+    ScreenUpdate how;
     float aspect;
     int checkedPreset;
     float expectedAspect;
@@ -649,71 +647,79 @@ struct UpdateCase
 class UpdateRequests : public ScreenWindowTest, public ::testing::WithParamInterface<UpdateCase>
 {};
 
-TEST_P(UpdateRequests, RecomputeThenHandBack)
+TEST_P(UpdateRequests, RecomputeThenHandOver)
 {
     const UpdateCase &c = GetParam();
     start();
     state.screen.aspect = c.aspect;
-    state.screenUpdateCode = c.code;
-    window.updateScreen();
+    EXPECT_TRUE(window.applyCorrection(c.how)); // Calc showed "Layout"
     EXPECT_EQ(window.checkedPreset(), c.checkedPreset);
     EXPECT_EQ(screen().aspect, c.expectedAspect);
-    EXPECT_EQ(host.handBacks, 1);
     EXPECT_EQ(host.handOffs, 0);           // the installation window asked: it is not shown
     EXPECT_TRUE(dialogs.messages.empty()); // nor is the first Layout's tip
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, UpdateRequests,
-    testing::Values(
-        UpdateCase{"snapToFourByThree", ScreenUpdate::SnapAspect, 1.35f, 0, 4.0f / 3.0f},
-        UpdateCase{"snapToSixteenByNine", ScreenUpdate::SnapAspect, 1.75f, 2, 16.0f / 9.0f},
-        UpdateCase{"snapLeavesOthers", ScreenUpdate::SnapAspect, 2.35f, 0, 2.35f},
-        UpdateCase{"unknownDoesNothing", ScreenUpdate::None, 1.5f, 0, 1.5f}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Codes, UpdateRequests,
+                         testing::Values(UpdateCase{"snapToFourByThree", ScreenUpdate::SnapAspect,
+                                                    1.35f, 0, 4.0f / 3.0f},
+                                         UpdateCase{"snapToSixteenByNine", ScreenUpdate::SnapAspect,
+                                                    1.75f, 2, 16.0f / 9.0f},
+                                         UpdateCase{"snapLeavesOthers", ScreenUpdate::SnapAspect,
+                                                    2.35f, 0, 2.35f}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 struct CalcModeCase
 {
     const char *name;
     void (*leave)(ScreenWindow &); // how the installer left the calculator
+    bool handsOver;
 };
 
 class UpdateInEveryMode : public ScreenWindowTest,
                           public ::testing::WithParamInterface<CalcModeCase>
 {};
 
-// Calc hands over only from "Layout"; the installation window's request is handed back once
-// whatever Calc did instead.
-TEST_P(UpdateInEveryMode, HandsBackOnce)
+// Calc hands the corrected screen over only from "Layout", and its window hears of it once the
+// installation window has taken it; otherwise Calc does what its caption says.
+TEST_P(UpdateInEveryMode, HandsOverOnlyFromLayout)
 {
+    const CalcModeCase &c = GetParam();
     start();
-    GetParam().leave(window);
-    state.screenUpdateCode = ScreenUpdate::ReapplyUnits;
-    window.updateScreen();
-    EXPECT_EQ(host.handBacks, 1);
+    c.leave(window);
+    int told = 0;
+    window.setChangedCallback([&] { ++told; });
+    const bool handedOver = window.applyCorrection(ScreenUpdate::FromWidth);
+    EXPECT_EQ(handedOver, c.handsOver);
+    EXPECT_EQ(window.calcCaption(), "&Layout"); // the value entered, the ratio determined
     EXPECT_EQ(host.handOffs, 0);
+    if (handedOver) {
+        EXPECT_EQ(told, 0);
+        window.handOverTaken();
+        EXPECT_EQ(told, 1);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, UpdateInEveryMode,
-    testing::Values(CalcModeCase{"layout", [](ScreenWindow &) {}},
+    testing::Values(CalcModeCase{"layout", [](ScreenWindow &) {}, true},
                     CalcModeCase{"valueTyped",
-                                 [](ScreenWindow &w) { w.keyPress(Dimension::Width, '9'); }},
-                    CalcModeCase{"determining", [](ScreenWindow &w) { w.enterDetermineMode(); }},
+                                 [](ScreenWindow &w) { w.keyPress(Dimension::Width, '9'); }, false},
+                    CalcModeCase{"determining", [](ScreenWindow &w) { w.enterDetermineMode(); },
+                                 false},
                     CalcModeCase{"determiningTwoTyped",
                                  [](ScreenWindow &w) {
                                      w.enterDetermineMode();
                                      w.keyPress(Dimension::Width, '9');
                                      w.keyPress(Dimension::Height, '9');
-                                 }}),
+                                 },
+                                 false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ScreenWindowTest, UpdateFromWidthCompletesTheScreen)
 {
     start();
     state.screen.width = 120;
-    state.screenUpdateCode = ScreenUpdate::FromWidth;
-    window.updateScreen();
+    EXPECT_TRUE(window.applyCorrection(ScreenUpdate::FromWidth));
     EXPECT_EQ(text(Dimension::Height), "90");
     EXPECT_EQ(text(Dimension::Diagonal), "150");
 }

@@ -21,8 +21,6 @@ namespace {
 struct CountingHost : lumidex::ScreenWindowHost
 {
     void showInstallationWindow() override { ++handOffs; }
-    void recalculateInstallation() override { ++handBacks; }
-    int handBacks = 0;
     int handOffs = 0;
 };
 

@@ -14,17 +14,6 @@
 
 namespace lumidex {
 
-// How the installation window asks the screen calculator to recompute.
-enum class ScreenUpdate : std::int16_t
-{
-    None = 0,
-    FromHeight = 1,
-    FromWidth = 2,
-    FromDiagonal = 3,
-    ReapplyUnits = 4,
-    SnapAspect = 5,
-};
-
 enum class MountPosition : std::int16_t
 {
     Top = 0,
@@ -94,7 +83,6 @@ struct InstallationState
     bool expertMode = false;      // installer's tips suppressed
     bool layoutTipShown = false;  // the "WIDEST screen" tip was shown once
     bool customViaButton = false; // the custom ratio was reached by the aspect button
-    ScreenUpdate screenUpdateCode = ScreenUpdate::None;
 };
 
 } // namespace lumidex

@@ -19,12 +19,27 @@ enum class Dimension
 inline constexpr std::array<Dimension, 3> AllDimensions{Dimension::Height, Dimension::Width,
                                                         Dimension::Diagonal};
 
+inline constexpr float FourByThree = 4.0f / 3.0f;
+
+// A screen's width, height and diagonal, inches.
+struct ScreenSize
+{
+    float width;
+    float height;
+    float diagonal;
+};
+// The screen the program and a new project start with, 80 x 60 inches at 4:3; its diagonal is
+// worked out afresh before anything shows it.
+inline constexpr ScreenSize StartScreen{80.0f, 60.0f, 120.0f};
+// What a screen outside the limits becomes: a 100 inch diagonal, 100/80/60 inches at 4:3.
+inline constexpr ScreenSize ResetScreen{80.0f, 60.0f, 100.0f};
+
 struct ScreenState
 {
-    float width = 80.0f;
-    float height = 60.0f;
-    float diagonal = 120.0f;
-    float aspect = 4.0f / 3.0f;
+    float width = StartScreen.width;
+    float height = StartScreen.height;
+    float diagonal = StartScreen.diagonal;
+    float aspect = FourByThree;
     Unit displayUnits = Unit::Inches;
     Unit heightUnit = Unit::Inches;
     Unit widthUnit = Unit::Inches;
@@ -34,6 +49,12 @@ struct ScreenState
     float value(Dimension d) const;
     Unit &unit(Dimension d);
     Unit unit(Dimension d) const;
+    void setSizes(ScreenSize size)
+    {
+        width = size.width;
+        height = size.height;
+        diagonal = size.diagonal;
+    }
     bool operator==(const ScreenState &) const = default;
 };
 

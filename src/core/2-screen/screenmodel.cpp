@@ -26,7 +26,7 @@ constexpr std::array<AspectPreset, 6> presetTable{{
 // Hard-limit reset: a 100 inch diagonal at the kept ratio (100/80/60 at 4:3).
 void resetScreen(ScreenState &s)
 {
-    s.diagonal = 100.0f;
+    s.diagonal = ResetScreen.diagonal;
     const double theta = std::atan(std::pow(static_cast<double>(s.aspect), -1.0));
     s.height = static_cast<float>(std::sin(theta) * s.diagonal);
     s.width = static_cast<float>(std::cos(theta) * s.diagonal);

@@ -72,6 +72,17 @@ double toInches(std::string_view text, Unit unit);
 
 inline constexpr float KeepWidthAbove = 1.78f;
 
+// The ratios the installation window's aspect button takes for 4:3, and its snap to the 4:3 and
+// the 16:9 preset.
+inline bool snapsToFourByThree(float ratio)
+{
+    return ratio > 1.3f && ratio < 1.4f;
+}
+inline bool snapsToSixteenByNine(float ratio)
+{
+    return ratio > 1.7f && ratio < 1.8f;
+}
+
 // The narrowest and widest ratios a screen may have, however the ratio comes in (typed as a
 // custom ratio, determined from two dimensions, read from a page). The presets run from 1.33
 // to 2.35; 1:100 and 100:1 are strips no installation uses, and still far from where the

@@ -21,6 +21,11 @@ constexpr std::array<TwipsRect, 6> presetOutlines{{
     {1725, 945, 2370, 1095},
 }};
 
+// A custom ratio typed as 1.33 means 4:3 exactly.
+constexpr float TypedFourByThree = 1.33f;
+// Ratios under 4:3 as typed get the note on basing the throw distance on a 4:3 width.
+constexpr float MinAspectNoteBelow = 1.33f;
+
 constexpr std::string_view ValueErrorTitle = "Input Value Error";
 constexpr std::string_view AspectRatioError = "The aspect ratio must be a positive number.";
 constexpr std::string_view AspectRatioRangeError =
@@ -43,6 +48,21 @@ constexpr std::string_view MinAspectNote =
 
 } // namespace
 
+std::string_view calcCaption(CalcMode mode)
+{
+    switch (mode) {
+    case CalcMode::ReCalculate:
+        return "&ReCalculate";
+    case CalcMode::Cancel:
+        return "&Cancel";
+    case CalcMode::Calculate:
+        return "&Calculate";
+    case CalcMode::Layout:
+        break;
+    }
+    return "&Layout";
+}
+
 ScreenWindow::ScreenWindow(InstallationState &state, Dialogs &dialogs, ScreenWindowHost &host,
                            ScreenSizesLookup screenSizesOf)
     : m_state(state), m_dialogs(dialogs), m_host(host), m_screenSizesOf(screenSizesOf)
@@ -58,10 +78,8 @@ void ScreenWindow::load(const StartOptions &options)
     m_state.expertMode = false;
 
     ScreenState &s = m_state.screen;
-    s.height = 60.0f;
-    s.width = 80.0f;
-    s.diagonal = 120.0f;
-    s.aspect = 4.0f / 3.0f;
+    s.setSizes(StartScreen);
+    s.aspect = FourByThree;
     for (Dimension d : AllDimensions)
         m_fields[index(d)].text = formatWhole(s.value(d));
 
@@ -118,7 +136,7 @@ bool ScreenWindow::keyPress(Dimension d, char key)
     if (key == KeyBackspace)
         return true;
     if (key == KeyEnter) {
-        if (m_determineMode) {
+        if (determineMode()) {
             calc();
             m_calcFocusRequest = true;
         } else {
@@ -149,7 +167,7 @@ void ScreenWindow::setFieldText(Dimension d, std::string text)
 
 void ScreenWindow::noteEdit(Dimension d)
 {
-    if (m_determineMode) {
+    if (determineMode()) {
         m_entered[index(d)] = true;
         for (Dimension other : AllDimensions) {
             if (other == d || !m_entered[index(other)])
@@ -158,10 +176,10 @@ void ScreenWindow::noteEdit(Dimension d)
                 if (third != d && third != other)
                     m_fields[index(third)].enabled = false;
             }
-            m_calcCaption = caption::Calculate;
+            m_calcMode = CalcMode::Calculate;
         }
     } else {
-        m_calcCaption = caption::ReCalculate;
+        m_calcMode = CalcMode::ReCalculate;
         for (Dimension other : AllDimensions) {
             if (other != d)
                 m_fields[index(other)].enabled = false;
@@ -171,14 +189,14 @@ void ScreenWindow::noteEdit(Dimension d)
 
 void ScreenWindow::cancelEntry()
 {
-    if (m_determineMode || m_calcCaption != caption::ReCalculate)
+    if (m_calcMode != CalcMode::ReCalculate)
         return;
     for (Dimension d : AllDimensions) {
         ScreenField &f = m_fields[index(d)];
         f.text = formatDimension(m_state.screen.value(d), m_state.screen.unit(d));
         f.enabled = true;
     }
-    m_calcCaption = caption::Layout;
+    m_calcMode = CalcMode::Layout;
     notify();
 }
 
@@ -213,7 +231,7 @@ void ScreenWindow::applyFieldEntry(Dimension d)
     for (Dimension other : AllDimensions)
         m_fields[index(other)].enabled = true;
     redisplay(recomputeFrom(s, d, screenSizes()));
-    m_calcCaption = caption::Layout;
+    m_calcMode = CalcMode::Layout;
     m_calcFocusRequest = true;
 }
 
@@ -290,7 +308,7 @@ void ScreenWindow::applyPreset(int i)
 
 void ScreenWindow::applyCustomRatio()
 {
-    if (!m_determineMode) {
+    if (!determineMode()) {
         const std::optional<std::string> answer =
             m_dialogs.input("Please enter aspect ratio:", "Custom aspect ratio", "1.33");
         if (!answer || answer->empty()) {
@@ -320,8 +338,8 @@ void ScreenWindow::applyCustomRatio()
 void ScreenWindow::finishCustomRatio()
 {
     float &ratio = m_state.screen.aspect;
-    if (!(ratio > KeepWidthAbove) && ratio == 1.33f)
-        ratio = 4.0f / 3.0f; // "1.33" typed means exactly 4:3
+    if (!(ratio > KeepWidthAbove) && ratio == TypedFourByThree)
+        ratio = FourByThree;
     m_aspectCaption = customAspectCaption(ratio);
     m_checkedPreset = CustomPreset;
     m_customOutline = outline(CustomPreset);
@@ -330,7 +348,7 @@ void ScreenWindow::finishCustomRatio()
 
 void ScreenWindow::checkMinAspectRatio()
 {
-    if (m_state.screen.aspect < 1.33f && m_state.tipsEnabled)
+    if (m_state.screen.aspect < MinAspectNoteBelow && m_state.tipsEnabled)
         m_dialogs.message(MinAspectNote, MessageIcon::None, {});
 }
 
@@ -355,14 +373,13 @@ void ScreenWindow::selectMeasurement(bool film)
 void ScreenWindow::enterDetermineMode()
 {
     m_entered = {};
-    m_calcCaption = caption::Cancel;
+    m_calcMode = CalcMode::Cancel;
     for (ScreenField &f : m_fields) {
         f.spinnerVisible = false;
         f.colour = TextColour::Black;
         f.enabled = true;
         f.text = "???";
     }
-    m_determineMode = true;
     notify();
 }
 
@@ -443,38 +460,43 @@ void ScreenWindow::finishDetermineMode()
         f.enabled = true;
         f.spinnerVisible = !f.spinnerVisible;
     }
-    m_calcCaption = caption::Layout;
-    m_determineMode = false;
+    m_calcMode = CalcMode::Layout;
     m_aspectVisible = true;
 }
 
 void ScreenWindow::calc()
 {
-    if (m_determineMode) {
-        if (m_calcCaption == caption::Cancel) {
-            m_state.screen.width = 80.0f;
-            m_state.screen.height = 60.0f;
-        } else {
-            int entered = 0;
-            for (bool e : m_entered)
-                entered += e;
-            if (entered < 2)
-                return;
-            if (!determineAspectRatio()) {
-                notify();
-                return;
-            }
+    switch (m_calcMode) {
+    case CalcMode::Cancel:
+        // Nothing determined: the start screen's width and height, at their ratio.
+        m_state.screen.width = StartScreen.width;
+        m_state.screen.height = StartScreen.height;
+        finishDetermineMode();
+        break;
+    case CalcMode::Calculate: {
+        int entered = 0;
+        for (bool e : m_entered)
+            entered += e;
+        if (entered < 2)
+            return;
+        if (!determineAspectRatio()) {
+            notify();
+            return;
         }
         finishDetermineMode();
-    } else if (m_calcCaption == caption::ReCalculate) {
+        break;
+    }
+    case CalcMode::ReCalculate:
         for (Dimension d : AllDimensions) {
             if (m_fields[index(d)].enabled) {
                 applyFieldEntry(d);
                 break;
             }
         }
-    } else {
+        break;
+    case CalcMode::Layout:
         handOff();
+        break;
     }
     notify();
 }
@@ -483,10 +505,6 @@ void ScreenWindow::handOff()
 {
     // What the installation window is given is what the fields show.
     showScreenInForce();
-    if (m_handingBack) {
-        m_host.recalculateInstallation();
-        return;
-    }
     if (!m_state.layoutTipShown) {
         if (!m_state.expertMode) {
             m_dialogs.message("     Projector throw distance should be \n"
@@ -533,10 +551,10 @@ void ScreenWindow::activate()
     }
 }
 
-void ScreenWindow::updateScreen()
+bool ScreenWindow::applyCorrection(ScreenUpdate how)
 {
     ScreenState &s = m_state.screen;
-    switch (m_state.screenUpdateCode) {
+    switch (how) {
     case ScreenUpdate::FromHeight:
         redisplay(recomputeFromHeight(s, screenSizes()));
         break;
@@ -550,23 +568,23 @@ void ScreenWindow::updateScreen()
         selectUnits(s.displayUnits);
         break;
     case ScreenUpdate::SnapAspect:
-        if (s.aspect > 1.3f && s.aspect < 1.4f)
+        if (snapsToFourByThree(s.aspect))
             applyPreset(0);
-        else if (s.aspect > 1.7f && s.aspect < 1.8f)
+        else if (snapsToSixteenByNine(s.aspect))
             applyPreset(2);
-        break;
-    case ScreenUpdate::None:
         break;
     }
     // Calc hands over only when it shows "Layout"; in Determine mode it cancels or determines
     // and with a value typed it enters that value. Whatever it did, the installation window
-    // asked and gets the screen now in force back.
-    const bool handsOver = !m_determineMode && m_calcCaption == caption::Layout;
-    m_handingBack = true;
-    calc();
-    m_handingBack = false;
-    if (!handsOver)
-        m_host.recalculateInstallation();
+    // asked and recalculates from the screen then in force.
+    if (m_calcMode != CalcMode::Layout) {
+        calc();
+        return false;
+    }
+    // What the installation window is given is what the fields show; Calc ends once it has
+    // taken the screen.
+    showScreenInForce();
+    return true;
 }
 
 void ScreenWindow::adoptAspect()

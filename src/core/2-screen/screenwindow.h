@@ -26,10 +26,30 @@ public:
     // Create the installation window if needed, make it recalculate from the shared state and
     // show it (modeless).
     virtual void showInstallationWindow() = 0;
-    // The screen asked for by the installation window goes back to it: it recalculates, but is
-    // not shown if it is hidden (a project opened from this window waits for "&Layout").
-    virtual void recalculateInstallation() = 0;
 };
+
+// How the installation window asks for the screen it changed to be completed: recomputed from
+// one dimension, shown in the units chosen there, or snapped to the 4:3 or 16:9 preset.
+enum class ScreenUpdate
+{
+    FromHeight,
+    FromWidth,
+    FromDiagonal,
+    ReapplyUnits,
+    SnapAspect,
+};
+
+// What Calc does, which its caption says: hand the screen over to the installation window,
+// enter the value typed, or in Determine mode leave it (no two values typed yet) or work the
+// ratio out from the two values typed.
+enum class CalcMode
+{
+    Layout,
+    ReCalculate,
+    Cancel,
+    Calculate,
+};
+std::string_view calcCaption(CalcMode mode);
 
 struct TwipsRect
 {
@@ -47,13 +67,6 @@ struct ScreenField
     TextColour colour = TextColour::Black;
     bool spinnerVisible = true;
 };
-
-namespace caption {
-inline constexpr std::string_view Layout = "&Layout";
-inline constexpr std::string_view ReCalculate = "&ReCalculate";
-inline constexpr std::string_view Calculate = "&Calculate";
-inline constexpr std::string_view Cancel = "&Cancel";
-} // namespace caption
 
 // Which recommended size ranges the chosen projector and lens have: the catalogue knows, and
 // it sits above the screen calculator.
@@ -95,9 +108,14 @@ public:
     void toggleAlwaysOnTop();
     void toggleTooltips();
     void activate();
-    // The installation window's update request (its code is in the shared state): recompute,
-    // press Calc, and hand the screen then in force back whatever mode Calc was in.
-    void updateScreen();
+    // The installation window's correction of the screen it changed: recompute as asked, show
+    // it and press Calc. True when Calc handed the screen over (it showed "Layout"): the
+    // installation window takes it by recalculating and then calls handOverTaken(). Otherwise
+    // Calc did what its caption says (entered a typed value, left Determine mode) and the
+    // installation window recalculates from the screen then in force all the same.
+    [[nodiscard]] bool applyCorrection(ScreenUpdate how);
+    // The installation window has taken the screen Calc handed over: Calc ends.
+    void handOverTaken() { notify(); }
     // A stored page brings its own ratio: check the preset that has it, or Custom with its
     // caption, without asking anything and without recomputing.
     void adoptAspect();
@@ -106,12 +124,16 @@ public:
 
     // --- what the window shows ---
     const ScreenField &field(Dimension d) const { return m_fields[index(d)]; }
-    const std::string &calcCaption() const { return m_calcCaption; }
+    CalcMode calcMode() const { return m_calcMode; }
+    std::string calcCaption() const { return std::string(lumidex::calcCaption(m_calcMode)); }
     std::string unitsCaption() const;
     const std::string &aspectCaption() const { return m_aspectCaption; }
     bool aspectVisible() const { return m_aspectVisible; }
-    bool determinePanelVisible() const { return m_determineMode; }
-    bool determineMode() const { return m_determineMode; }
+    bool determinePanelVisible() const { return determineMode(); }
+    bool determineMode() const
+    {
+        return m_calcMode == CalcMode::Cancel || m_calcMode == CalcMode::Calculate;
+    }
     int checkedPreset() const { return m_checkedPreset; } // -1 when none
     bool filmChecked() const { return m_film; }
     Unit checkedUnit() const { return m_state.screen.displayUnits; }
@@ -158,17 +180,15 @@ private:
 
     std::array<ScreenField, 3> m_fields;
     std::array<bool, 3> m_entered{};
-    std::string m_calcCaption{caption::Layout};
+    CalcMode m_calcMode = CalcMode::Layout;
     std::string m_aspectCaption{"1.33:1"};
     bool m_aspectVisible = true;
-    bool m_determineMode = false;
     int m_checkedPreset = 0;
     bool m_film = true;
     bool m_alwaysOnTop = false;
     bool m_tooltipsChecked = true;
     bool m_calcFocusRequest = false;
     TwipsRect m_customOutline{2020, 825, 1785, 1335};
-    bool m_handingBack = false; // Calc runs for the installation window's update request
     int m_iconFrame = 0;
     int m_resetCount = 0;
 };

@@ -17,6 +17,10 @@ constexpr std::string_view DistanceDefault = "109";
 // Where the drawing's notes start: its top left corner, above everything the drawing places.
 constexpr int NoticeLeft = -40;
 constexpr int NoticeTop = 410;
+// A corrected screen is recalculated afresh and may call for a further correction (a reset
+// screen that is refused too); after this many in one action the window stops rather than hand
+// the same screen back and forth for ever.
+constexpr int MaxCorrections = 4;
 
 bool typedKey(char key)
 {
@@ -31,9 +35,10 @@ std::string todayText()
     return projectDateText(std::chrono::year_month_day{today});
 }
 
-ThrowWindow::ThrowWindow(InstallationState &state, Dialogs &dialogs, ThrowWindowHost &host,
+ThrowWindow::ThrowWindow(InstallationState &state, Dialogs &dialogs, ScreenWindow &screen,
                          const FocusTables &focus)
-    : m_state(state), m_dialogs(dialogs), m_host(host), m_focus(focus), m_viewScreen(state.screen)
+    : m_state(state), m_dialogs(dialogs), m_screen(screen), m_focus(focus),
+      m_viewScreen(state.screen)
 {
     m_state.results.throwAngle = m_focus.record(1).defaultAngle;
     m_view.positionEnabled = positionsOffered(m_state.inputs.selection);
@@ -69,36 +74,62 @@ ThrowWindow::ChangeBatch::~ChangeBatch()
 
 // --- the recalculation and its corrections ---------------------------------------------------
 
-void ThrowWindow::recalculate()
+void ThrowWindow::recalculateAfter(std::optional<ScreenUpdate> first)
 {
-    Recalculation r = lumidex::recalculate(m_state, m_focus);
-    for (const MessageText &m : r.messages)
-        showMessage(m);
-    switch (r.correction) {
-    case ScreenCorrection::None:
-        show(std::move(r));
-        return;
-    case ScreenCorrection::OutOfRange:
-        resetScreen(r.fourByThree);
-        return;
-    case ScreenCorrection::AspectNotice:
-        // The screen calculator shows the 4:3 preset and keeps the height.
-        if (r.fourByThree)
-            m_state.screen.aspect = 4.0f / 3.0f;
-        requestScreenUpdate(ScreenUpdate::SnapAspect);
-        return;
-    case ScreenCorrection::TypedDistance:
-        // The width that fills the typed distance goes to the screen calculator, which
-        // completes the screen and recalculates this window from it.
-        m_state.screen.width = r.width;
-        inputs().enteredThrowDistance = 0.0f;
-        requestScreenUpdate(ScreenUpdate::FromWidth);
-        return;
-    case ScreenCorrection::FocusAngle:
-        m_state.screen.diagonal = static_cast<float>(toInches("100", m_state.screen.displayUnits));
-        requestScreenUpdate(ScreenUpdate::FromDiagonal);
-        return;
+    bool correcting = first.has_value();
+    ScreenUpdate correction = first.value_or(ScreenUpdate::FromDiagonal);
+    int corrections = 0;
+    bool reset = false; // a refused screen was reset in this action
+    int handedOver = 0; // screens Calc handed over, each taken by the recalculation after it
+    for (;;) {
+        if (correcting) {
+            // Out of corrections: the screen stays as corrected so far, the view as it was.
+            if (corrections == MaxCorrections)
+                break;
+            ++corrections;
+            if (m_screen.applyCorrection(correction))
+                ++handedOver;
+        }
+        Recalculation r = lumidex::recalculate(m_state, m_focus);
+        for (const MessageText &m : r.messages)
+            showMessage(m);
+        correcting = r.correction != ScreenCorrection::None;
+        switch (r.correction) {
+        case ScreenCorrection::None:
+            show(std::move(r));
+            break;
+        case ScreenCorrection::OutOfRange:
+            // Refused again after a reset, or with no correction left to hand the reset screen
+            // back with, the screen takes 4:3.
+            resetScreen(r.fourByThree || reset || corrections == MaxCorrections);
+            reset = true;
+            correction = ScreenUpdate::FromDiagonal;
+            break;
+        case ScreenCorrection::AspectNotice:
+            // The screen calculator shows the 4:3 preset and keeps the height.
+            if (r.fourByThree)
+                m_state.screen.aspect = FourByThree;
+            correction = ScreenUpdate::SnapAspect;
+            break;
+        case ScreenCorrection::TypedDistance:
+            // The width that fills the typed distance; the screen calculator completes the
+            // screen.
+            m_state.screen.width = r.width;
+            inputs().enteredThrowDistance = 0.0f;
+            correction = ScreenUpdate::FromWidth;
+            break;
+        case ScreenCorrection::FocusAngle:
+            m_state.screen.diagonal =
+                static_cast<float>(toInches("100", m_state.screen.displayUnits));
+            correction = ScreenUpdate::FromDiagonal;
+            break;
+        }
+        if (!correcting)
+            break;
     }
+    // Calc's hand-over ends once this window has taken the screen, after every correction.
+    for (; handedOver > 0; --handedOver)
+        m_screen.handOverTaken();
 }
 
 void ThrowWindow::show(Recalculation &&r)
@@ -166,41 +197,19 @@ void ThrowWindow::showTips()
     m_dialogs.showTips(tips);
 }
 
-void ThrowWindow::requestScreenUpdate(ScreenUpdate code)
-{
-    // A corrected screen comes back through the screen calculator and recalculates this
-    // window; should the correction itself be refused again, stop rather than hand the same
-    // screen back and forth for ever.
-    if (m_corrections >= MaxCorrections)
-        return;
-    ++m_corrections;
-    m_state.screenUpdateCode = code;
-    m_host.pressUpdateScreen();
-    --m_corrections;
-}
-
 void ThrowWindow::resetScreen(bool fourByThree)
 {
     // A refused screen becomes a 100 inch diagonal at the ratio in force. When that screen is
     // refused too (a ratio just under 4:3 on an LX-550 lens whose least width is 80 inches), or
-    // no correction is left to hand it back with, the reset takes 4:3: 100/80/60 inches, which
-    // every projector and lens fills, and which stays consistent even if it is not handed back.
+    // no correction is left to complete it with, the reset takes 4:3: 100/80/60 inches, which
+    // every projector and lens fills, and which stays consistent even if it is not completed.
     ScreenState &s = m_state.screen;
-    if (m_resetting || m_corrections >= MaxCorrections)
-        fourByThree = true;
-    if (fourByThree && s.aspect != 4.0f / 3.0f) {
-        s.aspect = 4.0f / 3.0f;
-        m_host.adoptAspect(); // the screen calculator shows the 4:3 preset
+    if (fourByThree && s.aspect != FourByThree) {
+        s.aspect = FourByThree;
+        m_screen.adoptAspect(); // the screen calculator shows the 4:3 preset
     }
-    s.height = 60.0f;
-    s.width = 80.0f;
-    s.diagonal = 100.0f;
+    s.setSizes(ResetScreen);
     inputs().enteredThrowDistance = 0.0f;
-    const bool outerReset = !m_resetting;
-    m_resetting = true;
-    requestScreenUpdate(ScreenUpdate::FromDiagonal);
-    if (outerReset)
-        m_resetting = false;
 }
 
 void ThrowWindow::recalc()
@@ -306,7 +315,7 @@ void ThrowWindow::selectUnits(Unit unit)
 {
     const ChangeBatch batch(*this);
     m_state.screen.displayUnits = unit;
-    requestScreenUpdate(ScreenUpdate::ReapplyUnits);
+    recalculateAfter(ScreenUpdate::ReapplyUnits);
 }
 
 void ThrowWindow::cycleUnits()
@@ -338,12 +347,15 @@ void ThrowWindow::aspectDoubleClick()
     const bool stepsPresets =
         s.isCrt() ? s.series != Series::CR7500 : modelEntry(s.model).stepsAspectPresets;
     if (stepsPresets) {
-        m_host.pressAspectChange();
+        // The screen calculator's own aspect button, which hands nothing over: recalculate so
+        // that the installation never shows distances for the previous ratio.
+        m_screen.nextPreset();
+        recalculate();
         return;
     }
     float &aspect = m_state.screen.aspect;
-    aspect = (aspect > 1.3f && aspect < 1.4f) ? 16.0f / 9.0f : 4.0f / 3.0f;
-    requestScreenUpdate(ScreenUpdate::SnapAspect);
+    aspect = snapsToFourByThree(aspect) ? 16.0f / 9.0f : FourByThree;
+    recalculateAfter(ScreenUpdate::SnapAspect);
 }
 
 void ThrowWindow::throwAngleClick()
@@ -401,12 +413,12 @@ bool ThrowWindow::sizeKeyPress(Dimension d, char key)
     std::string text = sizeText(d);
     if (text.empty())
         text = sizeDefaults[index(d)];
-    const ScreenUpdate code = d == Dimension::Height  ? ScreenUpdate::FromHeight
-                              : d == Dimension::Width ? ScreenUpdate::FromWidth
-                                                      : ScreenUpdate::FromDiagonal;
+    const ScreenUpdate completion = d == Dimension::Height  ? ScreenUpdate::FromHeight
+                                    : d == Dimension::Width ? ScreenUpdate::FromWidth
+                                                            : ScreenUpdate::FromDiagonal;
     m_state.screen.value(d) = static_cast<float>(toInches(text, m_state.screen.displayUnits));
     endEditing();
-    requestScreenUpdate(code);
+    recalculateAfter(completion);
     notify();
     return false;
 }
@@ -490,8 +502,8 @@ void ThrowWindow::restore(const InstallationInputs &stored)
     const ChangeBatch batch(*this);
     takeStoredInputs(stored);
     endEditing();
-    m_host.adoptAspect();
-    requestScreenUpdate(ScreenUpdate::FromWidth);
+    m_screen.adoptAspect();
+    recalculateAfter(ScreenUpdate::FromWidth);
 }
 
 void ThrowWindow::setTitleTexts(const PageTexts &texts)
@@ -515,17 +527,15 @@ void ThrowWindow::startNewProject()
     // The screen first, so that the CR-7300 is never refused a screen of the old project;
     // and no angle is asked for: a new project starts at a position the series offers.
     ScreenState &s = m_state.screen;
-    s.height = 60.0f;
-    s.width = 80.0f;
-    s.diagonal = 120.0f;
-    s.aspect = 4.0f / 3.0f;
+    s.setSizes(StartScreen);
+    s.aspect = FourByThree;
     s.displayUnits = Unit::Inches;
     const MountPosition before = mountedAt(inputs());
     inputs().selection = Selection::crt(Series::CR7300);
     const MountPosition position = positionFor(inputs().selection, before);
     inputs().position = position == MountPosition::Special ? MountPosition::Top : position;
     m_state.expertMode = false;
-    m_host.applyFirstAspectPreset();
+    m_screen.selectPreset(0);
     endEditing();
     recalculate();
 }

@@ -10,6 +10,7 @@
 #include "1-state/dialogs.h"
 #include "1-state/installationstate.h"
 #include "1-state/keys.h"
+#include "2-screen/screenwindow.h"
 #include "4-crt/focustables.h"
 #include "6-installation/positions.h"
 #include "6-installation/recalculation.h"
@@ -24,22 +25,6 @@
 
 namespace lumidex {
 
-// What the installation window needs from the screen calculator.
-class ThrowWindowHost
-{
-public:
-    virtual ~ThrowWindowHost() = default;
-    // The screen calculator's hidden update button: it recomputes by the shared update code
-    // and hands back, which recalculates this window.
-    virtual void pressUpdateScreen() = 0;
-    // The screen calculator's aspect button: its next aspect preset.
-    virtual void pressAspectChange() = 0;
-    // The screen calculator's first aspect preset, as its own menu command applies it.
-    virtual void applyFirstAspectPreset() = 0;
-    // The screen calculator shows the ratio a stored page brought.
-    virtual void adoptAspect() = 0;
-};
-
 // Today's date as the title block writes it: month-day-year, "12-08-2026".
 std::string todayText();
 
@@ -50,7 +35,8 @@ public:
     static constexpr char KeyEnter = lumidex::KeyEnter;
     static constexpr int PositionCount = lumidex::PositionCount;
 
-    ThrowWindow(InstallationState &state, Dialogs &dialogs, ThrowWindowHost &host,
+    // The screen calculator completes every screen this window changes.
+    ThrowWindow(InstallationState &state, Dialogs &dialogs, ScreenWindow &screen,
                 const FocusTables &focus);
 
     // --- user actions ---
@@ -80,7 +66,7 @@ public:
     // --- pages and projects ---
     // A stored installation, chosen again as it was without asking anything; an input its
     // selection does not offer falls back as a new choice of that projector would. The screen
-    // (already in the shared state) goes to the screen calculator, whose answer recalculates.
+    // (already in the shared state) is completed by the screen calculator, then recalculated.
     void restore(const InstallationInputs &inputs);
     // The same without the hand-over: the inputs are in force for the next recalculation.
     void takeStoredInputs(const InstallationInputs &inputs);
@@ -147,21 +133,23 @@ public:
 private:
     static std::size_t index(Dimension d) { return static_cast<std::size_t>(d); }
     InstallationInputs &inputs() { return m_state.inputs; }
-    void recalculate();
+    void recalculate() { recalculateAfter(std::nullopt); }
+    // The screen corrected first when asked, then the recalculation with the corrections it
+    // calls for in turn.
+    void recalculateAfter(std::optional<ScreenUpdate> first);
     void show(Recalculation &&r);
     bool askCustomAngle();
     void showMessage(const MessageText &m);
     void showNotices();
     void showTips();
     void resetScreen(bool fourByThree);
-    void requestScreenUpdate(ScreenUpdate code);
     void endEditing();
     // What the installer sees before a message or the tips window is the state so far.
     void notifyPending();
 
     InstallationState &m_state;
     Dialogs &m_dialogs;
-    ThrowWindowHost &m_host;
+    ScreenWindow &m_screen;
     const FocusTables &m_focus;
 
     InstallationView m_view;
@@ -178,9 +166,6 @@ private:
     std::function<void()> m_changed;
     int m_batchDepth = 0;
     bool m_changePending = false;
-    static constexpr int MaxCorrections = 4;
-    int m_corrections = 0;    // screen corrections under way, one inside the other
-    bool m_resetting = false; // a refused screen's reset is under way
 };
 
 } // namespace lumidex

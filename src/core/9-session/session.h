@@ -17,7 +17,7 @@
 
 namespace lumidex {
 
-class Session : public ScreenWindowHost, public ThrowWindowHost
+class Session : public ScreenWindowHost
 {
 public:
     Session(Dialogs &dialogs, const StartOptions &options);
@@ -32,13 +32,7 @@ public:
     // The hand-off from the screen calculator: the installation window recalculates from
     // the shared state, then the program shows it.
     void showInstallationWindow() override;
-    void recalculateInstallation() override;
     void setShowInstallationWindow(std::function<void()> show) { m_show = std::move(show); }
-
-    void pressUpdateScreen() override;
-    void pressAspectChange() override;
-    void applyFirstAspectPreset() override;
-    void adoptAspect() override { m_screen.adoptAspect(); }
 
 private:
     InstallationState m_state;
