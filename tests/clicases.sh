@@ -2,7 +2,8 @@
 # Runs the command-line cases of a table file: each case runs its command with lumidex-cli on
 # the PATH, in a scratch folder ($SCRATCH) beside the test data ($DATA), and checks the exit
 # status, a pattern (grep -E) each of the standard output and error must show, or that the
-# standard error stays empty.
+# standard error stays empty. "lines" checks the whole standard output at once: its lines are
+# joined into one, each ended by | instead of a newline, so ^ and $ are its start and end.
 #   usage: clicases.sh CASES-FILE CLI-FOLDER DATA-FOLDER SCRATCH-FOLDER
 set -u
 cases=$1
@@ -20,6 +21,8 @@ check() {
     problem=
     [ "$got" -eq "$status" ] || problem="exit status $got, not $status"
     [ -z "$stdout" ] || grep -Eq -- "$stdout" "$SCRATCH/out" || problem="$problem; stdout lacks $stdout"
+    [ -z "$lines" ] || tr '\n' '|' <"$SCRATCH/out" | grep -Eq -- "$lines" ||
+        problem="$problem; stdout does not match $lines"
     if [ "$stderr" = "(empty)" ]; then
         [ ! -s "$SCRATCH/err" ] || problem="$problem; stderr not empty"
     elif [ -n "$stderr" ]; then
@@ -38,10 +41,11 @@ while IFS= read -r line || [ -n "$line" ]; do
     key=${line%%[[:space:]]*}
     value=$(printf '%s' "${line#"$key"}" | sed 's/^[[:space:]]*//')
     case $key in
-    case) check; name=$value; run=; status=0; stdout=; stderr= ;;
+    case) check; name=$value; run=; status=0; stdout=; lines=; stderr= ;;
     run) run=$value ;;
     status) status=$value ;;
     stdout) stdout=$value ;;
+    lines) lines=$value ;;
     stderr) stderr=$value ;;
     '' | '#'*) ;;
     *) echo "clicases: unknown line: $line"; exit 2 ;;
