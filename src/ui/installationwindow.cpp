@@ -7,6 +7,7 @@
 #include "screenwidgets.h"
 #include "sheetview.h"
 
+#include <QAbstractItemView>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -383,6 +384,9 @@ void InstallationWindow::nameControls()
         if (auto *w = findChild<QWidget *>(QString::fromLatin1(name)))
             w->setAccessibleName(accessibleName);
     }
+    // The list that drops down takes the focus while it is open: a screen reader names it
+    // after its box.
+    m_inputSignal->view()->setAccessibleName(m_inputSignal->accessibleName());
 }
 
 QSize InstallationWindow::sizeHint() const

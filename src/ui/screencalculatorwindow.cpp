@@ -214,6 +214,8 @@ void ScreenCalculatorWindow::createCentralWidget()
     m_expert->setIconSize(QSize(32, 32));
     m_expert->setAutoRaise(true);
     m_expert->setToolTip(tr("Expert mode on or off"));
+    // A picture and no caption: a screen reader needs a name to say.
+    m_expert->setAccessibleName(tr("Expert mode"));
     m_calc = new QPushButton(central);
     m_calc->setObjectName(QStringLiteral("Calc"));
     m_calc->setMinimumWidth(130);
@@ -306,7 +308,11 @@ void ScreenCalculatorWindow::refresh()
                    fieldTextColour(edit, f.colour == lumidex::TextColour::Red ? QColor(255, 0, 0)
                                                                               : QColor(0, 0, 0)));
         edit->setPalette(p);
-        m_labels[index(d)]->setText(captionShown(f.label, m_menuKeys));
+        const QString caption = captionShown(f.label, m_menuKeys);
+        m_labels[index(d)]->setText(caption);
+        // The caption names the field for a screen reader even where it gave its access key
+        // to a menu and so is no buddy of the field.
+        edit->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
         m_spinners[index(d)]->setVisible(f.spinnerVisible);
     }
     m_units->setText(QString::fromStdString(m_window.unitsCaption()));
