@@ -266,7 +266,8 @@ def main():
         log = open(os.path.join(workdir, "lumidex.log"), "w")
         app_process = subprocess.Popen([program], env=env, cwd=workdir,
                                        stdout=log, stderr=subprocess.STDOUT)
-        app = wait_for("lumidex on the accessibility bus", lambda: find_application(app_process.pid))
+        app = wait_for("lumidex on the accessibility bus",
+                       lambda: find_application(app_process.pid))
         faults = []
         seen = []
 
