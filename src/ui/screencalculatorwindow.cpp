@@ -1,5 +1,6 @@
 #include "screencalculatorwindow.h"
 
+#include "1-state/translation.h"
 #include "readablecolour.h"
 #include "screenwidgets.h"
 
@@ -84,7 +85,9 @@ void ScreenCalculatorWindow::createActions()
     const auto presets = lumidex::aspectPresets();
     for (std::size_t i = 0; i < m_screen.presets.size(); ++i) {
         const QString caption =
-            i < presets.size() ? qt(presets[i].menuCaption) : qt(lumidex::CustomMenuCaption);
+            i < presets.size()
+                ? QString::fromStdString(lumidex::translate("ScreenModel", presets[i].menuCaption))
+                : qt(lumidex::CustomMenuCaption);
         m_screen.presets[i] = new QAction(caption, this);
         m_screen.presets[i]->setCheckable(true);
     }

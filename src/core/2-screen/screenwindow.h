@@ -8,6 +8,7 @@
 #include "1-state/dialogs.h"
 #include "1-state/installationstate.h"
 #include "1-state/startoptions.h"
+#include "1-state/translation.h"
 #include "2-screen/screenmodel.h"
 
 #include <array>
@@ -47,11 +48,14 @@ struct ScreenField
     bool spinnerVisible = true;
 };
 
+// The Calc button's captions. The window keeps the English caption and decides by it; the
+// caption shown is its translation.
 namespace caption {
-inline constexpr std::string_view Layout = "&Layout";
-inline constexpr std::string_view ReCalculate = "&ReCalculate";
-inline constexpr std::string_view Calculate = "&Calculate";
-inline constexpr std::string_view Cancel = "&Cancel";
+inline constexpr std::string_view Layout = LUMIDEX_TRANSLATE_NOOP("ScreenWindow", "&Layout");
+inline constexpr std::string_view ReCalculate =
+    LUMIDEX_TRANSLATE_NOOP("ScreenWindow", "&ReCalculate");
+inline constexpr std::string_view Calculate = LUMIDEX_TRANSLATE_NOOP("ScreenWindow", "&Calculate");
+inline constexpr std::string_view Cancel = LUMIDEX_TRANSLATE_NOOP("ScreenWindow", "&Cancel");
 } // namespace caption
 
 class ScreenWindow
@@ -100,7 +104,7 @@ public:
 
     // --- what the window shows ---
     const ScreenField &field(Dimension d) const { return m_fields[index(d)]; }
-    const std::string &calcCaption() const { return m_calcCaption; }
+    std::string calcCaption() const { return translate("ScreenWindow", m_calcCaption); }
     std::string unitsCaption() const;
     const std::string &aspectCaption() const { return m_aspectCaption; }
     bool aspectVisible() const { return m_aspectVisible; }
@@ -150,7 +154,7 @@ private:
 
     std::array<ScreenField, 3> m_fields;
     std::array<bool, 3> m_entered{};
-    std::string m_calcCaption{caption::Layout};
+    std::string_view m_calcCaption{caption::Layout}; // one of caption::, untranslated
     std::string m_aspectCaption{"1.33:1"};
     bool m_aspectVisible = true;
     bool m_determineMode = false;
