@@ -11,7 +11,7 @@ cd "$(dirname "$0")"
 
 BUILD_DIR=${LUMIDEX_BUILD_DIR:-build}
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgtest-dev
-          libbenchmark-dev nlohmann-json3-dev)
+          libbenchmark-dev nlohmann-json3-dev qt6-l10n-tools)
 # The package step also needs dpkg-shlibdeps (dpkg-dev) and the checkers CI runs on the package.
 PACKAGE_TOOLS=(dpkg-dev lintian desktop-file-utils appstream)
 

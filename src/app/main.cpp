@@ -13,6 +13,7 @@
 // LUMIDEX_STARTUP_PROBE=TIME reports when the start-up window was first painted and quits (see
 // startupprobe.h); bench/startup_compare.sh uses it.
 
+#include "1-state/translation.h"
 #include "9-session/commandline.h"
 #include "9-session/help.h"
 #include "9-session/version.h"
@@ -36,6 +37,12 @@
 
 namespace {
 
+// The core's texts (captions, messages, notes) looked up in the translators installed.
+std::string translateCoreText(const char *context, const char *sourceText)
+{
+    return QCoreApplication::translate(context, sourceText).toStdString();
+}
+
 // A translation of Lumidex into the desktop's language, where one is installed (beside the
 // program in a build, in share/lumidex/translations of an installation), and then Qt's own for
 // the same language, so that the standard dialogs' buttons speak it too. Without Lumidex's own
@@ -49,6 +56,7 @@ void loadTranslations(QApplication &app)
           programFolder + QStringLiteral("/../share/lumidex/translations")}) {
         if (lumidex->load(QLocale(), QStringLiteral("lumidex"), QStringLiteral("_"), folder)) {
             QApplication::installTranslator(lumidex);
+            lumidex::setTranslateFunction(&translateCoreText);
             auto *qt = new QTranslator(&app);
             if (qt->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -1,5 +1,6 @@
 #include "installationwindow.h"
 
+#include "1-state/translation.h"
 #include "3-catalogue/catalogue.h"
 #include "drawingview.h"
 #include "keyfilterededit.h"
@@ -7,6 +8,7 @@
 #include "screenwidgets.h"
 #include "sheetview.h"
 
+#include <QAbstractItemView>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -140,7 +142,11 @@ void InstallationWindow::createActions()
     for (const lumidex::ModelEntry &m : lumidex::dataProjectors()) {
         std::vector<QAction *> lenses;
         for (std::size_t k = 0; k < m.lenses.size(); ++k) {
-            QAction *a = new QAction(qt(m.hasLensSubmenu ? m.lenses[k].caption : m.caption), this);
+            // Lens names are translated; projector names are names.
+            QAction *a = new QAction(m.hasLensSubmenu ? QString::fromStdString(lumidex::translate(
+                                                            "Catalogue", m.lenses[k].caption))
+                                                      : qt(m.caption),
+                                     this);
             a->setCheckable(true);
             if (k == 0 && !m.shortcut.empty())
                 a->setShortcut(shortcutOf(m.shortcut));
@@ -383,6 +389,9 @@ void InstallationWindow::nameControls()
         if (auto *w = findChild<QWidget *>(QString::fromLatin1(name)))
             w->setAccessibleName(accessibleName);
     }
+    // The list that drops down takes the focus while it is open: a screen reader names it
+    // after its box.
+    m_inputSignal->view()->setAccessibleName(m_inputSignal->accessibleName());
 }
 
 QSize InstallationWindow::sizeHint() const

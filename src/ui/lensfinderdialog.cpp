@@ -39,6 +39,7 @@ LensFinderDialog::LensFinderDialog(lumidex::ThrowWindow &window, const lumidex::
 
     m_table = new QTableWidget(0, 3, this);
     m_table->setObjectName(QStringLiteral("matches"));
+    m_table->setAccessibleName(tr("Projectors and lenses"));
     m_table->setHorizontalHeaderLabels({tr("Projector and lens"), tr("Nearest"), tr("Farthest")});
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -1,5 +1,6 @@
 #include "screencalculatorwindow.h"
 
+#include "1-state/translation.h"
 #include "readablecolour.h"
 #include "screenwidgets.h"
 
@@ -84,7 +85,9 @@ void ScreenCalculatorWindow::createActions()
     const auto presets = lumidex::aspectPresets();
     for (std::size_t i = 0; i < m_screen.presets.size(); ++i) {
         const QString caption =
-            i < presets.size() ? qt(presets[i].menuCaption) : qt(lumidex::CustomMenuCaption);
+            i < presets.size()
+                ? QString::fromStdString(lumidex::translate("ScreenModel", presets[i].menuCaption))
+                : qt(lumidex::CustomMenuCaption);
         m_screen.presets[i] = new QAction(caption, this);
         m_screen.presets[i]->setCheckable(true);
     }
@@ -214,6 +217,8 @@ void ScreenCalculatorWindow::createCentralWidget()
     m_expert->setIconSize(QSize(32, 32));
     m_expert->setAutoRaise(true);
     m_expert->setToolTip(tr("Expert mode on or off"));
+    // A picture and no caption: a screen reader needs a name to say.
+    m_expert->setAccessibleName(tr("Expert mode"));
     m_calc = new QPushButton(central);
     m_calc->setObjectName(QStringLiteral("Calc"));
     m_calc->setMinimumWidth(130);
@@ -306,7 +311,11 @@ void ScreenCalculatorWindow::refresh()
                    fieldTextColour(edit, f.colour == lumidex::TextColour::Red ? QColor(255, 0, 0)
                                                                               : QColor(0, 0, 0)));
         edit->setPalette(p);
-        m_labels[index(d)]->setText(captionShown(f.label, m_menuKeys));
+        const QString caption = captionShown(f.label, m_menuKeys);
+        m_labels[index(d)]->setText(caption);
+        // The caption names the field for a screen reader even where it gave its access key
+        // to a menu and so is no buddy of the field.
+        edit->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
         m_spinners[index(d)]->setVisible(f.spinnerVisible);
     }
     m_units->setText(QString::fromStdString(m_window.unitsCaption()));

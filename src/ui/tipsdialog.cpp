@@ -3,6 +3,7 @@
 #include "4-crt/tipswindow.h"
 #include "qtdialogs.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -47,7 +48,7 @@ protected:
             }
             p.setPen(palette().color(QPalette::WindowText));
             p.drawText(QRectF(0, height() - 22, width(), 20), Qt::AlignCenter,
-                       tr("Four ring lockdown screws"));
+                       QCoreApplication::translate("LensRingPicture", "Four ring lockdown screws"));
         }
         if (m_rings) {
             // Six values: the two rings on the left and right, their pair top and bottom.

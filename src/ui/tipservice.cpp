@@ -1,6 +1,7 @@
 #include "tipservice.h"
 
 #include "1-state/installationstate.h"
+#include "1-state/translation.h"
 
 #include <QCursor>
 #include <QEvent>
@@ -46,10 +47,9 @@ void TipService::attach(QWidget *widget, lumidex::TipControl control)
     widget->installEventFilter(this);
     m_controls.insert(widget, control);
     // A screen reader hears the tip as the control's description, tips on or off.
-    const std::string_view tip = lumidex::tipText(control);
+    const std::string tip = lumidex::translate("Tooltips", lumidex::tipText(control));
     if (!tip.empty())
-        widget->setAccessibleDescription(
-            QString::fromUtf8(tip.data(), qsizetype(tip.size())).trimmed());
+        widget->setAccessibleDescription(QString::fromStdString(tip).trimmed());
     watchWindow(widget->window());
 }
 

@@ -4,6 +4,8 @@
 // message and input boxes, the command-line tool prints messages, and the tests script the
 // answers and record what was shown.
 
+#include "1-state/translation.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -87,7 +89,8 @@ public:
     // The offer of a recovery copy: `text` says what was kept and when.
     virtual RecoveryChoice offerRecovery(std::string_view text)
     {
-        return confirm(text, "Recover Project", "&Restore", ConfirmDefault::Accept)
+        return confirm(text, translate("Dialogs", "Recover Project"),
+                       translate("Dialogs", "&Restore"), ConfirmDefault::Accept)
                    ? RecoveryChoice::Restore
                    : RecoveryChoice::Cancel;
     }
@@ -95,10 +98,11 @@ public:
     // Save found the file `fileName` changed since it was opened or last saved.
     virtual ChangedFileChoice askChangedFile(std::string_view fileName)
     {
-        return confirm(std::string(fileName) +
-                           " was changed by another program since it was opened or saved. "
-                           "Overwrite it?",
-                       "Save Project", "&Overwrite", ConfirmDefault::Cancel)
+        return confirm(fillIn(translate("Dialogs", "%1 was changed by another program since it "
+                                                   "was opened or saved. Overwrite it?"),
+                              fileName),
+                       translate("Dialogs", "Save Project"), translate("Dialogs", "&Overwrite"),
+                       ConfirmDefault::Cancel)
                    ? ChangedFileChoice::Overwrite
                    : ChangedFileChoice::Cancel;
     }

@@ -1,6 +1,7 @@
 #include "2-screen/screenmodel.h"
 
 #include "1-state/numbertext.h"
+#include "1-state/translation.h"
 
 #include <cmath>
 
@@ -15,12 +16,15 @@ constexpr std::array<GroupRanges, 4> groupTable{{
 }};
 
 constexpr std::array<AspectPreset, 6> presetTable{{
-    {"1.33 - Television (acadamy)", 4.0f / 3.0f, "1.33:1", "4:3"},
-    {"1.66 - European Widescreen", 5.0f / 3.0f, "1.66:1", "5:3"},
-    {"1.78 - High Definition", 16.0f / 9.0f, "1.78:1", "16:9"},
-    {"1.85 - American Widescreen", 1.85f, "1.85:1", "37:20"},
-    {"2.00 - Anamorphic Mode 1", 2.0f, "2.00:1", "2:1"},
-    {"2.35 - Anamorphic Mode 2", 2.35f, "2.35:1", "7:3"},
+    {LUMIDEX_TRANSLATE_NOOP("ScreenModel", "1.33 - Television (acadamy)"), 4.0f / 3.0f, "1.33:1",
+     "4:3"},
+    {LUMIDEX_TRANSLATE_NOOP("ScreenModel", "1.66 - European Widescreen"), 5.0f / 3.0f, "1.66:1",
+     "5:3"},
+    {LUMIDEX_TRANSLATE_NOOP("ScreenModel", "1.78 - High Definition"), 16.0f / 9.0f, "1.78:1",
+     "16:9"},
+    {LUMIDEX_TRANSLATE_NOOP("ScreenModel", "1.85 - American Widescreen"), 1.85f, "1.85:1", "37:20"},
+    {LUMIDEX_TRANSLATE_NOOP("ScreenModel", "2.00 - Anamorphic Mode 1"), 2.0f, "2.00:1", "2:1"},
+    {LUMIDEX_TRANSLATE_NOOP("ScreenModel", "2.35 - Anamorphic Mode 2"), 2.35f, "2.35:1", "7:3"},
 }};
 
 // Hard-limit reset: a 100 inch diagonal at the kept ratio (100/80/60 at 4:3).

@@ -1,16 +1,21 @@
 #include "2-screen/screenwindow.h"
 
 #include "1-state/numbertext.h"
+#include "1-state/translation.h"
 
 #include <cmath>
 
 namespace lumidex {
 namespace {
 
-constexpr std::array<std::string_view, 3> plainLabels{"&Height", "&Width", "&Diagonal"};
+constexpr std::array<std::string_view, 3> plainLabels{
+    LUMIDEX_TRANSLATE_NOOP("ScreenWindow", "&Height"),
+    LUMIDEX_TRANSLATE_NOOP("ScreenWindow", "&Width"),
+    LUMIDEX_TRANSLATE_NOOP("ScreenWindow", "&Diagonal")};
 constexpr std::array<std::string_view, 3> defaultTexts{"60", "80", "100"};
-constexpr std::array<std::string_view, 3> unitSuffixes{": Inch", ": Ft", ": mm"};
-constexpr std::array<std::string_view, 3> dimensionNames{"Height", "Width", "Diagonal"};
+constexpr std::array<std::string_view, 3> unitSuffixes{
+    LUMIDEX_TRANSLATE_NOOP("ScreenWindow", ": Inch"),
+    LUMIDEX_TRANSLATE_NOOP("ScreenWindow", ": Ft"), LUMIDEX_TRANSLATE_NOOP("ScreenWindow", ": mm")};
 
 constexpr std::array<TwipsRect, 6> presetOutlines{{
     {2020, 825, 1785, 1335},
@@ -26,10 +31,12 @@ constexpr float TypedFourByThree = 1.33f;
 // Ratios under 4:3 as typed get the note on basing the throw distance on a 4:3 width.
 constexpr float MinAspectNoteBelow = 1.33f;
 
-constexpr std::string_view ValueErrorTitle = "Input Value Error";
-constexpr std::string_view AspectRatioError = "The aspect ratio must be a positive number.";
+constexpr std::string_view ValueErrorTitle =
+    LUMIDEX_TRANSLATE_NOOP("ScreenWindow", "Input Value Error");
+constexpr std::string_view AspectRatioError =
+    LUMIDEX_TRANSLATE_NOOP("ScreenWindow", "The aspect ratio must be a positive number.");
 constexpr std::string_view AspectRatioRangeError =
-    "The aspect ratio must lie between 0.01 and 100.";
+    LUMIDEX_TRANSLATE_NOOP("ScreenWindow", "The aspect ratio must lie between 0.01 and 100.");
 
 // The refusal of a ratio outside what a screen may have: a ratio that is no positive number is
 // told so, a positive one the range.
@@ -38,13 +45,19 @@ std::string_view ratioRefusal(float ratio)
     return ratio > 0.0f && std::isfinite(ratio) ? AspectRatioRangeError : AspectRatioError;
 }
 
-constexpr std::string_view MinAspectNote =
+constexpr std::string_view MinAspectNote = LUMIDEX_TRANSLATE_NOOP(
+    "ScreenWindow",
     "For aspect ratios less than 4:3, please base the throw distance on the width determined "
     "by the height desired with a 4:3 aspect ratio.\r"
     "For example, if a 100\" H x 100\" W screen is used (1:1 aspect ratio), please determine "
     "the width by entering 100\" into the height field at a 4:3 aspect ratio.  (In this "
     "example, this would give a screen width of 133\".)  Then use this width to calculate the "
-    "throw distance.";
+    "throw distance.");
+
+std::string tr(std::string_view sourceText)
+{
+    return translate("ScreenWindow", sourceText);
+}
 
 } // namespace
 
@@ -52,15 +65,15 @@ std::string_view calcCaption(CalcMode mode)
 {
     switch (mode) {
     case CalcMode::ReCalculate:
-        return "&ReCalculate";
+        return LUMIDEX_TRANSLATE_NOOP("ScreenWindow", "&ReCalculate");
     case CalcMode::Cancel:
-        return "&Cancel";
+        return LUMIDEX_TRANSLATE_NOOP("ScreenWindow", "&Cancel");
     case CalcMode::Calculate:
-        return "&Calculate";
+        return LUMIDEX_TRANSLATE_NOOP("ScreenWindow", "&Calculate");
     case CalcMode::Layout:
         break;
     }
-    return "&Layout";
+    return LUMIDEX_TRANSLATE_NOOP("ScreenWindow", "&Layout");
 }
 
 ScreenWindow::ScreenWindow(InstallationState &state, Dialogs &dialogs, ScreenWindowHost &host,
@@ -103,20 +116,20 @@ void ScreenWindow::notify()
 void ScreenWindow::setAllLabelsPlain()
 {
     for (Dimension d : AllDimensions)
-        m_fields[index(d)].label = plainLabels[index(d)];
+        m_fields[index(d)].label = tr(plainLabels[index(d)]);
 }
 
 std::string ScreenWindow::unitsCaption() const
 {
     switch (m_state.screen.displayUnits) {
     case Unit::Feet:
-        return "Units:  Feet";
+        return translate("ScreenWindow", "Units:  Feet");
     case Unit::Millimetres:
-        return "Units:  Millimeters";
+        return translate("ScreenWindow", "Units:  Millimeters");
     case Unit::Inches:
         break;
     }
-    return "Units:  Inches";
+    return translate("ScreenWindow", "Units:  Inches");
 }
 
 void ScreenWindow::redisplay(const RangeResult &result)
@@ -253,7 +266,7 @@ void ScreenWindow::shiftClick(Dimension d)
     Unit &unit = s.unit(d);
     unit = nextUnit(unit);
     ScreenField &f = m_fields[index(d)];
-    f.label = std::string(plainLabels[index(d)]) + std::string(unitSuffixes[unitIndex(unit)]);
+    f.label = tr(plainLabels[index(d)]) + tr(unitSuffixes[unitIndex(unit)]);
     const float v = s.value(d);
     switch (unit) {
     case Unit::Inches:
@@ -310,7 +323,8 @@ void ScreenWindow::applyCustomRatio()
 {
     if (!determineMode()) {
         const std::optional<std::string> answer =
-            m_dialogs.input("Please enter aspect ratio:", "Custom aspect ratio", "1.33");
+            m_dialogs.input(translate("ScreenWindow", "Please enter aspect ratio:"),
+                            translate("ScreenWindow", "Custom aspect ratio"), "1.33");
         if (!answer || answer->empty()) {
             if (m_state.customViaButton) {
                 m_state.customViaButton = false;
@@ -326,7 +340,7 @@ void ScreenWindow::applyCustomRatio()
             // A ratio of zero or less would divide by zero in every recomputation, one far
             // outside 1:100 to 100:1 breaks the screen's arithmetic.
             m_state.customViaButton = false;
-            m_dialogs.message(ratioRefusal(ratio), MessageIcon::Critical, ValueErrorTitle);
+            m_dialogs.message(tr(ratioRefusal(ratio)), MessageIcon::Critical, tr(ValueErrorTitle));
             return;
         }
         m_state.screen.aspect = ratio;
@@ -349,7 +363,7 @@ void ScreenWindow::finishCustomRatio()
 void ScreenWindow::checkMinAspectRatio()
 {
     if (m_state.screen.aspect < MinAspectNoteBelow && m_state.tipsEnabled)
-        m_dialogs.message(MinAspectNote, MessageIcon::None, {});
+        m_dialogs.message(tr(MinAspectNote), MessageIcon::None, {});
 }
 
 void ScreenWindow::nextPreset()
@@ -385,7 +399,7 @@ void ScreenWindow::enterDetermineMode()
 
 void ScreenWindow::determineError(std::string_view text)
 {
-    m_dialogs.message(text, MessageIcon::Critical, ValueErrorTitle);
+    m_dialogs.message(text, MessageIcon::Critical, tr(ValueErrorTitle));
     enterDetermineMode();
 }
 
@@ -408,16 +422,17 @@ bool ScreenWindow::determineAspectRatio()
         // typed and once converted (the fields may show different units).
         const Dimension side = h ? Dimension::Height : Dimension::Width;
         const std::string_view sideText = h ? hText : wText;
-        const std::string name(dimensionNames[index(side)]);
         const double sideTyped = leadingNumber(sideText);
         const double sideInches = toInches(sideText, s.unit(side));
         const double diagonalInches = toInches(dText, s.diagonalUnit);
         if (!(sideTyped > 0.0)) {
-            determineError(name + " must be greater than zero.");
+            determineError(h ? translate("ScreenWindow", "Height must be greater than zero.")
+                             : translate("ScreenWindow", "Width must be greater than zero."));
             return false;
         }
         if (!(leadingNumber(dText) > sideTyped) || !(diagonalInches > sideInches)) {
-            determineError(name + " must be smaller than diagonal.");
+            determineError(h ? translate("ScreenWindow", "Height must be smaller than diagonal.")
+                             : translate("ScreenWindow", "Width must be smaller than diagonal."));
             return false;
         }
         const double other = std::sqrt(diagonalInches * diagonalInches - sideInches * sideInches);
@@ -425,11 +440,11 @@ bool ScreenWindow::determineAspectRatio()
         (h ? width : height) = other;
     }
     if (!(width > 0.0)) {
-        determineError("Width must be greater than zero.");
+        determineError(translate("ScreenWindow", "Width must be greater than zero."));
         return false;
     }
     if (!(height > 0.0)) {
-        determineError("Height must be greater than zero.");
+        determineError(translate("ScreenWindow", "Height must be greater than zero."));
         return false;
     }
     const float storedWidth = static_cast<float>(width);
@@ -437,12 +452,12 @@ bool ScreenWindow::determineAspectRatio()
     const float ratio = storedWidth / storedHeight;
     if (!std::isfinite(storedWidth) || !std::isfinite(storedHeight) || !std::isfinite(ratio) ||
         !(ratio > 0.0f)) {
-        determineError("The dimensions entered are too large.");
+        determineError(translate("ScreenWindow", "The dimensions entered are too large."));
         return false;
     }
     // Refused like a typed custom ratio outside the same range.
     if (!isAcceptedAspectRatio(ratio)) {
-        determineError(ratioRefusal(ratio));
+        determineError(tr(ratioRefusal(ratio)));
         return false;
     }
     m_state.screen.width = storedWidth;
@@ -507,9 +522,10 @@ void ScreenWindow::handOff()
     showScreenInForce();
     if (!m_state.layoutTipShown) {
         if (!m_state.expertMode) {
-            m_dialogs.message("     Projector throw distance should be \n"
-                              "determined with the WIDEST screen used.",
-                              MessageIcon::Information, "Installer's Tip");
+            m_dialogs.message(translate("ScreenWindow", "     Projector throw distance should be \n"
+                                                        "determined with the WIDEST screen used."),
+                              MessageIcon::Information,
+                              translate("ScreenWindow", "Installer's Tip"));
         }
         m_state.layoutTipShown = true;
     }
@@ -519,12 +535,14 @@ void ScreenWindow::handOff()
 void ScreenWindow::toggleExpertMode()
 {
     if (!m_state.expertMode) {
-        m_dialogs.message("           Expert Mode \nInstaller's tips will not appear.",
-                          MessageIcon::Information, "Installer's Tip");
+        m_dialogs.message(
+            translate("ScreenWindow", "           Expert Mode \nInstaller's tips will not appear."),
+            MessageIcon::Information, translate("ScreenWindow", "Installer's Tip"));
         m_state.expertMode = true;
     } else {
-        m_dialogs.message("       Normal Mode \nInstaller's tips will appear.",
-                          MessageIcon::Information, "Installer's Tip");
+        m_dialogs.message(
+            translate("ScreenWindow", "       Normal Mode \nInstaller's tips will appear."),
+            MessageIcon::Information, translate("ScreenWindow", "Installer's Tip"));
         m_state.expertMode = false;
     }
     notify();

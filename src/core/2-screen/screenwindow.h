@@ -9,6 +9,7 @@
 #include "1-state/installationstate.h"
 #include "1-state/keys.h"
 #include "1-state/startoptions.h"
+#include "1-state/translation.h"
 #include "2-screen/screenmodel.h"
 
 #include <array>
@@ -125,7 +126,11 @@ public:
     // --- what the window shows ---
     const ScreenField &field(Dimension d) const { return m_fields[index(d)]; }
     CalcMode calcMode() const { return m_calcMode; }
-    std::string calcCaption() const { return std::string(lumidex::calcCaption(m_calcMode)); }
+    // The caption as shown: translated where a translation is in force.
+    std::string calcCaption() const
+    {
+        return translate("ScreenWindow", lumidex::calcCaption(m_calcMode));
+    }
     std::string unitsCaption() const;
     const std::string &aspectCaption() const { return m_aspectCaption; }
     bool aspectVisible() const { return m_aspectVisible; }

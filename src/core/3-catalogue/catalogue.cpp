@@ -1,5 +1,7 @@
 #include "3-catalogue/catalogue.h"
 
+#include "1-state/translation.h"
+
 #include <array>
 #include <cassert>
 
@@ -21,84 +23,118 @@ constexpr std::optional<WidthRange> W(float min, float max)
 }
 
 constexpr std::array<LensEntry, 4> lensesLX410{{
-    {"Standard Zoom Lens", Z, W(27, 196), W(26, 261), TB},
-    {"Optional Zoom Lens (LN-101)", Z, W(64, 200), W(57, 261), TB},
-    {"Optional Short Throw Lens (LN-102)", F, W(32, 240), W(26, 261), TB},
-    {"Optional Long Throw Lens (LN-103)", F, W(32, 240), W(26, 261), TB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Standard Zoom Lens"), Z, W(27, 196), W(26, 261), TB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Zoom Lens (LN-101)"), Z, W(64, 200), W(57, 261),
+     TB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Short Throw Lens (LN-102)"), F, W(32, 240),
+     W(26, 261), TB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Long Throw Lens (LN-103)"), F, W(32, 240),
+     W(26, 261), TB},
 }};
 constexpr std::array<LensEntry, 4> lensesLX420{{
-    {"Standard Zoom Lens", Z, W(32, 240), Any, TB},
-    {"Optional Zoom Lens (LN-101)", Z, W(64, 240), Any, TB},
-    {"Optional Short Throw Lens (LN-102)", F, W(32, 232), Any, TB},
-    {"Optional Long Throw Lens (LN-103)", F, W(32, 240), Any, TB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Standard Zoom Lens"), Z, W(32, 240), Any, TB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Zoom Lens (LN-101)"), Z, W(64, 240), Any, TB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Short Throw Lens (LN-102)"), F, W(32, 232), Any,
+     TB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Long Throw Lens (LN-103)"), F, W(32, 240), Any,
+     TB},
 }};
 constexpr std::array<LensEntry, 3> lensesLX430{{
-    {"Standard Zoom Lens", Z, W(32, 240), Any, TB},
-    {"Optional Zoom Lens (LN-101)", Z, W(64, 240), Any, TB},
-    {"Optional Short Throw Lens (LN-102)", F, W(32, 240), Any, TB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Standard Zoom Lens"), Z, W(32, 240), Any, TB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Zoom Lens (LN-101)"), Z, W(64, 240), Any, TB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Short Throw Lens (LN-102)"), F, W(32, 240), Any,
+     TB},
 }};
 constexpr std::array<LensEntry, 4> lensesLX460{{
-    {"Standard Zoom Lens", Z, W(32, 240), Any, TCB},
-    {"Optional Zoom Lens (LN-101)", Z, W(32, 240), Any, TCB},
-    {"Optional Short Throw Lens (LN-105)", F, W(32, 240), Any, C},
-    {"Optional Short Throw Lens (LN-102)", F, W(32, 240), Any, TCB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Standard Zoom Lens"), Z, W(32, 240), Any, TCB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Zoom Lens (LN-101)"), Z, W(32, 240), Any, TCB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Short Throw Lens (LN-105)"), F, W(32, 240), Any,
+     C},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Short Throw Lens (LN-102)"), F, W(32, 240), Any,
+     TCB},
 }};
 constexpr std::array<LensEntry, 5> lensesLX440{{
-    {"Standard Zoom Lens", Z, W(32, 240), Any, SP},
-    {"Optional Zoom Lens (LN-104)", Z, W(64, 240), Any, SP},
-    {"Optional Short Throw Lens (LN-105)", F, W(40, 160), Any, C},
-    {"Optional Short Throw Lens (LN-102)", F, W(32, 232), Any, SP},
-    {"Optional Long Throw Lens (LN-103)", F, W(32, 240), Any, SP},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Standard Zoom Lens"), Z, W(32, 240), Any, SP},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Zoom Lens (LN-104)"), Z, W(64, 240), Any, SP},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Short Throw Lens (LN-105)"), F, W(40, 160), Any,
+     C},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Short Throw Lens (LN-102)"), F, W(32, 232), Any,
+     SP},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Long Throw Lens (LN-103)"), F, W(32, 240), Any,
+     SP},
 }};
 constexpr std::array<LensEntry, 4> lensesLX450{{
-    {"Optional Zoom Lens (LN-106)", Z, W(32, 240), Any, SP},
-    {"Optional Zoom Lens (LN-104)", Z, W(64, 240), Any, SP},
-    {"Optional Short Throw Lens (LN-105)", F, W(40, 160), Any, C},
-    {"Optional Short Throw Lens (LN-102)", F, W(32, 232), Any, SP},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Zoom Lens (LN-106)"), Z, W(32, 240), Any, SP},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Zoom Lens (LN-104)"), Z, W(64, 240), Any, SP},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Short Throw Lens (LN-105)"), F, W(40, 160), Any,
+     C},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Short Throw Lens (LN-102)"), F, W(32, 232), Any,
+     SP},
 }};
 constexpr std::array<LensEntry, 4> lensesLX480{{
-    {"Standard Zoom Lens", Z, W(32, 240), Any, TCB},
-    {"Optional 2x Zoom Lens (LN-101)", Z, W(32, 240), Any, TCB},
-    {"Optional Short Throw Lens (LN-105)", F, W(32, 240), Any, C},
-    {"Optional Short Throw Lens (LN-102)", F, W(32, 240), Any, TCB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Standard Zoom Lens"), Z, W(32, 240), Any, TCB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional 2x Zoom Lens (LN-101)"), Z, W(32, 240), Any,
+     TCB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Short Throw Lens (LN-105)"), F, W(32, 240), Any,
+     C},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Short Throw Lens (LN-102)"), F, W(32, 240), Any,
+     TCB},
 }};
 constexpr RangeGroup B = RangeGroup::B;
 constexpr std::array<LensEntry, 6> lensesLX510{{
-    {"Optional 1.3x Zoom Lens (LN-110)", Z, W(40, 400), Any, SP, B},
-    {"Optional 1.6x Zoom Lens (LN-111)", Z, W(64, 400), Any, SP, RangeGroup::C},
-    {"Optional 1.5x Zoom Lens (LN-112)", Z, W(64, 400), Any, SP, RangeGroup::C},
-    {"Optional Long Throw Lens (LN-113)", F, W(64, 400), Any, SP, RangeGroup::C},
-    {"Optional Short Throw Lens (LN-114)", F, W(40, 400), Any, SP, B},
-    {"Optional Short Throw Lens (LN-115)", F, W(40, 400), Any, C, B},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional 1.3x Zoom Lens (LN-110)"), Z, W(40, 400), Any,
+     SP, B},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional 1.6x Zoom Lens (LN-111)"), Z, W(64, 400), Any,
+     SP, RangeGroup::C},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional 1.5x Zoom Lens (LN-112)"), Z, W(64, 400), Any,
+     SP, RangeGroup::C},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Long Throw Lens (LN-113)"), F, W(64, 400), Any,
+     SP, RangeGroup::C},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Short Throw Lens (LN-114)"), F, W(40, 400), Any,
+     SP, B},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Short Throw Lens (LN-115)"), F, W(40, 400), Any,
+     C, B},
 }};
 constexpr std::array<LensEntry, 3> lensesDX520{{
-    {"Optional Zoom Lens (LN-107) ", Z, Any, Any, SP, RangeGroup::A},
-    {"Optional Zoom Lens (LN-108)", Z, Any, Any, SP, RangeGroup::A},
-    {"Optional Short Throw Lens (LN-109)", F, Any, Any, SP, RangeGroup::A},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Zoom Lens (LN-107) "), Z, Any, Any, SP,
+     RangeGroup::A},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Zoom Lens (LN-108)"), Z, Any, Any, SP,
+     RangeGroup::A},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Short Throw Lens (LN-109)"), F, Any, Any, SP,
+     RangeGroup::A},
 }};
 constexpr std::array<LensEntry, 8> lensesLX530{{
-    {"Optional 1.3x Zoom Lens (LN-110)", Z, Any, Any, SP},
-    {"Optional 1.6x Zoom Lens (LN-111)", Z, Any, Any, SP},
-    {"Optional 1.5x Zoom Lens (LN-112)", Z, Any, Any, SP},
-    {"Optional 1.3x Zoom Lens (LN-119)", Z, Any, Any, SP},
-    {"Optional Long Throw Lens (LN-113)", F, Any, Any, SP},
-    {"Optional Long Throw Lens (LN-120)", F, Any, Any, SP},
-    {"Optional Short Throw Lens (LN-114)", F, Any, Any, SP},
-    {"Optional Short Throw Lens (LN-115)", F, Any, Any, C},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional 1.3x Zoom Lens (LN-110)"), Z, Any, Any, SP},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional 1.6x Zoom Lens (LN-111)"), Z, Any, Any, SP},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional 1.5x Zoom Lens (LN-112)"), Z, Any, Any, SP},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional 1.3x Zoom Lens (LN-119)"), Z, Any, Any, SP},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Long Throw Lens (LN-113)"), F, Any, Any, SP},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Long Throw Lens (LN-120)"), F, Any, Any, SP},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Short Throw Lens (LN-114)"), F, Any, Any, SP},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Short Throw Lens (LN-115)"), F, Any, Any, C},
 }};
 // LX-540 is offered as a single menu entry; its one lens is a zoom lens.
 constexpr std::array<LensEntry, 1> lensesLX540{{{"LX-540", Z, W(32, 240), W(26, 192), TB}}};
 constexpr std::array<LensEntry, 4> lensesLX550{{
-    {"Standard Zoom Lens", Z, W(80, 480), Any, TB},
-    {"Optional Short Zoom Lens (LN-116)", Z, W(80, 480), Any, TCB},
-    {"Optional Zoom Lens (LN-117)", Z, W(80, 480), Any, TCB},
-    {"Optional Short Throw Lens (LN-118)", F, W(32, 240), Any, C},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Standard Zoom Lens"), Z, W(80, 480), Any, TB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Short Zoom Lens (LN-116)"), Z, W(80, 480), Any,
+     TCB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Zoom Lens (LN-117)"), Z, W(80, 480), Any, TCB},
+    {LUMIDEX_TRANSLATE_NOOP("Catalogue", "Optional Short Throw Lens (LN-118)"), F, W(32, 240), Any,
+     C},
 }};
 
-constexpr std::array<std::string_view, 2> signalsLX430{"Standard Installation", "SVGA or Video"};
-constexpr std::array<std::string_view, 3> signalsLX470{"Standard Installation", "XGA or SXGA",
-                                                       "Mac 16\" or HDTV"};
-constexpr std::array<std::string_view, 2> signalsLX450{"Standard Installation", "SVGA"};
+// Input signals are chosen by their place in the list; their names are only shown.
+constexpr std::array<std::string_view, 2> signalsLX430{
+    LUMIDEX_TRANSLATE_NOOP("Catalogue", "Standard Installation"),
+    LUMIDEX_TRANSLATE_NOOP("Catalogue", "SVGA or Video")};
+constexpr std::array<std::string_view, 3> signalsLX470{
+    LUMIDEX_TRANSLATE_NOOP("Catalogue", "Standard Installation"),
+    LUMIDEX_TRANSLATE_NOOP("Catalogue", "XGA or SXGA"),
+    LUMIDEX_TRANSLATE_NOOP("Catalogue", "Mac 16\" or HDTV")};
+constexpr std::array<std::string_view, 2> signalsLX450{
+    LUMIDEX_TRANSLATE_NOOP("Catalogue", "Standard Installation"),
+    LUMIDEX_TRANSLATE_NOOP("Catalogue", "SVGA")};
 constexpr std::span<const std::string_view> noSignals{};
 
 // Lens offsets, as the maker gives them: some in inches, most in millimetres.
@@ -342,7 +378,7 @@ std::string lensLabelOf(const Selection &s)
     const std::string_view caption = lensEntry(s).caption;
     const auto open = caption.find("(LN-");
     if (open == std::string_view::npos)
-        return "Standard Zoom Lens";
+        return translate("Catalogue", "Standard Zoom Lens");
     const auto close = caption.find(')', open);
     return std::string(caption.substr(open + 1, close - open - 1));
 }
@@ -377,7 +413,8 @@ std::optional<Selection> selectionFromProjectorCode(int code)
 
 std::string fourThreeOnlyMessage(const ModelEntry &model)
 {
-    return std::string(model.caption) + " projectors support\nthe 1.33 aspect ratio only";
+    return fillIn(translate("Catalogue", "%1 projectors support\nthe 1.33 aspect ratio only"),
+                  model.caption);
 }
 
 } // namespace lumidex

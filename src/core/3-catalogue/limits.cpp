@@ -1,17 +1,20 @@
 #include "3-catalogue/limits.h"
 
+#include "1-state/translation.h"
+
 #include <array>
 #include <optional>
 
 namespace lumidex {
 
-const std::string_view OutOfRangeMessage = "This dimension is outside the \n"
-                                           "  capabilities of this projector\n\n"
-                                           "Screen will be reset to 100 inch diag.";
+const std::string_view OutOfRangeMessage =
+    LUMIDEX_TRANSLATE_NOOP("Limits", "This dimension is outside the \n"
+                                     "  capabilities of this projector\n\n"
+                                     "Screen will be reset to 100 inch diag.");
 
 namespace {
 
-constexpr std::string_view NoticeTitle = "Notice:";
+constexpr std::string_view NoticeTitle = LUMIDEX_TRANSLATE_NOOP("Limits", "Notice:");
 
 // The lens's range: below aspect 1.4, or from 1.4 up where the lens has a second one.
 std::optional<WidthRange> dataProjectorWidthRange(const Selection &s, float aspect)
@@ -28,13 +31,16 @@ bool outside(float w, float min, float max)
 
 LimitCheck outOfRange()
 {
-    return {
-        LimitOutcome::OutOfRange, std::string(OutOfRangeMessage), {}, MessageIcon::Critical, false};
+    return {LimitOutcome::OutOfRange,
+            translate("Limits", OutOfRangeMessage),
+            {},
+            MessageIcon::Critical,
+            false};
 }
 
 LimitCheck aspectNotice(std::string text)
 {
-    return {LimitOutcome::AspectNotice, std::move(text), std::string(NoticeTitle),
+    return {LimitOutcome::AspectNotice, std::move(text), translate("Limits", NoticeTitle),
             MessageIcon::Critical, true};
 }
 
@@ -87,14 +93,14 @@ LimitCheck checkCapabilities(const Selection &s, float w, float a, float v,
             break;
         case AspectRule::FourThreeOrWide:
             if (!((a > 1.3f && a < 1.4f) || (a > 1.77f && a < 1.79f)))
-                return aspectNotice(
-                    "This type of projector supports\n1.33 and 1.78 aspect ratios only");
+                return aspectNotice(translate(
+                    "Limits", "This type of projector supports\n1.33 and 1.78 aspect ratios only"));
             break;
         }
     } else if (s.series == Series::CR7500) {
         if (!((a > 1.3f && a < 1.4f) || (a > 1.77f && a < 1.79f)))
-            return aspectNotice(
-                "This type of projector supports\n1.33 and 1.78 aspect ratios only");
+            return aspectNotice(translate(
+                "Limits", "This type of projector supports\n1.33 and 1.78 aspect ratios only"));
     } else if (s.series == Series::CR7300 || s.series == Series::CR7400) {
         if (!(a >= 1.0f && a <= 2.5f)) {
             LimitCheck check = outOfRange();

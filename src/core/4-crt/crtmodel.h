@@ -10,6 +10,7 @@
 // shared state, calls these, shows the messages they name and writes the results back.
 
 #include "1-state/installationstate.h"
+#include "1-state/translation.h"
 #include "3-catalogue/catalogue.h"
 
 #include <array>
@@ -26,10 +27,10 @@ inline constexpr std::string_view RingInvalidTitle = "SetParameter/Ring";
 // Shown in a plain message box when a custom angle is steeper than the lens allows. The
 // CR-7200 text names 17.7 degrees although its lens is refused only beyond 30 degrees; the
 // installers' sheets quote the text as it is.
-inline constexpr std::string_view Cr7100AngleLimitMessage =
-    "Angle limit exceeded.  The Maximum Angle for the CR-7100 is (+-)17.7 degrees.";
-inline constexpr std::string_view Cr7200AngleLimitMessage =
-    "Angle limit exceeded.  The Maximum Angle for the CR-7200 is (+-)17.7 degrees.";
+inline constexpr std::string_view Cr7100AngleLimitMessage = LUMIDEX_TRANSLATE_NOOP(
+    "Positions", "Angle limit exceeded.  The Maximum Angle for the CR-7100 is (+-)17.7 degrees.");
+inline constexpr std::string_view Cr7200AngleLimitMessage = LUMIDEX_TRANSLATE_NOOP(
+    "Positions", "Angle limit exceeded.  The Maximum Angle for the CR-7200 is (+-)17.7 degrees.");
 
 // The steepest custom angle each lens accepts, degrees either side of the screen centre.
 inline constexpr double Cr7100MaxAngle = 17.7;
@@ -155,10 +156,10 @@ Crt7100Reverse crt7100Reverse(float enteredDistance, double A, bool customAngleA
 // The lens ring note for a screen up to 120 inches wide, for a wider one, and the same two at
 // the centre of the screen.
 inline constexpr std::array<std::string_view, 4> Crt7500Notes{
-    " Lens Ring Position = 100,  CRT Spacers = 100",
-    " Lens Ring Position = 200,  CRT Spacers = 200 and 0.2mm",
-    " Lens Ring Position = 100,  CRT Spacers = 100 and 0.8mm",
-    " Lens Ring Position = 200,  CRT Spacers = 200 and 0.8mm",
+    LUMIDEX_TRANSLATE_NOOP("Notes", " Lens Ring Position = 100,  CRT Spacers = 100"),
+    LUMIDEX_TRANSLATE_NOOP("Notes", " Lens Ring Position = 200,  CRT Spacers = 200 and 0.2mm"),
+    LUMIDEX_TRANSLATE_NOOP("Notes", " Lens Ring Position = 100,  CRT Spacers = 100 and 0.8mm"),
+    LUMIDEX_TRANSLATE_NOOP("Notes", " Lens Ring Position = 200,  CRT Spacers = 200 and 0.8mm"),
 };
 
 struct Crt7500Result

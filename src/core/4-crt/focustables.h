@@ -5,13 +5,16 @@
 // tables measured on the lenses, one set by throw angle and one set by screen diagonal, and
 // interpolated linearly between the measured points.
 
+#include "1-state/translation.h"
+
 #include <string_view>
 #include <vector>
 
 namespace lumidex {
 
 // What the installer is told when a size or angle lies outside the measured points.
-inline constexpr std::string_view DataOutOfRangeMessage = "The data is out of range";
+inline constexpr std::string_view DataOutOfRangeMessage =
+    LUMIDEX_TRANSLATE_NOOP("Recalculation", "The data is out of range");
 
 // Where a value falls in a table: between entries `index` and `index + 1`, at fraction `t`
 // of the way from the first to the second, so that Interpolate on the same table with the

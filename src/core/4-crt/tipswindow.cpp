@@ -1,28 +1,41 @@
 #include "4-crt/tipswindow.h"
 
 #include "1-state/numbertext.h"
+#include "1-state/translation.h"
 
 #include <cstdlib>
 
 namespace lumidex {
 namespace {
 
-constexpr std::string_view Heading =
-    "Adjustment of the Modular Lens Coupling lens focus rings is needed to obtain optimum focus.";
-constexpr std::string_view SmallScreenWarning =
+constexpr std::string_view Heading = LUMIDEX_TRANSLATE_NOOP(
+    "TipsWindow",
+    "Adjustment of the Modular Lens Coupling lens focus rings is needed to obtain optimum focus.");
+constexpr std::string_view SmallScreenWarning = LUMIDEX_TRANSLATE_NOOP(
+    "TipsWindow",
     "The screen size is too small      for the standard lenses.                                  "
-    "         Please contact your authorized Varnel dealer to obtain the LN-121 lenses.";
-constexpr std::string_view SmallScreenNote =
-    "(The following ring information is for the above lenses)";
-constexpr std::string_view AngleWarning =
+    "         Please contact your authorized Varnel dealer to obtain the LN-121 lenses.");
+constexpr std::string_view SmallScreenNote = LUMIDEX_TRANSLATE_NOOP(
+    "TipsWindow", "(The following ring information is for the above lenses)");
+constexpr std::string_view AngleWarning = LUMIDEX_TRANSLATE_NOOP(
+    "TipsWindow",
     "The ANGLE is too large.  Minor electrical modification may be necessary.  Please contact "
-    "your local Varnel regional office to obtain further information.";
-constexpr std::string_view AngleNote =
-    "(Varnel Regional Office information is located under the ABOUT menu)";
+    "your local Varnel regional office to obtain further information.");
+constexpr std::string_view AngleNote = LUMIDEX_TRANSLATE_NOOP(
+    "TipsWindow", "(Varnel Regional Office information is located under the ABOUT menu)");
 constexpr std::array<std::string_view, 3> Steps{
-    "STEP 1\r\rLoosen the four ring lockdown screws around each CRT",
-    "STEP 2\r\rDial the ring spacers to adjust the rings to the numbers shown below:",
-    "STEP 3\r\rRe-Tighten the four ring lockdown screws around each CRT"};
+    LUMIDEX_TRANSLATE_NOOP("TipsWindow",
+                           "STEP 1\r\rLoosen the four ring lockdown screws around each CRT"),
+    LUMIDEX_TRANSLATE_NOOP(
+        "TipsWindow",
+        "STEP 2\r\rDial the ring spacers to adjust the rings to the numbers shown below:"),
+    LUMIDEX_TRANSLATE_NOOP("TipsWindow",
+                           "STEP 3\r\rRe-Tighten the four ring lockdown screws around each CRT")};
+
+std::string tr(std::string_view sourceText)
+{
+    return translate("TipsWindow", sourceText);
+}
 
 std::string ringText(int ring)
 {
@@ -35,17 +48,17 @@ TipsWindow::TipsWindow(Series series, float screenWidth, const std::array<int, 4
     : m_ringSettings(ringSettings)
 {
     if (series == Series::CR7100) {
-        m_text = Heading;
+        m_text = tr(Heading);
         m_step = 0;
         if (screenWidth < 72.0f) {
-            m_warning = SmallScreenWarning;
-            m_warningNote = SmallScreenNote;
+            m_warning = tr(SmallScreenWarning);
+            m_warningNote = tr(SmallScreenNote);
             m_warningVisible = true;
             m_step = -1;
         }
     } else {
-        m_warning = AngleWarning;
-        m_warningNote = AngleNote;
+        m_warning = tr(AngleWarning);
+        m_warningNote = tr(AngleNote);
         m_warningVisible = true;
         m_step = 5;
     }
@@ -85,7 +98,7 @@ void TipsWindow::advance()
 
 void TipsWindow::showStep(int step)
 {
-    m_text = Steps[static_cast<std::size_t>(step - 1)];
+    m_text = tr(Steps[static_cast<std::size_t>(step - 1)]);
     switch (step) {
     case 1:
         m_wide = true;

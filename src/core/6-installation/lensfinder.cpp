@@ -1,5 +1,6 @@
 #include "6-installation/lensfinder.h"
 
+#include "1-state/translation.h"
 #include "3-catalogue/limits.h"
 #include "3-catalogue/throwformulas.h"
 #include "4-crt/crtmodel.h"
@@ -114,17 +115,25 @@ std::vector<LensMatch> findLenses(const ScreenState &screen, MountPosition posit
 std::string lensSearchSummary(double distance, std::size_t matches, Unit units)
 {
     if (!(distance > 0) || !std::isfinite(distance))
-        return "Type the distance the room offers, then press Enter.";
+        return translate("LensFinder", "Type the distance the room offers, then press Enter.");
     if (matches == 0) {
-        const char *unitName = units == Unit::Feet          ? " feet"
-                               : units == Unit::Millimetres ? " millimetres"
-                                                            : " inches";
-        return "No projector and lens fills this screen from " + formatLength(distance, units) +
-               unitName + ".";
+        const std::string_view text =
+            units == Unit::Feet
+                ? LUMIDEX_TRANSLATE_NOOP("LensFinder",
+                                         "No projector and lens fills this screen from %1 feet.")
+            : units == Unit::Millimetres
+                ? LUMIDEX_TRANSLATE_NOOP(
+                      "LensFinder", "No projector and lens fills this screen from %1 millimetres.")
+                : LUMIDEX_TRANSLATE_NOOP("LensFinder",
+                                         "No projector and lens fills this screen from %1 inches.");
+        return fillIn(translate("LensFinder", text), formatLength(distance, units));
     }
-    return (matches == 1 ? std::string("1 projector and lens fits")
-                         : std::to_string(matches) + " projectors and lenses fit") +
-           ": choose one with Select or a double-click.";
+    if (matches == 1)
+        return translate("LensFinder", "1 projector and lens fits: choose one with Select or a "
+                                       "double-click.");
+    return fillIn(translate("LensFinder", "%1 projectors and lenses fit: choose one with Select "
+                                          "or a double-click."),
+                  std::to_string(matches));
 }
 
 } // namespace lumidex

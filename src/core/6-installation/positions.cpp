@@ -92,10 +92,12 @@ AngleDecision decideCustomAngle(Series series, double angle)
     if (!d.position) {
         // The CR-75xx series has no custom angle at all.
         if (series == Series::CR7100)
-            d.refusal = {"This angle is too large for this projector", MessageIcon::Critical,
-                         "Input Error"};
+            d.refusal = {translate("Positions", "This angle is too large for this projector"),
+                         MessageIcon::Critical, translate("Positions", "Input Error")};
         else
-            d.refusal = {"This angle is too large for this projector.", MessageIcon::None, {}};
+            d.refusal = {translate("Positions", "This angle is too large for this projector."),
+                         MessageIcon::None,
+                         {}};
         return d;
     }
     // Within its ranges, the CR-7100 lens still cannot focus beyond its own limit: the angle is
@@ -105,7 +107,7 @@ AngleDecision decideCustomAngle(Series series, double angle)
         if (lens.refused) {
             d.position.reset();
             d.withTips = false;
-            d.refusal = {lens.message, MessageIcon::None, {}};
+            d.refusal = {translate("Positions", lens.message), MessageIcon::None, {}};
         }
     }
     return d;
@@ -126,7 +128,8 @@ AngleAnswer readAngleAnswer(const std::optional<std::string> &answer)
         return {};
     if (!isNumeric(*answer))
         return {{},
-                MessageText{"Angle must be a valid NUMBER", MessageIcon::Critical, "Input Error"}};
+                MessageText{translate("Positions", "Angle must be a valid NUMBER"),
+                            MessageIcon::Critical, translate("Positions", "Input Error")}};
     return {leadingNumber(*answer), {}};
 }
 

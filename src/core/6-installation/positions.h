@@ -6,6 +6,7 @@
 
 #include "1-state/dialogs.h"
 #include "1-state/installationstate.h"
+#include "1-state/translation.h"
 #include "3-catalogue/catalogue.h"
 
 #include <array>
@@ -15,10 +16,12 @@
 
 namespace lumidex {
 
-inline constexpr std::string_view AnglePrompt =
-    "Please enter the projector angle in degrees off center axis:\r\r\r\r\r\r"
-    "(Use negative number for angles above center of screen)";
-inline constexpr std::string_view AnglePromptTitle = "Custom Projector Placement";
+// The prompt and its title are shown translated.
+inline constexpr std::string_view AnglePrompt = LUMIDEX_TRANSLATE_NOOP(
+    "Positions", "Please enter the projector angle in degrees off center axis:\r\r\r\r\r\r"
+                 "(Use negative number for angles above center of screen)");
+inline constexpr std::string_view AnglePromptTitle =
+    LUMIDEX_TRANSLATE_NOOP("Positions", "Custom Projector Placement");
 inline constexpr std::string_view AnglePromptDefault = "14";
 
 // The Position entries the selection offers: every CRT series all four (the CR-75xx series

@@ -33,7 +33,7 @@ int drawX(int scale, double distance)
 
 MessageText refusedScreenMessage()
 {
-    return {std::string(OutOfRangeMessage), MessageIcon::Critical, {}};
+    return {translate("Limits", OutOfRangeMessage), MessageIcon::Critical, {}};
 }
 
 // The recalculation as a sequence of steps over one set of results; each step either carries
@@ -155,11 +155,13 @@ private:
             }
             const FocusThrowResult f = FocusThrowDistance(record, width, angle);
             for (int i = 0; i < f.dataOutOfRangeCount; ++i)
-                m_r.messages.push_back({std::string(DataOutOfRangeMessage), MessageIcon::None, {}});
+                m_r.messages.push_back(
+                    {translate("Recalculation", DataOutOfRangeMessage), MessageIcon::None, {}});
             results().throwAngle = f.throwAngle;
             if (f.focusAngleOutOfRange) {
                 m_r.messages.push_back(
-                    {"Focus Angle out of range.  \rScreen size will now be reset.",
+                    {translate("Recalculation",
+                               "Focus Angle out of range.  \rScreen size will now be reset."),
                      MessageIcon::None,
                      {}});
                 return correct(ScreenCorrection::FocusAngle);
@@ -356,8 +358,9 @@ private:
         view.frameTitle = frameTitleOf(s);
         view.lensLabel = lensLabelOf(s);
         if (!s.isCrt() && modelEntry(s.model).asksImageAspect)
-            view.aspectModeCaption =
-                m_in.sxgaAspectMode == 0 ? "4:3 on 4:3 screen" : "5:4 on 4:3 screen";
+            view.aspectModeCaption = m_in.sxgaAspectMode == 0
+                                         ? translate("Recalculation", "4:3 on 4:3 screen")
+                                         : translate("Recalculation", "5:4 on 4:3 screen");
         if (s.isCrt())
             view.throwAngleText = formatSingle(static_cast<float>(m_r.results.throwAngle));
         view.notices = notices();
@@ -365,8 +368,8 @@ private:
         view.checkedPosition = m_in.position;
         view.distanceEnabled = s.isCrt();
         if (!s.isCrt()) {
-            const auto signals = modelEntry(s.model).inputSignals;
-            view.inputSignals.assign(signals.begin(), signals.end());
+            for (std::string_view signal : modelEntry(s.model).inputSignals)
+                view.inputSignals.push_back(translate("Catalogue", signal));
             view.inputSignalIndex = view.inputSignals.empty() ? -1 : m_in.inputSignal - 1;
         }
         for (Dimension d : AllDimensions)
@@ -375,13 +378,13 @@ private:
         view.aspectText = formatNumber(m_screen.aspect, "0.00");
         switch (m_screen.displayUnits) {
         case Unit::Feet:
-            view.unitsCaption = "Units = ft.";
+            view.unitsCaption = translate("Recalculation", "Units = ft.");
             break;
         case Unit::Millimetres:
-            view.unitsCaption = "Units = mm.";
+            view.unitsCaption = translate("Recalculation", "Units = mm.");
             break;
         case Unit::Inches:
-            view.unitsCaption = "Units = in.";
+            view.unitsCaption = translate("Recalculation", "Units = in.");
             break;
         }
     }
@@ -393,18 +396,19 @@ private:
         const Selection &s = selection();
         if (s.isCrt()) {
             if (m_in.customAngleActive())
-                out.push_back({std::string(TiltNote), NoteColour::Red});
+                out.push_back({translate("Notes", TiltNote), NoteColour::Red});
             if (!m_crtNote.empty())
-                out.push_back({m_crtNote, NoteColour::Black});
+                out.push_back({translate("Notes", m_crtNote), NoteColour::Black});
             return out;
         }
         if (modelEntry(s.model).spacerAtCentre && m_mount == MountPosition::Center)
-            out.push_back({std::string(SpacerNote), NoteColour::Black});
+            out.push_back({translate("Notes", SpacerNote), NoteColour::Black});
         if (zoomLens()) {
             // Some projectors mark their range with a line at each end of it.
             const bool twoLines =
                 m_r.view.drawing.line_back_proj.visible && modelEntry(s.model).zoomRangeTwoLines;
-            out.push_back({std::string(twoLines ? ZoomNoteTwoLines : ZoomNote), NoteColour::Blue});
+            out.push_back(
+                {translate("Notes", twoLines ? ZoomNoteTwoLines : ZoomNote), NoteColour::Blue});
         }
         return out;
     }
@@ -422,20 +426,31 @@ private:
 
 } // namespace
 
+namespace {
+
+// A page saved under one language and opened under another still holds its automatic note.
+bool isNote(std::string_view notes, std::string_view note)
+{
+    return notes == note || notes == translate("Notes", note);
+}
+
+} // namespace
+
 bool isAutomaticNote(std::string_view notes)
 {
     // A new page's marker gives way to the first note of its installation.
-    if (notes.empty() || notes == ZoomNote || notes == ZoomNoteTwoLines || notes == TiltNote ||
-        notes == SpacerNote || notes == " New Page")
+    if (notes.empty() || isNote(notes, ZoomNote) || isNote(notes, ZoomNoteTwoLines) ||
+        isNote(notes, TiltNote) || isNote(notes, SpacerNote) || notes == " New Page")
         return true;
-    return std::find(Crt7500Notes.begin(), Crt7500Notes.end(), notes) != Crt7500Notes.end();
+    return std::any_of(Crt7500Notes.begin(), Crt7500Notes.end(),
+                       [notes](std::string_view note) { return isNote(notes, note); });
 }
 
 NoteColour noteColourOf(std::string_view notes)
 {
-    if (notes == ZoomNote || notes == ZoomNoteTwoLines)
+    if (isNote(notes, ZoomNote) || isNote(notes, ZoomNoteTwoLines))
         return NoteColour::Blue;
-    if (notes == TiltNote)
+    if (isNote(notes, TiltNote))
         return NoteColour::Red;
     return NoteColour::Black;
 }

@@ -8,6 +8,7 @@
 // with a fresh recalculation.
 
 #include "1-state/installationstate.h"
+#include "1-state/translation.h"
 #include "4-crt/focustables.h"
 #include "5-drawing/drawing.h"
 #include "5-drawing/elevation.h"
@@ -54,7 +55,7 @@ struct InstallationView
     int inputSignalIndex = -1;
     std::array<std::string, 3> sizeTexts{"60", "80", "100"}; // by Dimension
     std::string aspectText = "1.33";
-    std::string unitsCaption = "Unit = in.";
+    std::string unitsCaption = translate("Recalculation", "Unit = in.");
 
     bool operator==(const InstallationView &) const = default;
 };
@@ -62,13 +63,16 @@ struct InstallationView
 // The automatic notes a recalculation writes. Text in the Notes field that is none of them
 // (nor empty, nor a new page's " New Page") was written by the installer and is never
 // overwritten.
-inline constexpr std::string_view ZoomNote =
-    "Projector can be positioned anywhere along the line indicated.";
-inline constexpr std::string_view ZoomNoteTwoLines =
-    "Projector can be positioned anywhere along the lines indicated.";
-inline constexpr std::string_view TiltNote = " NOTE: Projector Tilt shown may not be correct.";
+// They are kept in English and translated where they are shown; a note counts as automatic in
+// English and in the translation in force.
+inline constexpr std::string_view ZoomNote = LUMIDEX_TRANSLATE_NOOP(
+    "Notes", "Projector can be positioned anywhere along the line indicated.");
+inline constexpr std::string_view ZoomNoteTwoLines = LUMIDEX_TRANSLATE_NOOP(
+    "Notes", "Projector can be positioned anywhere along the lines indicated.");
+inline constexpr std::string_view TiltNote =
+    LUMIDEX_TRANSLATE_NOOP("Notes", " NOTE: Projector Tilt shown may not be correct.");
 inline constexpr std::string_view SpacerNote =
-    "Removal of lens spacers is required for this throw angle.";
+    LUMIDEX_TRANSLATE_NOOP("Notes", "Removal of lens spacers is required for this throw angle.");
 bool isAutomaticNote(std::string_view notes);
 NoteColour noteColourOf(std::string_view notes);
 

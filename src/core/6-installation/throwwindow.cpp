@@ -222,8 +222,9 @@ void ThrowWindow::recalc()
 
 bool ThrowWindow::askCustomAngle()
 {
-    const AngleAnswer answer =
-        readAngleAnswer(m_dialogs.input(AnglePrompt, AnglePromptTitle, AnglePromptDefault));
+    const AngleAnswer answer = readAngleAnswer(
+        m_dialogs.input(translate("Positions", AnglePrompt),
+                        translate("Positions", AnglePromptTitle), AnglePromptDefault));
     if (answer.refusal)
         showMessage(*answer.refusal);
     if (!answer.angle)
@@ -341,7 +342,7 @@ void ThrowWindow::aspectDoubleClick()
     const Selection &s = inputs().selection;
     if (!s.isCrt() && modelEntry(s.model).aspects == AspectRule::FourThreeOnly) {
         m_dialogs.message(fourThreeOnlyMessage(modelEntry(s.model)), MessageIcon::Critical,
-                          "Notice:");
+                          translate("Limits", "Notice:"));
         return;
     }
     const bool stepsPresets =

@@ -1,5 +1,6 @@
 #include "7-project/projectdocument.h"
 
+#include "1-state/translation.h"
 #include "2-screen/screenmodel.h"
 #include "3-catalogue/catalogue.h"
 
@@ -93,7 +94,7 @@ bool ProjectDocument::modified() const
 std::string ProjectDocument::projectName() const
 {
     if (m_projectFileName.find_first_not_of(' ') == std::string::npos)
-        return "Untitled";
+        return translate("ProjectDocument", "Untitled");
     return std::filesystem::path(m_projectFileName).filename().string();
 }
 
@@ -232,7 +233,7 @@ bool ProjectDocument::newProject()
     if (!settleChanges())
         return false;
     const ThrowWindow::ChangeBatch batch(m_window);
-    m_caption = "Installation dimensions";
+    m_caption = translate("ProjectDocument", "Installation dimensions");
     m_projectFileName.clear();
     m_fileStamp.reset();
     m_window.startNewProject();
@@ -285,7 +286,7 @@ void ProjectDocument::restoreRecovered(Project project, const std::string &origi
     m_project = std::move(project);
     if (originalPath.empty()) {
         m_projectFileName.clear();
-        m_caption = "Installation dimensions";
+        m_caption = translate("ProjectDocument", "Installation dimensions");
     } else {
         bindTo(originalPath);
     }
@@ -310,9 +311,11 @@ void ProjectDocument::deletePage()
 {
     if (!canDeletePage())
         return;
-    const std::string question = "Delete page " + std::to_string(m_currentPage) + " of " +
-                                 std::to_string(pageCount()) + " of the project?";
-    if (!m_dialogs.confirm(question, "Delete Page", "&Delete", ConfirmDefault::Cancel))
+    const std::string question =
+        fillIn(translate("ProjectDocument", "Delete page %1 of %2 of the project?"),
+               std::to_string(m_currentPage), std::to_string(pageCount()));
+    if (!m_dialogs.confirm(question, translate("ProjectDocument", "Delete Page"),
+                           translate("ProjectDocument", "&Delete"), ConfirmDefault::Cancel))
         return;
     const ThrowWindow::ChangeBatch batch(m_window);
     const ExpertModeHold hold(m_state);
@@ -339,11 +342,14 @@ bool ProjectDocument::acceptUnsavableCharacters()
     }
     if (count == 0)
         return true;
-    const std::string text =
-        (count == 1 ? "Page " + pages + " holds" : "Pages " + pages + " hold") +
-        " characters that a project file cannot keep. They will be saved "
-        "as \"?\".";
-    return m_dialogs.confirm(text, "Save Project", "Save &Anyway", ConfirmDefault::Cancel);
+    const std::string text = fillIn(
+        count == 1 ? translate("ProjectDocument", "Page %1 holds characters that a project file "
+                                                  "cannot keep. They will be saved as \"?\".")
+                   : translate("ProjectDocument", "Pages %1 hold characters that a project file "
+                                                  "cannot keep. They will be saved as \"?\"."),
+        pages);
+    return m_dialogs.confirm(text, translate("ProjectDocument", "Save Project"),
+                             translate("ProjectDocument", "Save &Anyway"), ConfirmDefault::Cancel);
 }
 
 bool ProjectDocument::saveTo(const std::string &path)
@@ -415,9 +421,11 @@ bool ProjectDocument::saveProjectAs()
     // The dialog asked about the name as typed; the name with ".lmx" may be another file.
     std::error_code ec;
     if (path != *chosen && std::filesystem::exists(path, ec)) {
-        const std::string question = std::filesystem::path(path).filename().string() +
-                                     " already exists.\rDo you want to replace it?";
-        if (!m_dialogs.confirm(question, "Save Project", "&Replace", ConfirmDefault::Cancel))
+        const std::string question =
+            fillIn(translate("ProjectDocument", "%1 already exists.\rDo you want to replace it?"),
+                   std::filesystem::path(path).filename().string());
+        if (!m_dialogs.confirm(question, translate("ProjectDocument", "Save Project"),
+                               translate("ProjectDocument", "&Replace"), ConfirmDefault::Cancel))
             return false;
     }
     return saveTo(path);

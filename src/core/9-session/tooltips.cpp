@@ -1,28 +1,31 @@
 #include "9-session/tooltips.h"
 
+#include "1-state/translation.h"
+
 namespace lumidex {
 
 std::string_view tipText(TipControl control)
 {
     switch (control) {
     case TipControl::ThrowDistance:
-        return "Enter new throw distance";
+        return LUMIDEX_TRANSLATE_NOOP("Tooltips", "Enter new throw distance");
     case TipControl::WidthField:
-        return "Enter new horizontal screen size";
+        return LUMIDEX_TRANSLATE_NOOP("Tooltips", "Enter new horizontal screen size");
     case TipControl::DiagonalField:
-        return "Enter new diagonal screen size.";
+        return LUMIDEX_TRANSLATE_NOOP("Tooltips", "Enter new diagonal screen size.");
     case TipControl::HeightField:
-        return "Enter new vertical screen size";
+        return LUMIDEX_TRANSLATE_NOOP("Tooltips", "Enter new vertical screen size");
     case TipControl::RevisionField:
-        return "Enter new revision number.";
+        return LUMIDEX_TRANSLATE_NOOP("Tooltips", "Enter new revision number.");
     case TipControl::InstallationRatio:
-        return "Double click to cycle through aspect ratios.";
+        return LUMIDEX_TRANSLATE_NOOP("Tooltips", "Double click to cycle through aspect ratios.");
     case TipControl::MeasurementLabel:
-        return "Double click to cycle through measurement units.";
+        return LUMIDEX_TRANSLATE_NOOP("Tooltips",
+                                      "Double click to cycle through measurement units.");
     case TipControl::CalculatorRatio:
-        return "Double click to cycle through aspect ratios";
+        return LUMIDEX_TRANSLATE_NOOP("Tooltips", "Double click to cycle through aspect ratios");
     case TipControl::CalculatorUnits:
-        return "Double click to cycle through units";
+        return LUMIDEX_TRANSLATE_NOOP("Tooltips", "Double click to cycle through units");
     case TipControl::OtherTitleField:
         break;
     }
@@ -47,7 +50,7 @@ Tooltips::Action Tooltips::hover(TipControl control, bool tipsEnabled)
         return hide();
     if (m_visible)
         return Action::None; // the tip that is showing stays
-    m_text = text;
+    m_text = translate("Tooltips", text);
     m_visible = true;
     return Action::Show;
 }
