@@ -190,7 +190,7 @@ double offsetLX550(const LensOffsetTerms &t)
 double offsetLX540(const LensOffsetTerms &t)
 {
     const double D = t.diagonal;
-    return mm(t.aspect < 1.4f ? D / 1.1087 * 8.45 + 99.5 : D / 1.3573 * 8.45 + 99.5);
+    return mm(isNarrowScreen(t.aspect) ? D / 1.1087 * 8.45 + 99.5 : D / 1.3573 * 8.45 + 99.5);
 }
 
 // The divisors the throw formulas of some models are written with.

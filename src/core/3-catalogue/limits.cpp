@@ -20,8 +20,30 @@ constexpr std::string_view NoticeTitle = LUMIDEX_TRANSLATE_NOOP("Limits", "Notic
 std::optional<WidthRange> dataProjectorWidthRange(const Selection &s, float aspect)
 {
     const LensEntry &lens = lensEntry(s);
-    const bool wide = !(aspect < 1.4f);
+    const bool wide = !isNarrowScreen(aspect);
     return (wide && lens.wideWidths) ? lens.wideWidths : lens.widths;
+}
+
+constexpr const char *TwoRatiosOnly = LUMIDEX_TRANSLATE_NOOP(
+    "Limits", "This type of projector supports\n1.33 and 1.78 aspect ratios only");
+
+// The ratios a projector that takes only 4:3 accepts: those shown as 1.30 to 1.34.
+bool acceptedAsFourByThree(float a)
+{
+    return a >= 1.3f && a <= 1.34f;
+}
+
+// The ratios a projector that takes 4:3 and 16:9 accepts: the aspect button's 4:3 band, and
+// 1.77 to 1.79 around 16:9.
+bool acceptedAsFourByThreeOrWide(float a)
+{
+    return snapsToFourByThree(a) || (a > 1.77f && a < 1.79f);
+}
+
+// The ratios the CR-7300 and CR-7400 focus tables were measured for.
+bool withinFocusTableRatios(float a)
+{
+    return a >= 1.0f && a <= 2.5f;
 }
 
 bool outside(float w, float min, float max)
@@ -86,23 +108,21 @@ LimitCheck checkCapabilities(const Selection &s, float w, float a, float v,
         const ModelEntry &model = modelEntry(s.model);
         switch (model.aspects) {
         case AspectRule::FourThreeOnly:
-            if (!(a >= 1.3f && a <= 1.34f))
+            if (!acceptedAsFourByThree(a))
                 return aspectNotice(fourThreeOnlyMessage(model));
             break;
         case AspectRule::Any:
             break;
         case AspectRule::FourThreeOrWide:
-            if (!((a > 1.3f && a < 1.4f) || (a > 1.77f && a < 1.79f)))
-                return aspectNotice(translate(
-                    "Limits", "This type of projector supports\n1.33 and 1.78 aspect ratios only"));
+            if (!acceptedAsFourByThreeOrWide(a))
+                return aspectNotice(translate("Limits", TwoRatiosOnly));
             break;
         }
     } else if (s.series == Series::CR7500) {
-        if (!((a > 1.3f && a < 1.4f) || (a > 1.77f && a < 1.79f)))
-            return aspectNotice(translate(
-                "Limits", "This type of projector supports\n1.33 and 1.78 aspect ratios only"));
+        if (!acceptedAsFourByThreeOrWide(a))
+            return aspectNotice(translate("Limits", TwoRatiosOnly));
     } else if (s.series == Series::CR7300 || s.series == Series::CR7400) {
-        if (!(a >= 1.0f && a <= 2.5f)) {
+        if (!withinFocusTableRatios(a)) {
             LimitCheck check = outOfRange();
             check.aspectToFourByThree = true;
             return check;

@@ -55,9 +55,11 @@ Drawing Drawing::layout()
         if (tick != 3 && tick != 20 && (tick < 8 || tick > 13))
             d.Line4[static_cast<std::size_t>(tick)].visible = false;
     }
-    d.Line4[Drawing::ScreenMarker] = {8280, 4800, 8280, 5130};
-    d.nearMarker() = {5760, 4800, 5760, 5130};
-    d.farMarker() = {3720, 4800, 3720, 5130, C::Black, S::Solid, false};
+    constexpr int Top = Drawing::MarkerTop;
+    constexpr int Bottom = Drawing::MarkerBottom;
+    d.Line4[Drawing::ScreenMarker] = {Drawing::ScreenPlaneX, Top, Drawing::ScreenPlaneX, Bottom};
+    d.nearMarker() = {5760, Top, 5760, Bottom};
+    d.farMarker() = {3720, Top, 3720, Bottom, C::Black, S::Solid, false};
     d.Line4[23].visible = false;
     // Vertical ruler ticks.
     const std::array<int, 6> ys{4080, 3480, 2880, 2280, 1680, 1080};

@@ -83,6 +83,12 @@ struct Drawing
     static constexpr int TopLimitY = 600; // nothing is drawn above this
     static constexpr int Width = 9680;
     static constexpr int Height = 5500;
+    static constexpr int RulerX = 9000; // the vertical ruler
+    // The markers under the screen and the projector's positions.
+    static constexpr int MarkerTop = 4800;
+    static constexpr int MarkerBottom = 5130;
+    // The narrowest a distance box is drawn, however short its value.
+    static constexpr int MinValueBoxWidth = 400;
 
     DrawLine screen_pic, line_Vsize, line_Hcent, line_TD, lineNear, lineFar, line_flr_proj,
         line_flr_ceiling, lineCeiling, lineHoriz_flr_proj, lineHoriz_flr_ceiling, lineFlr_HTD,

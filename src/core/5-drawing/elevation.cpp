@@ -133,11 +133,19 @@ private:
 
         // The height lines stand just left of the picture and end at its edges: to the
         // projector's top (the ceiling side) and to its underside.
+        constexpr int UndersideLineGap = 190;
+        constexpr int TopLineGap = 590;
         const int left = x - drawnWidth();
-        d.line_flr_proj = {left - 190,       drawnBottom(),    left - 190, Drawing::FloorY,
-                           DrawColour::Grey, LineStyle::Solid, true};
-        d.line_flr_ceiling = {left - 590,       drawnTop(),       left - 590, Drawing::FloorY,
-                              DrawColour::Grey, LineStyle::Solid, true};
+        d.line_flr_proj = {left - UndersideLineGap,
+                           drawnBottom(),
+                           left - UndersideLineGap,
+                           Drawing::FloorY,
+                           DrawColour::Grey,
+                           LineStyle::Solid,
+                           true};
+        d.line_flr_ceiling = {
+            left - TopLineGap, drawnTop(), left - TopLineGap, Drawing::FloorY, DrawColour::Grey,
+            LineStyle::Solid,  true};
         placeHeightLabel(d.lblflr_proj, d.line_flr_proj, realBottom());
         placeHeightLabel(d.lblflr_ceiling, d.line_flr_ceiling, realTop());
         d.lineHoriz_flr_proj = {d.line_flr_proj.x1 - 35,
@@ -164,7 +172,8 @@ private:
                          LineStyle::Dot,
                          true};
         d.line_back_proj.visible = false;
-        d.lineCeiling = {0, drawnTop(), 9000, drawnTop(), DrawColour::Grey, LineStyle::Dash, true};
+        d.lineCeiling = {
+            0, drawnTop(), Drawing::RulerX, drawnTop(), DrawColour::Grey, LineStyle::Dash, true};
 
         // Which heights the mounting position calls for. The screen's centre height is always
         // given: a screen raised off the floor is hung by it.
@@ -240,13 +249,14 @@ private:
         // The height dimension stands beside the projector, on the side with room, clear of
         // the far position's picture, and runs from the floor to the projector's top.
         const int nearX = m_in.nearX;
+        constexpr int Beside = 700; // from the picture's edge to its height line
         const int nearLeft = nearX - drawnWidth();
-        const bool leftSide = nearX + 700 > d.screen_pic.x1 - 250;
-        int side = nearX + 700;
+        const bool leftSide = nearX + Beside > d.screen_pic.x1 - 250;
+        int side = nearX + Beside;
         if (leftSide) {
-            side = nearLeft - 700;
+            side = nearLeft - Beside;
             if (zoom && side > d.farPicture.left - 60 && side < m_in.farX + 60)
-                side = d.farPicture.left - 700;
+                side = d.farPicture.left - Beside;
         }
         d.line_flr_proj = {
             side, drawnTop(), side, Drawing::FloorY, DrawColour::Grey, LineStyle::Solid, true};
@@ -266,7 +276,9 @@ private:
         d.lineCeiling = {0,          drawnTop(),       Drawing::ScreenPlaneX,
                          drawnTop(), DrawColour::Grey, LineStyle::Dash,
                          hung};
-        const int ceilingX = leftSide ? side + 350 : side - 350;
+        // Its own height line, a step further from the projector.
+        constexpr int CeilingLineStep = 350;
+        const int ceilingX = leftSide ? side + CeilingLineStep : side - CeilingLineStep;
         d.line_flr_ceiling = {ceilingX,         drawnTop(),       ceilingX, Drawing::FloorY,
                               DrawColour::Grey, LineStyle::Solid, hung};
         d.lblflr_ceiling.visible = hung;
@@ -287,7 +299,8 @@ private:
         const int farStart = m_in.farStartX;
         d.lineFar.visible = zoom;
         d.lineFar.x1 = farStart;
-        d.farMarker() = {farStart, 4800, farStart, 5130, DrawColour::Black, LineStyle::Solid, zoom};
+        d.farMarker() = {farStart,          Drawing::MarkerTop, farStart, Drawing::MarkerBottom,
+                         DrawColour::Black, LineStyle::Solid,   zoom};
         d.minLabel().visible = d.maxLabel().visible = zoom;
         d.txtHTDFar.caption = zoom ? m_in.farText : std::string{};
         d.txtHTDFar.visible = zoom;
@@ -332,7 +345,7 @@ private:
 
         const int nearStart = d.lineNear.x1;
         const int screen = Drawing::ScreenPlaneX;
-        d.hdimbox.width = std::max(400, paintedTextWidth(d.hdimbox.caption));
+        d.hdimbox.width = std::max(Drawing::MinValueBoxWidth, paintedTextWidth(d.hdimbox.caption));
         const int w = d.hdimbox.width;
         under(d.hdimbox,
               {{screen - (screen - nearStart) / 2 - w / 2, LowTop},
@@ -342,7 +355,8 @@ private:
               LowHeight, &d.lineNear);
         if (d.txtHTDFar.visible) {
             const int farStart = d.lineFar.x1;
-            d.txtHTDFar.width = std::max(400, paintedTextWidth(d.txtHTDFar.caption));
+            d.txtHTDFar.width =
+                std::max(Drawing::MinValueBoxWidth, paintedTextWidth(d.txtHTDFar.caption));
             const int fw = d.txtHTDFar.width;
             const int between = farStart + (nearStart - farStart) / 2 - fw / 2;
             under(d.txtHTDFar,
