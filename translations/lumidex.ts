@@ -390,6 +390,106 @@ the 1.33 aspect ratio only</source>
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <location filename="../src/core/9-session/help.cpp" line="+46"/>
+        <source>Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&lt;p&gt;Varnel technical support helps installers and dealers with projector placement, lens choice and screen sizing.&lt;/p&gt;
+&lt;h3&gt;Before you call&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;Note the projector model and lens shown in the installation window.&lt;/li&gt;
+&lt;li&gt;Note the screen size and aspect ratio, and the units you are working in.&lt;/li&gt;
+&lt;li&gt;Save the project, so that you can send it with your question.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;How to reach us&lt;/h3&gt;
+&lt;p&gt;Call the technical support line of your Varnel dealer network on working days, or write to your regional Varnel support office. Attach the saved project file (.lmx) and the printed installation sheet to written questions.&lt;/p&gt;
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>&lt;p&gt;Screen, Brightness and Seating in the screen calculator answers the two questions asked once the screen is sized: will the picture be bright enough in this room, and where do the seats go. The window follows the screen and the units of both windows; everything is worked out again as you type.&lt;/p&gt;
+&lt;h3&gt;What you type&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Light output&lt;/b&gt;: the projector&apos;s ANSI lumens, from its data sheet. Lumidex holds no light output figures of its own.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Screen gain&lt;/b&gt;: from the screen&apos;s data sheet; 1.0 is a matte white screen.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Ambient light&lt;/b&gt;: the room light falling on the screen, in lux, measured at the screen with the projector off; 0 is a dark room.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Vertical resolution&lt;/b&gt;: the picture&apos;s lines (1080 for full HD).&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Nearest seat&lt;/b&gt; and &lt;b&gt;Farthest seat&lt;/b&gt; (optional): distances from the screen, in the units shown.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Brightness&lt;/h3&gt;
+&lt;p&gt;Luminance in foot-lamberts is the light output times the gain divided by the image area in square feet; candela per square metre (nits) are foot-lamberts times 3.426. The reference for a dark room is digital cinema&apos;s white, SMPTE ST 431-1 (ISO 26431-1): 48 cd/m&amp;sup2; (14 fL). Within 3 fL of it (37.8 to 58.2 cd/m&amp;sup2;) the picture is about right; below, too dim; above, brighter than cinema.&lt;/p&gt;
+&lt;h3&gt;Room light&lt;/h3&gt;
+&lt;p&gt;The projector puts its lumens divided by the image area in square metres on the screen, in lux. The image contrast is that light plus the room light, divided by the room light. The ANSI/AVIXA projected-image contrast standard has four categories: 7:1 for passive viewing (signage, pictures only glanced at), 15:1 for basic decision making (reading text, presentations), 50:1 for analytical decision making (detailed images) and 80:1 for full-motion video (film and video, a home cinema&apos;s goal). The window shows the highest category the contrast meets; which one the room needs depends on what it is for, so a 60:1 home cinema meets analytical decision making and still falls short of full-motion video. A contrast below 7:1 meets none and is shown in red. In a dark room there is no room light to overcome: the contrast has no limit from it, full-motion video. A room light that is not a number is shown in red and used as nothing, never as a dark room.&lt;/p&gt;
+&lt;h3&gt;Light output needed&lt;/h3&gt;
+&lt;p&gt;The ANSI lumens that give 14 fL on this screen with this gain, and that reach 7:1, 15:1, 50:1 and 80:1 in this room light, rounded up.&lt;/p&gt;
+&lt;h3&gt;Seating&lt;/h3&gt;
+&lt;p&gt;The distances at which the picture&apos;s width fills a horizontal view of 30&amp;deg; (the SMPTE EG 18 minimum), 36&amp;deg; (THX, from the farthest seat) and 40&amp;deg; (the usual home theatre recommendation): the width divided by twice the tangent of half the angle. Nearer seats see a wider view. Beyond the distance at which one line of the picture spans one arc-minute (about 3438 line heights) the eye no longer tells the lines apart. A seat whose view is narrower than 26&amp;deg; or wider than 50&amp;deg; is shown in red.&lt;/p&gt;
+&lt;p&gt;The picture shows the screen from above with the arcs from which it fills 30&amp;deg;, 36&amp;deg; and 40&amp;deg; (every point of an arc sees the screen&apos;s edges the same angle apart), and each seat with its lines of sight.&lt;/p&gt;
+&lt;h3&gt;Copy and print&lt;/h3&gt;
+&lt;p&gt;Ctrl+C copies the whole window as text; Print (Ctrl+P) prints it on one landscape page, with the picture. F1 opens this page.&lt;/p&gt;
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>&lt;p&gt;Choose this projector from the installation window&apos;s Projector menu. Lumidex then computes the throw distance for the screen entered in the screen calculator and draws the installation.&lt;/p&gt;
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>&lt;p&gt;CRT projector series with a fixed lens. Lumidex computes the throw distance for the mounting position chosen in the Position menu. A throw distance can also be typed into the distance box: Lumidex then finds the screen width that it fills.&lt;/p&gt;
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Lenses:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 (zoom lens: nearest and farthest distance)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (fixed lens: one distance)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Input signals:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Lumidex Help Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Obtaining Technical Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Brightness and Seating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&lt;p&gt;Lumidex sizes projection screens and places Varnel projectors in front of them. Enter the screen in the screen calculator, then choose &amp;quot;Layout&amp;quot; to see where the projector stands.&lt;/p&gt;
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <location filename="../src/ui/helpwindow.cpp" line="+15"/>
