@@ -92,13 +92,13 @@
         <location line="+6"/>
         <location line="+8"/>
         <location line="+18"/>
-        <location line="+40"/>
-        <location line="+190"/>
+        <location line="+44"/>
+        <location line="+262"/>
         <source>Standard Zoom Lens</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-278"/>
+        <location line="-354"/>
         <location line="+9"/>
         <location line="+8"/>
         <location line="+6"/>
@@ -148,58 +148,58 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+19"/>
+        <location line="+9"/>
+        <location line="+22"/>
         <source>Optional 1.3x Zoom Lens (LN-110)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-17"/>
-        <location line="+18"/>
+        <location line="-20"/>
+        <location line="+21"/>
         <source>Optional 1.6x Zoom Lens (LN-111)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-16"/>
-        <location line="+17"/>
+        <location line="-19"/>
+        <location line="+20"/>
         <source>Optional 1.5x Zoom Lens (LN-112)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-15"/>
-        <location line="+17"/>
+        <location line="-18"/>
+        <location line="+20"/>
         <source>Optional Long Throw Lens (LN-113)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-15"/>
-        <location line="+17"/>
+        <location line="-18"/>
+        <location line="+20"/>
         <source>Optional Short Throw Lens (LN-114)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-15"/>
-        <location line="+16"/>
+        <location line="-18"/>
+        <location line="+19"/>
         <source>Optional Short Throw Lens (LN-115)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-15"/>
         <source>Optional Zoom Lens (LN-107) </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Optional Zoom Lens (LN-108)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Optional Short Throw Lens (LN-109)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Optional 1.3x Zoom Lens (LN-119)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -251,7 +251,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+279"/>
         <source>%1 projectors support
 the 1.33 aspect ratio only</source>
         <translation type="unfinished"></translation>
@@ -282,6 +282,19 @@ the 1.33 aspect ratio only</source>
     <message>
         <location line="+0"/>
         <source>&amp;Overwrite</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Drawing</name>
+    <message>
+        <location filename="../src/core/5-drawing/drawing.h" line="+108"/>
+        <source>Min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Max.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -345,6 +358,134 @@ the 1.33 aspect ratio only</source>
     <message>
         <location line="+2"/>
         <source>Throw angle %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileReading</name>
+    <message>
+        <location filename="../src/core/7-project/filereading.cpp" line="+42"/>
+        <source>It is a named pipe, not an ordinary file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>It is a socket, not an ordinary file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>It is a device, not an ordinary file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It is a special file, not an ordinary file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>It is not an ordinary file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <location filename="../src/core/9-session/help.cpp" line="+46"/>
+        <source>Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&lt;p&gt;Varnel technical support helps installers and dealers with projector placement, lens choice and screen sizing.&lt;/p&gt;
+&lt;h3&gt;Before you call&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;Note the projector model and lens shown in the installation window.&lt;/li&gt;
+&lt;li&gt;Note the screen size and aspect ratio, and the units you are working in.&lt;/li&gt;
+&lt;li&gt;Save the project, so that you can send it with your question.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;How to reach us&lt;/h3&gt;
+&lt;p&gt;Call the technical support line of your Varnel dealer network on working days, or write to your regional Varnel support office. Attach the saved project file (.lmx) and the printed installation sheet to written questions.&lt;/p&gt;
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>&lt;p&gt;Screen, Brightness and Seating in the screen calculator answers the two questions asked once the screen is sized: will the picture be bright enough in this room, and where do the seats go. The window follows the screen and the units of both windows; everything is worked out again as you type.&lt;/p&gt;
+&lt;h3&gt;What you type&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Light output&lt;/b&gt;: the projector&apos;s ANSI lumens, from its data sheet. Lumidex holds no light output figures of its own.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Screen gain&lt;/b&gt;: from the screen&apos;s data sheet; 1.0 is a matte white screen.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Ambient light&lt;/b&gt;: the room light falling on the screen, in lux, measured at the screen with the projector off; 0 is a dark room.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Vertical resolution&lt;/b&gt;: the picture&apos;s lines (1080 for full HD).&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Nearest seat&lt;/b&gt; and &lt;b&gt;Farthest seat&lt;/b&gt; (optional): distances from the screen, in the units shown.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Brightness&lt;/h3&gt;
+&lt;p&gt;Luminance in foot-lamberts is the light output times the gain divided by the image area in square feet; candela per square metre (nits) are foot-lamberts times 3.426. The reference for a dark room is digital cinema&apos;s white, SMPTE ST 431-1 (ISO 26431-1): 48 cd/m&amp;sup2; (14 fL). Within 3 fL of it (37.8 to 58.2 cd/m&amp;sup2;) the picture is about right; below, too dim; above, brighter than cinema.&lt;/p&gt;
+&lt;h3&gt;Room light&lt;/h3&gt;
+&lt;p&gt;The projector puts its lumens divided by the image area in square metres on the screen, in lux. The image contrast is that light plus the room light, divided by the room light. The ANSI/AVIXA projected-image contrast standard has four categories: 7:1 for passive viewing (signage, pictures only glanced at), 15:1 for basic decision making (reading text, presentations), 50:1 for analytical decision making (detailed images) and 80:1 for full-motion video (film and video, a home cinema&apos;s goal). The window shows the highest category the contrast meets; which one the room needs depends on what it is for, so a 60:1 home cinema meets analytical decision making and still falls short of full-motion video. A contrast below 7:1 meets none and is shown in red. In a dark room there is no room light to overcome: the contrast has no limit from it, full-motion video. A room light that is not a number is shown in red and used as nothing, never as a dark room.&lt;/p&gt;
+&lt;h3&gt;Light output needed&lt;/h3&gt;
+&lt;p&gt;The ANSI lumens that give 14 fL on this screen with this gain, and that reach 7:1, 15:1, 50:1 and 80:1 in this room light, rounded up.&lt;/p&gt;
+&lt;h3&gt;Seating&lt;/h3&gt;
+&lt;p&gt;The distances at which the picture&apos;s width fills a horizontal view of 30&amp;deg; (the SMPTE EG 18 minimum), 36&amp;deg; (THX, from the farthest seat) and 40&amp;deg; (the usual home theatre recommendation): the width divided by twice the tangent of half the angle. Nearer seats see a wider view. Beyond the distance at which one line of the picture spans one arc-minute (about 3438 line heights) the eye no longer tells the lines apart. A seat whose view is narrower than 26&amp;deg; or wider than 50&amp;deg; is shown in red.&lt;/p&gt;
+&lt;p&gt;The picture shows the screen from above with the arcs from which it fills 30&amp;deg;, 36&amp;deg; and 40&amp;deg; (every point of an arc sees the screen&apos;s edges the same angle apart), and each seat with its lines of sight.&lt;/p&gt;
+&lt;h3&gt;Copy and print&lt;/h3&gt;
+&lt;p&gt;Ctrl+C copies the whole window as text; Print (Ctrl+P) prints it on one landscape page, with the picture. F1 opens this page.&lt;/p&gt;
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>&lt;p&gt;Choose this projector from the installation window&apos;s Projector menu. Lumidex then computes the throw distance for the screen entered in the screen calculator and draws the installation.&lt;/p&gt;
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>&lt;p&gt;CRT projector series with a fixed lens. Lumidex computes the throw distance for the mounting position chosen in the Position menu. A throw distance can also be typed into the distance box: Lumidex then finds the screen width that it fills.&lt;/p&gt;
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Lenses:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 (zoom lens: nearest and farthest distance)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (fixed lens: one distance)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Input signals:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Lumidex Help Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Obtaining Technical Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Brightness and Seating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&lt;p&gt;Lumidex sizes projection screens and places Varnel projectors in front of them. Enter the screen in the screen calculator, then choose &amp;quot;Layout&amp;quot; to see where the projector stands.&lt;/p&gt;
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -602,7 +743,7 @@ the 1.33 aspect ratio only</source>
 <context>
     <name>LensFinder</name>
     <message>
-        <location filename="../src/core/6-installation/lensfinder.cpp" line="+119"/>
+        <location filename="../src/core/6-installation/lensfinder.cpp" line="+118"/>
         <source>Type the distance the room offers, then press Enter.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -720,7 +861,7 @@ Screen will be reset to 100 inch diag.</source>
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../src/core/6-installation/throwwindow.cpp" line="+336"/>
+        <location filename="../src/core/6-installation/throwwindow.cpp" line="+345"/>
         <source>Notice:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -735,7 +876,7 @@ Screen will be reset to 100 inch diag.</source>
 <context>
     <name>Notes</name>
     <message>
-        <location filename="../src/core/4-crt/crtmodel.h" line="+158"/>
+        <location filename="../src/core/4-crt/crtmodel.h" line="+159"/>
         <source> Lens Ring Position = 100,  CRT Spacers = 100</source>
         <translation type="unfinished"></translation>
     </message>
@@ -822,7 +963,7 @@ Screen will be reset to 100 inch diag.</source>
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/ui/program.cpp" line="+196"/>
+        <location filename="../src/ui/program.cpp" line="+234"/>
         <source>an untitled project</source>
         <translation type="unfinished"></translation>
     </message>
@@ -841,7 +982,7 @@ Restore them?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>Delete the copy of %1 kept on %2 for good?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -903,6 +1044,171 @@ Restore them?</source>
     <message>
         <location line="+3"/>
         <source>&amp;Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <location filename="../src/core/7-project/projectfile.cpp" line="+39"/>
+        <source>author</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>width text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>height text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>approved by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>approval 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>revision</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>spare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+98"/>
+        <location line="+25"/>
+        <source>the file ends before the text&apos;s length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>the text&apos;s length is negative (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+23"/>
+        <source>the text&apos;s length is %1 but the file ends after %2 more bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>page %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the file ends inside the page&apos;s numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>projector code %1 names no projector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>mounting position %1 is outside 0 to 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>measurement units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>height unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>width unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>diagonal unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 %2 is not 0, 1 or 2 (inches, feet, millimetres)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>throw distance point %1 is neither 0 nor 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Error code: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+163"/>
+        <source>the file ends before its page count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the page count is %1; a project has 1 to %2 pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>trailer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>the project has %1 pages; a project has 1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 is longer than %2 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the trailer is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Unable to save project to filename: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Unable to open project to filename: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1068,6 +1374,297 @@ No exports only the page shown.</source>
     </message>
 </context>
 <context>
+    <name>RoomSheet</name>
+    <message>
+        <location filename="../src/core/8-print/roomsheet.cpp" line="+40"/>
+        <source>Entered</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RoomWindow</name>
+    <message>
+        <location filename="../src/core/6-installation/roomwindow.cpp" line="+22"/>
+        <source>ft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>%1 ANSI lumens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>too dim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>brighter than cinema</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>about right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>30° view (SMPTE EG 18 minimum)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>36° view (THX, farthest seat)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>40° view (home theatre)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Light &amp;output (ANSI lumens):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Screen &amp;gain:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Ambient light on the screen (lux):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Vertical resolution (lines):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Nearest seat (%1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Farthest seat (%1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>light output must be a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>light output must be more than 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>type the light output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gain must be a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>gain must be more than 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>room light must be a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>room light cannot be below 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dark room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 x %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>, diagonal %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Image area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 sq ft, %2 m²</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Luminance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Against cinema (48 cd/m², 14 fL)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 fL, %2 cd/m²</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Room light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Light from the projector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 lux</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Image contrast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Highest ANSI/AVIXA category met</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 (dark room)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>none, below %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Light output needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>For 14 fL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>For %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Seating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>lines must be a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>lines must be 1 or more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lines blend beyond</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Nearest seat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Farthest seat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>must be a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>, outside 26° to 50°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nearest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Farthest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Screen %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/core/6-installation/roomwindow.h" line="+55"/>
+        <source>Brightness and Seating</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ScreenCalculatorWindow</name>
     <message>
         <location filename="../src/ui/screencalculatorwindow.cpp" line="+61"/>
@@ -1222,6 +1819,11 @@ No exports only the page shown.</source>
         <source>2.35 - Anamorphic Mode 2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../src/core/2-screen/screenmodel.h" line="+111"/>
+        <source>Custom...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ScreenWindow</name>
@@ -1256,7 +1858,7 @@ No exports only the page shown.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+17"/>
         <source>Input Value Error</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1276,7 +1878,7 @@ No exports only the page shown.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+78"/>
         <source>Units:  Feet</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1301,7 +1903,7 @@ No exports only the page shown.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+102"/>
         <location line="+18"/>
         <source>Height must be greater than zero.</source>
         <translation type="unfinished"></translation>
@@ -1328,7 +1930,7 @@ No exports only the page shown.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+70"/>
         <source>     Projector throw distance should be 
 determined with the WIDEST screen used.</source>
         <translation type="unfinished"></translation>
@@ -1353,23 +1955,154 @@ Installer&apos;s tips will appear.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/2-screen/screenwindow.h" line="+54"/>
+        <location line="-468"/>
         <source>&amp;Layout</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-8"/>
         <source>&amp;ReCalculate</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>&amp;Calculate</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Sheet</name>
+    <message>
+        <location filename="../src/core/8-print/sheet.cpp" line="+395"/>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>By</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Approved by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Approval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Revision</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>%1, continued:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetLayout</name>
+    <message>
+        <location filename="../src/core/5-drawing/sheetlayout.cpp" line="+17"/>
+        <source>File Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Screen Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Lens:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Input:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Throw Angle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>By:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Height:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Width:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Diagonal:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Aspect:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Approved by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Measure:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Revision:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>fraThrow(5)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1430,6 +2163,14 @@ Installer&apos;s tips will appear.</source>
     <message>
         <location line="+3"/>
         <source>&amp;How to reach us...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TextFit</name>
+    <message>
+        <location filename="../src/core/8-print/textfit.h" line="+31"/>
+        <source>(continued on the notes sheet)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1534,6 +2275,29 @@ Installer&apos;s tips will appear.</source>
     <message>
         <location line="+2"/>
         <source>Double click to cycle through units</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ViewingRoom</name>
+    <message>
+        <location filename="../src/core/2-screen/viewingroom.h" line="+47"/>
+        <source>passive viewing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>basic decision making</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>analytical decision making</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>full-motion video</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

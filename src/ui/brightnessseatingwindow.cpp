@@ -61,7 +61,7 @@ BrightnessSeatingWindow::BrightnessSeatingWindow(const lumidex::InstallationStat
     : QWidget(parent, Qt::Window), m_room(state), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("BrightnessSeating"));
-    setWindowTitle(qt(lumidex::RoomWindow::Caption));
+    setWindowTitle(qt(lumidex::translate("RoomWindow", lumidex::RoomWindow::Caption)));
 
     // Order matters: the connections need every widget and action in place.
     createActions();

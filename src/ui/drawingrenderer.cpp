@@ -107,7 +107,9 @@ void DrawingRenderer::render(QPainter &painter, const Drawing &drawing, const QR
     const QFont font = labelFont(painter);
     painter.setFont(font);
     drawing.forEachLabel([&](std::string_view name, const lumidex::DrawLabel &l) {
-        paintLabel(painter, l, font, name.starts_with("lblNotice"));
+        lumidex::DrawLabel shown = l;
+        shown.caption = lumidex::shownCaption(name, l);
+        paintLabel(painter, shown, font, name.starts_with("lblNotice"));
     });
     painter.restore();
 }

@@ -222,7 +222,7 @@ void InstallationWindow::createCentralWidget()
 
     auto staticLabel = [this](std::string_view name) {
         const lumidex::SheetItem *item = lumidex::sheetItem(name);
-        auto *label = new QLabel(qt(item->caption), m_sheet);
+        auto *label = new QLabel(qt(lumidex::sheetCaption(*item)), m_sheet);
         m_sheet->place(label, name);
         return label;
     };
@@ -355,7 +355,7 @@ void InstallationWindow::createCentralWidget()
 void InstallationWindow::nameControls()
 {
     const auto captionOf = [](std::string_view label) {
-        QString caption = qt(lumidex::sheetItem(label)->caption);
+        QString caption = qt(lumidex::sheetCaption(*lumidex::sheetItem(label)));
         caption.remove(QLatin1Char('&'));
         if (caption.endsWith(QLatin1Char(':')))
             caption.chop(1);

@@ -87,7 +87,7 @@ void ScreenCalculatorWindow::createActions()
         const QString caption =
             i < presets.size()
                 ? QString::fromStdString(lumidex::translate("ScreenModel", presets[i].menuCaption))
-                : qt(lumidex::CustomMenuCaption);
+                : qt(lumidex::translate("ScreenModel", lumidex::CustomMenuCaption));
         m_screen.presets[i] = new QAction(caption, this);
         m_screen.presets[i]->setCheckable(true);
     }

@@ -14,8 +14,7 @@ SheetView::SheetView(QWidget *parent) : QWidget(parent)
     for (const lumidex::SheetItem &item : lumidex::sheetLayout()) {
         if (item.kind == SheetKind::Panel) {
             const int n = item.name[9] - '0';
-            m_captions[std::size_t(n)] =
-                QString::fromLatin1(item.caption.data(), qsizetype(item.caption.size()));
+            m_captions[std::size_t(n)] = QString::fromStdString(lumidex::sheetCaption(item));
         }
     }
 }

@@ -1,11 +1,15 @@
 // Every text the user reads goes through the translation look-up, while the windows decide by
 // the English texts: under a pseudo-translation that brackets every text, a day's actions show
-// bracketed captions, messages and notes and end exactly as they do in English.
+// bracketed captions, messages and notes, on screen and on the printed sheet, and end exactly
+// as they do in English.
 
 #include "1-state/translation.h"
+#include "6-installation/roomwindow.h"
+#include "8-print/sheet.h"
 #include "9-session/session.h"
 #include "scripteddialogs.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace lumidex;
@@ -39,6 +43,18 @@ Reading dayOfActions()
         run.texts.push_back(window.unitsCaption());
         run.texts.push_back(session.document().projectName());
         run.texts.push_back(window.lensLabel());
+        // The printed sheet's fixed captions; the drawing's Min. and Max. only with a zoom lens.
+        const std::vector<SheetElement> sheet = composeSheet(session.document());
+        for (std::string_view name : {"fraThrow(0)", "fraThrow(2)", "Label2(2)", "Label1(14)"}) {
+            const auto e = std::find_if(sheet.begin(), sheet.end(), [&](const SheetElement &e) {
+                return e.kind == SheetElementKind::Text && e.name == name;
+            });
+            run.texts.push_back(e == sheet.end() ? std::string() : e->text);
+        }
+        const RoomWindow room(window.state());
+        for (const RoomSection &section : room.sections())
+            run.texts.push_back(section.title);
+        run.texts.push_back(room.fieldLabel(RoomField::Gain));
         run.values.push_back(window.distanceText() + " " + window.farDistanceText() + " " +
                              window.throwAngleText());
         run.values.push_back(std::to_string(int(window.notesColour())) + " " +

@@ -6,6 +6,7 @@
 
 #include "1-state/screenstate.h"
 #include "1-state/selection.h"
+#include "1-state/translation.h"
 
 #include <array>
 #include <optional>
@@ -106,7 +107,8 @@ struct AspectPreset
 
 inline constexpr int CustomPreset = 6;
 std::span<const AspectPreset> aspectPresets(); // the six fixed ratios; Custom is index 6
-inline constexpr std::string_view CustomMenuCaption = "Custom...";
+inline constexpr std::string_view CustomMenuCaption =
+    LUMIDEX_TRANSLATE_NOOP("ScreenModel", "Custom...");
 // The caption of a typed ratio in both forms: two decimals followed by ":1".
 std::string customAspectCaption(float ratio);
 

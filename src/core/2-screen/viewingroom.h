@@ -5,6 +5,7 @@
 // the installer types from the projector's data sheet (the catalogue has no light output); the
 // references are public standards, so that the answer holds up in front of a customer.
 
+#include "1-state/translation.h"
 #include "2-screen/screenmodel.h"
 
 #include <array>
@@ -42,10 +43,14 @@ struct ContrastStandard
 };
 
 inline constexpr std::array<ContrastStandard, 4> ContrastCategories{{
-    {ContrastCategory::PassiveViewing, 7.0, "passive viewing"},
-    {ContrastCategory::BasicDecisionMaking, 15.0, "basic decision making"},
-    {ContrastCategory::AnalyticalDecisionMaking, 50.0, "analytical decision making"},
-    {ContrastCategory::FullMotionVideo, 80.0, "full-motion video"},
+    {ContrastCategory::PassiveViewing, 7.0,
+     LUMIDEX_TRANSLATE_NOOP("ViewingRoom", "passive viewing")},
+    {ContrastCategory::BasicDecisionMaking, 15.0,
+     LUMIDEX_TRANSLATE_NOOP("ViewingRoom", "basic decision making")},
+    {ContrastCategory::AnalyticalDecisionMaking, 50.0,
+     LUMIDEX_TRANSLATE_NOOP("ViewingRoom", "analytical decision making")},
+    {ContrastCategory::FullMotionVideo, 80.0,
+     LUMIDEX_TRANSLATE_NOOP("ViewingRoom", "full-motion video")},
 }};
 
 const ContrastStandard &contrastStandard(ContrastCategory category);

@@ -1,5 +1,7 @@
 #include "5-drawing/drawing.h"
 
+#include "1-state/translation.h"
+
 #include <cstdlib>
 
 namespace lumidex {
@@ -82,8 +84,8 @@ Drawing Drawing::layout()
         l.left = 9080;
         l.top = 4680 - static_cast<int>(k) * 600 - LabelHeight / 2;
     }
-    d.minLabel() = {"Min.", 5800, 4920, 400, LabelHeight, C::Black, false};
-    d.maxLabel() = {"Max.", 3760, 4920, 400, LabelHeight, C::Black, false};
+    d.minLabel() = {std::string(MinCaption), 5800, 4920, 400, LabelHeight, C::Black, false};
+    d.maxLabel() = {std::string(MaxCaption), 3760, 4920, 400, LabelHeight, C::Black, false};
     DrawLabel hidden;
     hidden.visible = false;
     d.lblNotice.fill(hidden);
@@ -148,6 +150,13 @@ void Drawing::forEachPicture(
     f("imgArrow_V", imgArrow_V);
     f(farPicture.family, farPicture);
     f(nearPicture.family, nearPicture);
+}
+
+std::string shownCaption(std::string_view name, const DrawLabel &label)
+{
+    if (name == "Label1(14)" || name == "Label1(15)")
+        return translate("Drawing", label.caption);
+    return label.caption;
 }
 
 } // namespace lumidex

@@ -5,6 +5,8 @@
 // and visibility. The recalculation writes it; the window, the printed sheet and the
 // command-line tool only read it.
 
+#include "1-state/translation.h"
+
 #include <array>
 #include <functional>
 #include <string>
@@ -107,6 +109,10 @@ struct Drawing
     static constexpr std::size_t UpNumbers = 7;    // Label1: the vertical ruler's first number
     static constexpr std::size_t MinLabel = 14;    // Label1: "Min."
     static constexpr std::size_t MaxLabel = 15;    // Label1: "Max."
+    // The drawing holds its fixed captions in English, as files and the command line give
+    // them; shownCaption translates them for the window and the printed sheet.
+    static constexpr std::string_view MinCaption = LUMIDEX_TRANSLATE_NOOP("Drawing", "Min.");
+    static constexpr std::string_view MaxCaption = LUMIDEX_TRANSLATE_NOOP("Drawing", "Max.");
     DrawLine &nearMarker() { return Line4[NearMarker]; }
     const DrawLine &nearMarker() const { return Line4[NearMarker]; }
     DrawLine &farMarker() { return Line4[FarMarker]; }
@@ -130,5 +136,9 @@ struct Drawing
     void forEachLabel(const std::function<void(std::string_view, const DrawLabel &)> &f) const;
     void forEachPicture(const std::function<void(std::string_view, const DrawPicture &)> &f) const;
 };
+
+// The caption of the drawing's label `name` as the user reads it: the fixed captions
+// translated, the values as they are.
+std::string shownCaption(std::string_view name, const DrawLabel &label);
 
 } // namespace lumidex

@@ -5,6 +5,7 @@
 // printed sheet, so that both show the same sheet.
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace lumidex {
@@ -50,5 +51,7 @@ struct SheetRect
 
 // The element's rectangle on the sheet (its panel's position added).
 SheetRect sheetRect(const SheetItem &item);
+// The item's fixed caption as the user reads it.
+std::string sheetCaption(const SheetItem &item);
 
 } // namespace lumidex

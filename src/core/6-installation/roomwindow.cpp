@@ -2,6 +2,7 @@
 
 #include "1-state/keys.h"
 #include "1-state/numbertext.h"
+#include "1-state/translation.h"
 #include "1-state/units.h"
 
 #include <algorithm>
@@ -18,13 +19,13 @@ std::string unitSymbol(Unit unit)
 {
     switch (unit) {
     case Unit::Feet:
-        return "ft";
+        return translate("RoomWindow", "ft");
     case Unit::Millimetres:
-        return "mm";
+        return translate("RoomWindow", "mm");
     case Unit::Inches:
         break;
     }
-    return "in";
+    return translate("RoomWindow", "in");
 }
 
 // Distances to the nearest tenth of an inch or foot, or the whole millimetre: seat rows are
@@ -73,7 +74,7 @@ std::string wholeAngleText(double degrees)
 // What is needed is rounded up: a projector of the lumens shown always reaches the goal.
 std::string lumensText(double lumens)
 {
-    return formatNumber(std::ceil(lumens), "0") + " ANSI lumens";
+    return fillIn(translate("RoomWindow", "%1 ANSI lumens"), formatNumber(std::ceil(lumens), "0"));
 }
 
 std::string withoutAccessKey(std::string_view caption)
@@ -92,13 +93,13 @@ std::string_view cinemaText(CinemaRating rating)
 {
     switch (rating) {
     case CinemaRating::TooDim:
-        return "too dim";
+        return LUMIDEX_TRANSLATE_NOOP("RoomWindow", "too dim");
     case CinemaRating::Brighter:
-        return "brighter than cinema";
+        return LUMIDEX_TRANSLATE_NOOP("RoomWindow", "brighter than cinema");
     case CinemaRating::AboutRight:
         break;
     }
-    return "about right";
+    return LUMIDEX_TRANSLATE_NOOP("RoomWindow", "about right");
 }
 
 // The lumens row of each contrast category, in the order of ContrastCategories.
@@ -110,9 +111,10 @@ std::string ratioText(double ratio)
     return formatNumber(ratio, "0") + ":1";
 }
 
-constexpr std::array<std::string_view, 3> ViewingCaptions{"30\u00B0 view (SMPTE EG 18 minimum)",
-                                                          "36\u00B0 view (THX, farthest seat)",
-                                                          "40\u00B0 view (home theatre)"};
+constexpr std::array<std::string_view, 3> ViewingCaptions{
+    LUMIDEX_TRANSLATE_NOOP("RoomWindow", "30\u00B0 view (SMPTE EG 18 minimum)"),
+    LUMIDEX_TRANSLATE_NOOP("RoomWindow", "36\u00B0 view (THX, farthest seat)"),
+    LUMIDEX_TRANSLATE_NOOP("RoomWindow", "40\u00B0 view (home theatre)")};
 constexpr std::array<std::string_view, 3> ViewingNames{"lblView30", "lblView36", "lblView40"};
 
 } // namespace
@@ -152,19 +154,19 @@ std::string RoomWindow::fieldLabel(RoomField field) const
     const std::string unit = unitSymbol(m_state.screen.displayUnits);
     switch (field) {
     case RoomField::Lumens:
-        return "Light &output (ANSI lumens):";
+        return translate("RoomWindow", "Light &output (ANSI lumens):");
     case RoomField::Gain:
-        return "Screen &gain:";
+        return translate("RoomWindow", "Screen &gain:");
     case RoomField::Ambient:
-        return "&Ambient light on the screen (lux):";
+        return translate("RoomWindow", "&Ambient light on the screen (lux):");
     case RoomField::Lines:
-        return "&Vertical resolution (lines):";
+        return translate("RoomWindow", "&Vertical resolution (lines):");
     case RoomField::NearestSeat:
-        return "&Nearest seat (" + unit + "):";
+        return fillIn(translate("RoomWindow", "&Nearest seat (%1):"), unit);
     case RoomField::FarthestSeat:
         break;
     }
-    return "&Farthest seat (" + unit + "):";
+    return fillIn(translate("RoomWindow", "&Farthest seat (%1):"), unit);
 }
 
 void RoomWindow::setFieldText(RoomField field, std::string text)
@@ -232,62 +234,74 @@ void RoomWindow::compose()
 
     // Why a figure that needs an input is missing.
     auto notNumber = [this](RoomField field) { return m_notNumber[index(field)]; };
-    const std::string noLumens = notNumber(RoomField::Lumens) ? "light output must be a number"
-                                 : refused.lumens             ? "light output must be more than 0"
-                                                              : "type the light output";
-    const std::string noGain =
-        notNumber(RoomField::Gain) ? "gain must be a number" : "gain must be more than 0";
-    const std::string noAmbient = notNumber(RoomField::Ambient) ? "room light must be a number"
-                                  : refused.ambient             ? "room light cannot be below 0"
-                                                                : "dark room";
+    const std::string noLumens =
+        notNumber(RoomField::Lumens) ? translate("RoomWindow", "light output must be a number")
+        : refused.lumens             ? translate("RoomWindow", "light output must be more than 0")
+                                     : translate("RoomWindow", "type the light output");
+    const std::string noGain = notNumber(RoomField::Gain)
+                                   ? translate("RoomWindow", "gain must be a number")
+                                   : translate("RoomWindow", "gain must be more than 0");
+    const std::string noAmbient =
+        notNumber(RoomField::Ambient) ? translate("RoomWindow", "room light must be a number")
+        : refused.ambient             ? translate("RoomWindow", "room light cannot be below 0")
+                                      : translate("RoomWindow", "dark room");
 
     m_sections.clear();
     m_sections.push_back(
-        {"Screen",
-         {{"lblScreen", "Size",
-           numberText(screen.width, units) + " x " + lengthText(screen.height, units) +
-               ", diagonal " + lengthText(screen.diagonal, units)},
-          {"lblArea", "Image area",
-           formatNumber(f.areaSqFt, "0.00") + " sq ft, " + formatNumber(f.areaSqM, "0.00") +
-               " m\u00B2"}}});
+        {translate("RoomWindow", "Screen"),
+         {{"lblScreen", translate("RoomWindow", "Size"),
+           fillIn(translate("RoomWindow", "%1 x %2"), numberText(screen.width, units),
+                  lengthText(screen.height, units)) +
+               fillIn(translate("RoomWindow", ", diagonal %1"),
+                      lengthText(screen.diagonal, units))},
+          {"lblArea", translate("RoomWindow", "Image area"),
+           fillIn(translate("RoomWindow", "%1 sq ft, %2 m\u00B2"), formatNumber(f.areaSqFt, "0.00"),
+                  formatNumber(f.areaSqM, "0.00"))}}});
 
-    RoomSection brightness{"Brightness", {}};
+    const std::string luminance = translate("RoomWindow", "Luminance");
+    const std::string againstCinema =
+        translate("RoomWindow", "Against cinema (48 cd/m\u00B2, 14 fL)");
+    RoomSection brightness{translate("RoomWindow", "Brightness"), {}};
     if (f.footLamberts) {
-        brightness.rows.push_back({"lblLuminance", "Luminance",
-                                   formatNumber(*f.footLamberts, "0.0") + " fL, " +
-                                       formatNumber(*f.nits, "0") + " cd/m\u00B2"});
-        brightness.rows.push_back({"lblCinema", "Against cinema (48 cd/m\u00B2, 14 fL)",
-                                   std::string(cinemaText(*f.cinema)),
+        brightness.rows.push_back(
+            {"lblLuminance", luminance,
+             fillIn(translate("RoomWindow", "%1 fL, %2 cd/m\u00B2"),
+                    formatNumber(*f.footLamberts, "0.0"), formatNumber(*f.nits, "0"))});
+        brightness.rows.push_back({"lblCinema", againstCinema,
+                                   translate("RoomWindow", cinemaText(*f.cinema)),
                                    *f.cinema == CinemaRating::TooDim});
     } else {
         const std::string why =
             refused.gain && m_inputs.lumens && !refused.lumens ? noGain : noLumens;
-        brightness.rows.push_back(
-            {"lblLuminance", "Luminance", why, refused.lumens || refused.gain});
-        brightness.rows.push_back(
-            {"lblCinema", "Against cinema (48 cd/m\u00B2, 14 fL)", std::string(Missing)});
+        brightness.rows.push_back({"lblLuminance", luminance, why, refused.lumens || refused.gain});
+        brightness.rows.push_back({"lblCinema", againstCinema, std::string(Missing)});
     }
     m_sections.push_back(std::move(brightness));
 
-    RoomSection light{"Room light", {}};
-    light.rows.push_back({"lblScreenLux", "Light from the projector",
-                          f.screenLux ? formatNumber(*f.screenLux, "0") + " lux" : noLumens,
-                          refused.lumens});
+    RoomSection light{translate("RoomWindow", "Room light"), {}};
+    light.rows.push_back(
+        {"lblScreenLux", translate("RoomWindow", "Light from the projector"),
+         f.screenLux ? fillIn(translate("RoomWindow", "%1 lux"), formatNumber(*f.screenLux, "0"))
+                     : noLumens,
+         refused.lumens});
     const bool dark = refused.ambient || m_inputs.ambientLux == 0;
     const std::string noContrast = dark ? noAmbient : noLumens;
-    light.rows.push_back({"lblContrast", "Image contrast",
+    light.rows.push_back({"lblContrast", translate("RoomWindow", "Image contrast"),
                           f.contrast ? formatNumber(*f.contrast, "0.0") + ":1" : noContrast,
                           refused.ambient});
     // The highest category met, not a verdict: a 60:1 home cinema meets analytical decision
     // making and still falls short of the 80:1 that full-motion video needs (shown below).
-    RoomRow category{"lblContrastCategory", "Highest ANSI/AVIXA category met", noContrast,
+    RoomRow category{"lblContrastCategory",
+                     translate("RoomWindow", "Highest ANSI/AVIXA category met"), noContrast,
                      refused.ambient};
     if (f.contrastCategory) {
-        category.value = std::string(contrastStandard(*f.contrastCategory).name);
-        if (!f.contrast)
-            category.value += " (dark room)";
+        const std::string name =
+            translate("ViewingRoom", contrastStandard(*f.contrastCategory).name);
+        category.value =
+            f.contrast ? name : fillIn(translate("RoomWindow", "%1 (dark room)"), name);
     } else if (f.contrast) {
-        category.value = "none, below " + ratioText(ContrastCategories.front().ratio);
+        category.value = fillIn(translate("RoomWindow", "none, below %1"),
+                                ratioText(ContrastCategories.front().ratio));
         category.warning = true;
     }
     light.rows.push_back(std::move(category));
@@ -296,25 +310,27 @@ void RoomWindow::compose()
     auto neededOr = [](const std::optional<double> &lumens, const std::string &why) {
         return lumens ? lumensText(*lumens) : why;
     };
-    RoomSection needed{
-        "Light output needed",
-        {{"lblForCinema", "For 14 fL", neededOr(f.lumensForCinema, noGain), refused.gain}}};
+    RoomSection needed{translate("RoomWindow", "Light output needed"),
+                       {{"lblForCinema", translate("RoomWindow", "For 14 fL"),
+                         neededOr(f.lumensForCinema, noGain), refused.gain}}};
     for (std::size_t i = 0; i < ContrastCategories.size(); ++i) {
         const ContrastStandard &c = ContrastCategories[i];
         needed.rows.push_back({ContrastNeedNames[i],
-                               "For " + ratioText(c.ratio) + " (" + std::string(c.name) + ")",
+                               fillIn(translate("RoomWindow", "For %1 (%2)"), ratioText(c.ratio),
+                                      translate("ViewingRoom", c.name)),
                                neededOr(f.lumensForContrast[i], noAmbient), refused.ambient});
     }
     m_sections.push_back(std::move(needed));
 
-    RoomSection seating{"Seating", {}};
+    RoomSection seating{translate("RoomWindow", "Seating"), {}};
     for (std::size_t i = 0; i < ViewingAngles.size(); ++i) {
-        seating.rows.push_back({ViewingNames[i], std::string(ViewingCaptions[i]),
+        seating.rows.push_back({ViewingNames[i], translate("RoomWindow", ViewingCaptions[i]),
                                 lengthText(f.viewingDistances[i], units)});
     }
-    const std::string noLines =
-        notNumber(RoomField::Lines) ? "lines must be a number" : "lines must be 1 or more";
-    seating.rows.push_back({"lblArcMinute", "Lines blend beyond",
+    const std::string noLines = notNumber(RoomField::Lines)
+                                    ? translate("RoomWindow", "lines must be a number")
+                                    : translate("RoomWindow", "lines must be 1 or more");
+    seating.rows.push_back({"lblArcMinute", translate("RoomWindow", "Lines blend beyond"),
                             f.arcMinuteDistance ? lengthText(*f.arcMinuteDistance, units) : noLines,
                             !f.arcMinuteDistance});
     std::vector<std::pair<std::string, SeatView>> named;
@@ -323,23 +339,28 @@ void RoomWindow::compose()
         const bool nearest = i == 0;
         const RoomField field = nearest ? RoomField::NearestSeat : RoomField::FarthestSeat;
         RoomRow row{nearest ? "lblNearestSeat" : "lblFarthestSeat",
-                    nearest ? "Nearest seat" : "Farthest seat", std::string(Missing),
-                    notNumber(field)};
+                    nearest ? translate("RoomWindow", "Nearest seat")
+                            : translate("RoomWindow", "Farthest seat"),
+                    std::string(Missing), notNumber(field)};
         if (notNumber(field))
-            row.value = "must be a number";
+            row.value = translate("RoomWindow", "must be a number");
         if (m_seatInches[i] && next < f.seats.size()) {
             const SeatView &seat = f.seats[next++];
             row.value = lengthText(seat.distance, units) + ": " + angleText(seat.angle);
             if (seat.outsideComfort)
-                row.value += ", outside 26\u00B0 to 50\u00B0";
+                row.value += translate("RoomWindow", ", outside 26\u00B0 to 50\u00B0");
             row.warning = seat.outsideComfort;
-            named.emplace_back(nearest ? "Nearest" : "Farthest", seat);
+            named.emplace_back(nearest ? translate("RoomWindow", "Nearest")
+                                       : translate("RoomWindow", "Farthest"),
+                               seat);
         }
         seating.rows.push_back(std::move(row));
     }
     m_sections.push_back(std::move(seating));
 
-    m_topView = roomTopView(screen.width, "Screen " + lengthText(screen.width, units), named);
+    m_topView = roomTopView(
+        screen.width, fillIn(translate("RoomWindow", "Screen %1"), lengthText(screen.width, units)),
+        named);
 }
 
 std::vector<RoomRow> RoomWindow::typedRows() const
@@ -355,7 +376,7 @@ std::vector<RoomRow> RoomWindow::typedRows() const
 
 std::string RoomWindow::text() const
 {
-    std::string out = std::string(Caption) + "\n\n";
+    std::string out = translate("RoomWindow", Caption) + "\n\n";
     for (const RoomRow &row : typedRows())
         out += row.label + ": " + row.value + "\n";
     for (const RoomSection &section : m_sections) {

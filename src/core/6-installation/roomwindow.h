@@ -7,6 +7,7 @@
 // installation window.
 
 #include "1-state/installationstate.h"
+#include "1-state/translation.h"
 #include "2-screen/viewingroom.h"
 #include "5-drawing/figure.h"
 
@@ -50,7 +51,8 @@ struct RoomSection
 class RoomWindow
 {
 public:
-    static constexpr std::string_view Caption = "Brightness and Seating";
+    static constexpr std::string_view Caption =
+        LUMIDEX_TRANSLATE_NOOP("RoomWindow", "Brightness and Seating");
 
     explicit RoomWindow(const InstallationState &state);
 

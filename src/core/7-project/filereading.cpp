@@ -1,5 +1,7 @@
 #include "7-project/filereading.h"
 
+#include "1-state/translation.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <system_error>
@@ -35,11 +37,15 @@ std::optional<ReadFailure> notOrdinary(mode_t mode)
         return std::nullopt;
     if (S_ISDIR(mode))
         return ReadFailure{EISDIR, std::system_category().message(EISDIR)};
-    const char *kind = S_ISFIFO(mode)                   ? "a named pipe"
-                       : S_ISSOCK(mode)                 ? "a socket"
-                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
-                                                        : "a special file";
-    return ReadFailure{EINVAL, std::string("It is ") + kind + ", not an ordinary file"};
+    const char *text =
+        S_ISFIFO(mode)
+            ? LUMIDEX_TRANSLATE_NOOP("FileReading", "It is a named pipe, not an ordinary file")
+        : S_ISSOCK(mode)
+            ? LUMIDEX_TRANSLATE_NOOP("FileReading", "It is a socket, not an ordinary file")
+        : S_ISCHR(mode) || S_ISBLK(mode)
+            ? LUMIDEX_TRANSLATE_NOOP("FileReading", "It is a device, not an ordinary file")
+            : LUMIDEX_TRANSLATE_NOOP("FileReading", "It is a special file, not an ordinary file");
+    return ReadFailure{EINVAL, translate("FileReading", text)};
 }
 
 #endif
@@ -98,7 +104,7 @@ std::optional<std::string> readRegularFile(const std::string &path, std::size_t 
     if (fs::is_directory(status))
         return fail(failure, EISDIR);
     if (!fs::is_regular_file(status))
-        return fail(failure, EINVAL, "It is not an ordinary file");
+        return fail(failure, EINVAL, translate("FileReading", "It is not an ordinary file"));
     if (beyond == BeyondLimit::Refuse && fs::file_size(path, ec) > limit && !ec)
         return fail(failure, EFBIG);
     errno = 0;

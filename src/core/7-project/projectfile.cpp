@@ -1,6 +1,7 @@
 #include "7-project/projectfile.h"
 
 #include "1-state/installationstate.h"
+#include "1-state/translation.h"
 #include "1-state/units.h"
 #include "3-catalogue/catalogue.h"
 #include "7-project/filereading.h"
@@ -35,8 +36,16 @@ constexpr std::size_t MaxProjectBytes =
     2 + MaxStoredTextLength;
 
 constexpr std::array<std::string_view, PageTextCount> TextNames{
-    "author",      "date",       "title", "width text", "height text",
-    "approved by", "approval 2", "notes", "revision",   "spare"};
+    LUMIDEX_TRANSLATE_NOOP("ProjectFile", "author"),
+    LUMIDEX_TRANSLATE_NOOP("ProjectFile", "date"),
+    LUMIDEX_TRANSLATE_NOOP("ProjectFile", "title"),
+    LUMIDEX_TRANSLATE_NOOP("ProjectFile", "width text"),
+    LUMIDEX_TRANSLATE_NOOP("ProjectFile", "height text"),
+    LUMIDEX_TRANSLATE_NOOP("ProjectFile", "approved by"),
+    LUMIDEX_TRANSLATE_NOOP("ProjectFile", "approval 2"),
+    LUMIDEX_TRANSLATE_NOOP("ProjectFile", "notes"),
+    LUMIDEX_TRANSLATE_NOOP("ProjectFile", "revision"),
+    LUMIDEX_TRANSLATE_NOOP("ProjectFile", "spare")};
 
 char windows1252ByteOf(char32_t c)
 {
@@ -134,17 +143,20 @@ public:
             return utf8Text(why);
         const std::optional<std::int16_t> count = int16();
         if (!count) {
-            *why = "the file ends before the text's length";
+            *why = translate("ProjectFile", "the file ends before the text's length");
             return std::nullopt;
         }
         if (*count < 0) {
-            *why = "the text's length is negative (" + std::to_string(*count) + ")";
+            *why = fillIn(translate("ProjectFile", "the text's length is negative (%1)"),
+                          std::to_string(*count));
             return std::nullopt;
         }
         const auto n = static_cast<std::size_t>(*count);
         if (n > remaining()) {
-            *why = "the text's length is " + std::to_string(n) + " but the file ends after " +
-                   std::to_string(remaining()) + " more bytes";
+            *why =
+                fillIn(translate("ProjectFile",
+                                 "the text's length is %1 but the file ends after %2 more bytes"),
+                       std::to_string(n), std::to_string(remaining()));
             return std::nullopt;
         }
         const auto *first = reinterpret_cast<const char *>(m_bytes.data() + m_pos);
@@ -156,7 +168,7 @@ private:
     std::optional<std::string> utf8Text(std::string *why)
     {
         if (remaining() < 4) {
-            *why = "the file ends before the text's length";
+            *why = translate("ProjectFile", "the file ends before the text's length");
             return std::nullopt;
         }
         std::size_t n = 0;
@@ -164,8 +176,10 @@ private:
             n |= std::size_t{m_bytes[m_pos + static_cast<std::size_t>(i)]} << (8 * i);
         m_pos += 4;
         if (n > remaining()) {
-            *why = "the text's length is " + std::to_string(n) + " but the file ends after " +
-                   std::to_string(remaining()) + " more bytes";
+            *why =
+                fillIn(translate("ProjectFile",
+                                 "the text's length is %1 but the file ends after %2 more bytes"),
+                       std::to_string(n), std::to_string(remaining()));
             return std::nullopt;
         }
         // Kept byte for byte, as the window held it.
@@ -181,7 +195,7 @@ private:
 
 std::string pageContext(int page)
 {
-    return "page " + std::to_string(page) + ": ";
+    return fillIn(translate("ProjectFile", "page %1: "), std::to_string(page));
 }
 
 bool fail(std::string *error, std::string why)
@@ -196,7 +210,8 @@ bool readPageNumbers(Reader &in, PageRecord &page, int number, std::string *erro
 {
     const std::string where = pageContext(number);
     if (in.remaining() < PageNumberBytes)
-        return fail(error, where + "the file ends inside the page's numbers");
+        return fail(error,
+                    where + translate("ProjectFile", "the file ends inside the page's numbers"));
     const auto width = in.float32();
     const auto aspect = in.float32();
     const auto code = in.int16();
@@ -211,22 +226,29 @@ bool readPageNumbers(Reader &in, PageRecord &page, int number, std::string *erro
 
     if (!selectionFromProjectorCode(*code))
         return fail(error,
-                    where + "projector code " + std::to_string(*code) + " names no projector");
+                    where + fillIn(translate("ProjectFile", "projector code %1 names no projector"),
+                                   std::to_string(*code)));
     if (*position < 0 || *position > CustomAnglePosition)
-        return fail(error, where + "mounting position " + std::to_string(*position) +
-                               " is outside 0 to 4");
-    const std::pair<const char *, std::int16_t> units[] = {{"measurement units", *measure},
-                                                           {"height unit", *height},
-                                                           {"width unit", *widthUnit},
-                                                           {"diagonal unit", *diagonal}};
+        return fail(error, where + fillIn(translate("ProjectFile",
+                                                    "mounting position %1 is outside 0 to 4"),
+                                          std::to_string(*position)));
+    const std::pair<const char *, std::int16_t> units[] = {
+        {LUMIDEX_TRANSLATE_NOOP("ProjectFile", "measurement units"), *measure},
+        {LUMIDEX_TRANSLATE_NOOP("ProjectFile", "height unit"), *height},
+        {LUMIDEX_TRANSLATE_NOOP("ProjectFile", "width unit"), *widthUnit},
+        {LUMIDEX_TRANSLATE_NOOP("ProjectFile", "diagonal unit"), *diagonal}};
     for (const auto &[name, unit] : units) {
         if (unit < 0 || unit > 2)
-            return fail(error, where + name + " " + std::to_string(unit) +
-                                   " is not 0, 1 or 2 (inches, feet, millimetres)");
+            return fail(error,
+                        where +
+                            fillIn(translate("ProjectFile", "%1 %2 is not 0, 1 or 2 (inches, feet, "
+                                                            "millimetres)"),
+                                   translate("ProjectFile", name), std::to_string(unit)));
     }
     if (*point < 0 || *point > 1)
-        return fail(error, where + "throw distance point " + std::to_string(*point) +
-                               " is neither 0 nor 1");
+        return fail(error, where + fillIn(translate("ProjectFile",
+                                                    "throw distance point %1 is neither 0 nor 1"),
+                                          std::to_string(*point)));
 
     page.screenWidth = *width;
     page.aspectRatio = *aspect;
@@ -246,10 +268,9 @@ std::string failureMessage(std::string_view lead, std::string_view fileName, int
                            std::string_view description)
 {
     // A lone carriage return separates the lines, as the message box expects.
-    std::string message(lead);
-    message += fileName;
-    message += "\rError code: ";
-    message += std::to_string(errorNumber);
+    std::string message = fillIn(std::string(lead), fileName);
+    message += '\r';
+    message += fillIn(translate("ProjectFile", "Error code: %1"), std::to_string(errorNumber));
     message += '\r';
     message += description;
     return message;
@@ -412,12 +433,13 @@ std::optional<Project> decodeWith(Reader in, std::string *error)
 {
     const std::optional<std::int16_t> count = in.int16();
     if (!count) {
-        fail(error, "the file ends before its page count");
+        fail(error, translate("ProjectFile", "the file ends before its page count"));
         return std::nullopt;
     }
     if (*count < 1 || *count > MaxPages) {
-        fail(error, "the page count is " + std::to_string(*count) + "; a project has 1 to " +
-                        std::to_string(MaxPages) + " pages");
+        fail(error,
+             fillIn(translate("ProjectFile", "the page count is %1; a project has 1 to %2 pages"),
+                    std::to_string(*count), std::to_string(MaxPages)));
         return std::nullopt;
     }
 
@@ -429,7 +451,8 @@ std::optional<Project> decodeWith(Reader in, std::string *error)
         for (int t = 0; t < StoredTextCount; ++t) {
             std::optional<std::string> text = in.text(&why);
             if (!text) {
-                fail(error, pageContext(n) + std::string(TextNames[static_cast<std::size_t>(t)]) +
+                fail(error, pageContext(n) +
+                                translate("ProjectFile", TextNames[static_cast<std::size_t>(t)]) +
                                 ": " + why);
                 return std::nullopt;
             }
@@ -440,7 +463,7 @@ std::optional<Project> decodeWith(Reader in, std::string *error)
     }
     std::optional<std::string> trailer = in.text(&why);
     if (!trailer) {
-        fail(error, "trailer: " + why);
+        fail(error, fillIn(translate("ProjectFile", "trailer: %1"), why));
         return std::nullopt;
     }
     project.trailerText = std::move(*trailer);
@@ -480,35 +503,38 @@ std::optional<std::string> unsavableReason(const Project &project)
 {
     const int count = project.pageCount();
     if (count < 1 || count > MaxPages)
-        return "the project has " + std::to_string(count) + " pages; a project has 1 to " +
-               std::to_string(MaxPages);
+        return fillIn(translate("ProjectFile", "the project has %1 pages; a project has 1 to %2"),
+                      std::to_string(count), std::to_string(MaxPages));
     const auto tooLong = [](const std::string &text) {
         return utf8ToWindows1252(text).size() > static_cast<std::size_t>(MaxStoredTextLength);
     };
     for (int n = 1; n <= count; ++n) {
         for (int t = 0; t < StoredTextCount; ++t) {
             if (tooLong(project.page(n).texts[static_cast<std::size_t>(t)]))
-                return pageContext(n) + std::string(TextNames[static_cast<std::size_t>(t)]) +
-                       " is longer than " + std::to_string(MaxStoredTextLength) + " characters";
+                return pageContext(n) +
+                       fillIn(translate("ProjectFile", "%1 is longer than %2 characters"),
+                              translate("ProjectFile", TextNames[static_cast<std::size_t>(t)]),
+                              std::to_string(MaxStoredTextLength));
         }
     }
     if (tooLong(project.trailerText))
-        return "the trailer is longer than " + std::to_string(MaxStoredTextLength) + " characters";
+        return fillIn(translate("ProjectFile", "the trailer is longer than %1 characters"),
+                      std::to_string(MaxStoredTextLength));
     return std::nullopt;
 }
 
 std::string saveFailureMessage(std::string_view fileName, int errorNumber,
                                std::string_view description)
 {
-    return failureMessage("Unable to save project to filename: ", fileName, errorNumber,
-                          description);
+    return failureMessage(translate("ProjectFile", "Unable to save project to filename: %1"),
+                          fileName, errorNumber, description);
 }
 
 std::string openFailureMessage(std::string_view fileName, int errorNumber,
                                std::string_view description)
 {
-    return failureMessage("Unable to open project to filename: ", fileName, errorNumber,
-                          description);
+    return failureMessage(translate("ProjectFile", "Unable to open project to filename: %1"),
+                          fileName, errorNumber, description);
 }
 
 std::string saveFailureMessage(std::string_view fileName, int errorNumber)

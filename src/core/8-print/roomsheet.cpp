@@ -1,6 +1,7 @@
 #include "8-print/roomsheet.h"
 
 #include "1-state/dialogs.h"
+#include "1-state/translation.h"
 #include "5-drawing/figure.h"
 #include "5-drawing/sheetlayout.h"
 #include "6-installation/roomwindow.h"
@@ -34,9 +35,9 @@ public:
 
     std::vector<SheetElement> compose()
     {
-        text("title", std::string(RoomWindow::Caption), Left, TitleTop, 14, true);
+        text("title", translate("RoomWindow", RoomWindow::Caption), Left, TitleTop, 14, true);
         double y = FirstRow;
-        section("Entered", y);
+        section(translate("RoomSheet", "Entered"), y);
         for (const RoomRow &r : m_window.typedRows())
             row(r.name, r.label, r.value, false, y);
         for (const RoomSection &s : m_window.sections()) {

@@ -1,5 +1,6 @@
 #include "8-print/sheet.h"
 
+#include "1-state/translation.h"
 #include "5-drawing/drawingarea.h"
 #include "5-drawing/figure.h"
 #include "5-drawing/sheetlayout.h"
@@ -53,7 +54,7 @@ private:
     {
         const ThrowWindow &w = m_window;
 
-        panel("fraThrow(2)", "File Information");
+        panel("fraThrow(2)", itemCaption("fraThrow(2)"));
         field("Text1(10)", w.titleText(PageText::Title));
         field("Text1(9)", w.titleText(PageText::Date));
         field("Text1(8)", w.titleText(PageText::Author));
@@ -78,7 +79,7 @@ private:
         if (lens)
             staticLabel("Label2(2)");
 
-        panel("fraThrow(0)", "Screen Details");
+        panel("fraThrow(0)", itemCaption("fraThrow(0)"));
         field("Text1(13)", w.sizeText(Dimension::Width));
         field("Text1(14)", w.sizeText(Dimension::Diagonal));
         field("Text1(16)", w.sizeText(Dimension::Height));
@@ -99,7 +100,7 @@ private:
         staticLabel("Label2(4)");
         field("lblMeasurement", w.unitsCaption());
 
-        panel("fraThrow(5)", "Page");
+        panel("fraThrow(5)", itemCaption("fraThrow(5)"));
         staticLabel("Label2(7)");
         field("txtPageNum(0)", std::to_string(m_document.currentPage()));
         field("txtPageNum(1)", std::to_string(m_document.pageCount()));
@@ -118,6 +119,12 @@ private:
     {
         const SheetItem *item = sheetItem(name);
         return item ? toRectF(sheetRect(*item)) : SheetRectF{};
+    }
+
+    static std::string itemCaption(std::string_view name)
+    {
+        const SheetItem *item = sheetItem(name);
+        return item ? sheetCaption(*item) : std::string();
     }
 
     // A panel: a grey box, its caption centred across the top.
@@ -158,7 +165,7 @@ private:
         const SheetItem *item = sheetItem(name);
         if (!item)
             return;
-        text(name, std::string(item->caption), toRectF(sheetRect(*item)), TextAlignment::TopLeft);
+        text(name, sheetCaption(*item), toRectF(sheetRect(*item)), TextAlignment::TopLeft);
     }
 
     // --- the side elevation ---
@@ -289,7 +296,8 @@ private:
     {
         SheetRectF r = mapRect(l.left, l.top, l.width, l.height);
         r.left += shift;
-        text(std::move(name), l.caption, r, TextAlignment::TopLeft);
+        std::string caption = shownCaption(name, l);
+        text(std::move(name), std::move(caption), r, TextAlignment::TopLeft);
     }
 
     // A value where the window shows it: on the middle of its dimension line, or where the
@@ -384,13 +392,17 @@ namespace {
 std::string fieldCaption(std::string_view field)
 {
     constexpr std::pair<std::string_view, std::string_view> Captions[] = {
-        {"Text1(10)", "Title"},       {"Text1(9)", "Date"},      {"Text1(8)", "By"},
-        {"Text1(17)", "Approved by"}, {"Text1(18)", "Approval"}, {"Text1(19)", "Notes"},
-        {"Text1(21)", "Revision"},
+        {"Text1(10)", LUMIDEX_TRANSLATE_NOOP("Sheet", "Title")},
+        {"Text1(9)", LUMIDEX_TRANSLATE_NOOP("Sheet", "Date")},
+        {"Text1(8)", LUMIDEX_TRANSLATE_NOOP("Sheet", "By")},
+        {"Text1(17)", LUMIDEX_TRANSLATE_NOOP("Sheet", "Approved by")},
+        {"Text1(18)", LUMIDEX_TRANSLATE_NOOP("Sheet", "Approval")},
+        {"Text1(19)", LUMIDEX_TRANSLATE_NOOP("Sheet", "Notes")},
+        {"Text1(21)", LUMIDEX_TRANSLATE_NOOP("Sheet", "Revision")},
     };
     for (const auto &[name, caption] : Captions) {
         if (name == field)
-            return std::string(caption);
+            return translate("Sheet", caption);
     }
     return std::string(field);
 }
@@ -432,7 +444,8 @@ std::vector<SheetElement> composeNotesSheet(const std::vector<SheetElement> &she
         caption.kind = SheetElementKind::Text;
         caption.name = field;
         caption.rect = {left, top, width, CaptionHeight};
-        caption.text = fieldCaption(field.substr(NotesSheetFieldPrefix.size())) + ", continued:";
+        caption.text = fillIn(translate("Sheet", "%1, continued:"),
+                              fieldCaption(field.substr(NotesSheetFieldPrefix.size())));
         caption.bold = true;
         notes.push_back(caption);
 

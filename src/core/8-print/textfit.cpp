@@ -106,7 +106,7 @@ FittedText fitTextInBox(std::string_view text, double points, double width, doub
         pos = text.find(line, pos) + line.size();
     while (pos < text.size() && text[pos] == ' ')
         ++pos;
-    lines.emplace_back(ContinuedMark);
+    lines.push_back(translate("TextFit", ContinuedMark));
     return {SmallestFieldPoints, std::move(lines), std::string(text.substr(pos))};
 }
 

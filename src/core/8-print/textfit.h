@@ -6,6 +6,8 @@
 // printed smaller nor cut off: the box says that it continues, and the rest goes onto a notes
 // sheet printed after the page's sheet.
 
+#include "1-state/translation.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,7 +27,8 @@ public:
 inline constexpr double SmallestFieldPoints = 7;
 
 // The last line of a box whose text goes on on the notes sheet.
-inline constexpr std::string_view ContinuedMark = "(continued on the notes sheet)";
+inline constexpr std::string_view ContinuedMark =
+    LUMIDEX_TRANSLATE_NOOP("TextFit", "(continued on the notes sheet)");
 
 struct FittedText
 {

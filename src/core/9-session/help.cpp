@@ -1,5 +1,6 @@
 #include "9-session/help.h"
 
+#include "1-state/translation.h"
 #include "3-catalogue/catalogue.h"
 
 #include <map>
@@ -41,11 +42,14 @@ std::string page(std::string_view title, std::string_view body)
     html += body;
     html += "<p><a href=\"";
     html += HelpContentsFile;
-    html += "\">Contents</a></p>\n</body></html>\n";
+    html += "\">";
+    html += escapeHtml(translate("Help", "Contents"));
+    html += "</a></p>\n</body></html>\n";
     return html;
 }
 
-constexpr std::string_view supportBody =
+constexpr std::string_view supportBody = LUMIDEX_TRANSLATE_NOOP(
+    "Help",
     "<p>Varnel technical support helps installers and dealers with projector placement, "
     "lens choice and screen sizing.</p>\n"
     "<h3>Before you call</h3>\n"
@@ -57,9 +61,10 @@ constexpr std::string_view supportBody =
     "<h3>How to reach us</h3>\n"
     "<p>Call the technical support line of your Varnel dealer network on working days, or "
     "write to your regional Varnel support office. Attach the saved project file (.lmx) and "
-    "the printed installation sheet to written questions.</p>\n";
+    "the printed installation sheet to written questions.</p>\n");
 
-constexpr std::string_view brightnessSeatingBody =
+constexpr std::string_view brightnessSeatingBody = LUMIDEX_TRANSLATE_NOOP(
+    "Help",
     "<p>Screen, Brightness and Seating in the screen calculator answers the two questions "
     "asked once the screen is sized: will the picture be bright enough in this room, and "
     "where do the seats go. The window follows the screen and the units of both windows; "
@@ -110,14 +115,14 @@ constexpr std::string_view brightnessSeatingBody =
     "apart), and each seat with its lines of sight.</p>\n"
     "<h3>Copy and print</h3>\n"
     "<p>Ctrl+C copies the whole window as text; Print (Ctrl+P) prints it on one landscape "
-    "page, with the picture. F1 opens this page.</p>\n";
+    "page, with the picture. F1 opens this page.</p>\n");
 
 std::string modelBody(const std::vector<std::string> &sections)
 {
     std::string body =
-        "<p>Choose this projector from the installation window's Projector menu. Lumidex then "
-        "computes the throw distance for the screen entered in the screen calculator and "
-        "draws the installation.</p>\n";
+        translate("Help", "<p>Choose this projector from the installation window's Projector menu. "
+                          "Lumidex then computes the throw distance for the screen entered in the "
+                          "screen calculator and draws the installation.</p>\n");
     for (const std::string &s : sections)
         body += s;
     return body;
@@ -162,38 +167,45 @@ std::vector<HelpTopic> helpTopics()
     };
     for (const SeriesEntry &s : crtSeries()) {
         std::string section = "<h3>" + escapeHtml(s.caption) + "</h3>\n";
-        section += "<p>CRT projector series with a fixed lens. Lumidex computes the throw "
-                   "distance for the mounting position chosen in the Position menu. A throw "
-                   "distance can also be typed into the distance box: Lumidex then finds the "
-                   "screen width that it fills.</p>\n";
+        section += translate(
+            "Help", "<p>CRT projector series with a fixed lens. Lumidex computes the throw "
+                    "distance for the mounting position chosen in the Position menu. A throw "
+                    "distance can also be typed into the distance box: Lumidex then finds the "
+                    "screen width that it fills.</p>\n");
         add(s.helpId, s.caption, std::move(section));
     }
     for (const ModelEntry &m : dataProjectors()) {
-        std::string section = "<h3>" + escapeHtml(m.caption) + "</h3>\n<p>Lenses:</p>\n<ul>\n";
+        std::string section = "<h3>" + escapeHtml(m.caption) + "</h3>\n<p>" +
+                              escapeHtml(translate("Help", "Lenses:")) + "</p>\n<ul>\n";
         for (const LensEntry &lens : m.lenses) {
-            section += "<li>" + escapeHtml(lens.caption) + " (" +
-                       (lens.kind == LensKind::Zoom ? "zoom lens: nearest and farthest distance"
-                                                    : "fixed lens: one distance") +
-                       ")</li>\n";
+            const std::string lensText =
+                fillIn(lens.kind == LensKind::Zoom
+                           ? translate("Help", "%1 (zoom lens: nearest and farthest distance)")
+                           : translate("Help", "%1 (fixed lens: one distance)"),
+                       translate("Catalogue", lens.caption));
+            section += "<li>" + escapeHtml(lensText) + "</li>\n";
         }
         section += "</ul>\n";
         if (!m.inputSignals.empty()) {
-            section += "<p>Input signals:</p>\n<ul>\n";
+            section += "<p>" + escapeHtml(translate("Help", "Input signals:")) + "</p>\n<ul>\n";
             for (std::string_view signal : m.inputSignals)
-                section += "<li>" + escapeHtml(signal) + "</li>\n";
+                section += "<li>" + escapeHtml(translate("Catalogue", signal)) + "</li>\n";
             section += "</ul>\n";
         }
         add(m.helpId, m.caption, std::move(section));
     }
 
     std::vector<HelpTopic> topics;
-    topics.push_back({0, "Lumidex Help Contents", std::string(HelpContentsFile), {}});
-    topics.push_back({HelpTechnicalSupport, "Obtaining Technical Support",
+    topics.push_back(
+        {0, translate("Help", "Lumidex Help Contents"), std::string(HelpContentsFile), {}});
+    const std::string support = translate("Help", "Obtaining Technical Support");
+    topics.push_back({HelpTechnicalSupport, support,
                       helpFileName(HelpRequest::topic(HelpTechnicalSupport)),
-                      page("Obtaining Technical Support", supportBody)});
-    topics.push_back({HelpBrightnessSeating, "Brightness and Seating",
+                      page(support, translate("Help", supportBody))});
+    const std::string brightnessSeating = translate("Help", "Brightness and Seating");
+    topics.push_back({HelpBrightnessSeating, brightnessSeating,
                       helpFileName(HelpRequest::topic(HelpBrightnessSeating)),
-                      page("Brightness and Seating", brightnessSeatingBody)});
+                      page(brightnessSeating, translate("Help", brightnessSeatingBody))});
     for (auto &[id, entry] : byId) {
         const std::string title = entry.first;
         topics.push_back({id, title, helpFileName(HelpRequest::topic(id)),
@@ -201,9 +213,10 @@ std::vector<HelpTopic> helpTopics()
     }
 
     std::string contents =
-        "<p>Lumidex sizes projection screens and places Varnel projectors in front of "
-        "them. Enter the screen in the screen calculator, then choose &quot;Layout&quot; to "
-        "see where the projector stands.</p>\n<ul>\n";
+        translate("Help", "<p>Lumidex sizes projection screens and places Varnel projectors in "
+                          "front of them. Enter the screen in the screen calculator, then choose "
+                          "&quot;Layout&quot; to see where the projector stands.</p>\n") +
+        "<ul>\n";
     for (std::size_t i = 1; i < topics.size(); ++i) {
         contents += "<li><a href=\"" + topics[i].fileName + "\">" + escapeHtml(topics[i].title) +
                     "</a></li>\n";
