@@ -24,31 +24,9 @@ for program in lumidex lumidex_bare_window; do
     fi
 done
 
-# Only what this script starts is ended, each by its process id, and its folder removed.
-started=()
-scratch=$(mktemp -d)
-finish() {
-    for pid in "${started[@]}"; do
-        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
-    done
-    rm -rf "$scratch"
-}
-trap finish EXIT
-
-if [ -z "${DISPLAY:-}" ]; then
-    # A display nobody uses: the server picks a free number and says which.
-    Xvfb -displayfd 3 -screen 0 1440x900x24 3>"$scratch/display" >/dev/null 2>&1 &
-    started=("$!")
-    for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-    [ -s "$scratch/display" ] || { echo "startup_compare: Xvfb did not start" >&2; exit 1; }
-    DISPLAY=:$(cat "$scratch/display")
-    export DISPLAY
-    if command -v openbox >/dev/null; then
-        openbox >/dev/null 2>&1 &
-        started=("$!" "${started[@]}")
-        sleep 0.5
-    fi
-fi
+# shellcheck source=../tools/privatedisplay.sh
+. tools/privatedisplay.sh
+[ -n "${DISPLAY:-}" ] || start_private_display 1440x900 startup_compare
 unset QT_QPA_PLATFORM
 
 # Waits without starting a process: a read from a pipe nobody writes to, with a time limit.

@@ -6,25 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/screenshot.png}
 shift || true
-# Only what this script starts is ended, each by its process id, and its folder removed: a
-# Lumidex or a window manager of the user's, or of another screenshot, is left alone.
-started=()
-scratch=$(mktemp -d)
-finish() {
-    for pid in "${started[@]}"; do
-        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
-    done
-    rm -rf "$scratch"
-}
-trap finish EXIT
-# A display nobody uses: the server picks a free number and says which.
-Xvfb -displayfd 3 -screen 0 1440x780x24 3>"$scratch/display" >/dev/null 2>&1 &
-started=("$!")
-for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$scratch/display")
-openbox >/dev/null 2>&1 &
-started=("$!" "${started[@]}")
-sleep 0.5
+# shellcheck source=privatedisplay.sh
+. tools/privatedisplay.sh
+start_private_display 1440x780 screenshot
 # The program with folders of its own: a Lumidex the user is running is neither brought to
 # the front in its place nor offered this one's recovery copy.
 mkdir -m 700 "$scratch/run"
