@@ -17,6 +17,7 @@
 #include "9-session/commandline.h"
 #include "9-session/help.h"
 #include "9-session/version.h"
+#include "artwork.h"
 #include "helpwindow.h"
 #include "program.h"
 #include "singleinstance.h"
@@ -26,7 +27,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
@@ -93,7 +93,7 @@ int main(int argc, char *argv[])
     installStartupProbe(app);
     QApplication::setApplicationName(QStringLiteral("Lumidex"));
     QApplication::setOrganizationName(QStringLiteral("Varnel"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/lumidex/lumidex.svg")));
+    QApplication::setWindowIcon(programIcon());
     loadTranslations(app);
     const bool startCheck = qEnvironmentVariableIsSet("LUMIDEX_START_CHECK");
 

@@ -1,9 +1,9 @@
 #include "aboutwindow.h"
 
 #include "9-session/version.h"
+#include "artwork.h"
 
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QSvgWidget>
@@ -19,7 +19,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QWidget(parent, Qt::Dialog)
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image6"));
     const qreal ratio = devicePixelRatioF();
-    QPixmap emblem = QIcon(QStringLiteral(":/lumidex/lumidex.svg")).pixmap(QSize(64, 64), ratio);
+    QPixmap emblem = programIcon().pixmap(QSize(64, 64), ratio);
     picture->setPixmap(emblem);
     picture->setFixedSize(64, 64);
     auto *artwork = new QSvgWidget(QStringLiteral(":/lumidex/splash.svg"), this);

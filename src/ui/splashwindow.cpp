@@ -1,10 +1,11 @@
 #include "splashwindow.h"
 
+#include "artwork.h"
+
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSvgWidget>
 #include <QVBoxLayout>
 
 SplashWindow::SplashWindow(lumidex::StartupWindow &startup, QWidget *parent)
@@ -13,8 +14,9 @@ SplashWindow::SplashWindow(lumidex::StartupWindow &startup, QWidget *parent)
     setObjectName(QStringLiteral("Init"));
     setWindowTitle(QStringLiteral("Lumidex"));
 
-    auto *art = new QSvgWidget(QStringLiteral(":/lumidex/splash.svg"), this);
-    art->setFixedSize(420, 200);
+    auto *art = new QLabel(this);
+    art->setPixmap(startupArtwork(devicePixelRatioF()));
+    art->setFixedSize(StartupArtworkSize);
 
     auto *title = new QLabel(QStringLiteral("Lumidex"), this);
     QFont titleFont = title->font();

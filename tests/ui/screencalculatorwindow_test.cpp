@@ -1,4 +1,5 @@
 #include "3-catalogue/catalogue.h"
+#include "artwork.h"
 #include "screencalculatorwindow.h"
 #include "screenwidgets.h"
 #include "scripteddialogs.h"
@@ -186,7 +187,7 @@ private slots:
 
     void restoringAfterTheAnimationBringsBackTheProgramIcon()
     {
-        const QIcon own(QStringLiteral(":/lumidex/lumidex.svg"));
+        const QIcon own = programIcon();
         QApplication::setWindowIcon(own);
         m_window->showMinimized();
         QTest::qWait(1100); // one frame of the animation
