@@ -14,24 +14,18 @@ SplashWindow::SplashWindow(lumidex::StartupWindow &startup, QWidget *parent)
     setObjectName(QStringLiteral("Init"));
     setWindowTitle(QStringLiteral("Lumidex"));
 
+    // The artwork carries the program's name; one font throughout keeps the window quick to
+    // appear.
     auto *art = new QLabel(this);
     art->setPixmap(startupArtwork(devicePixelRatioF()));
     art->setFixedSize(StartupArtworkSize);
-
-    auto *title = new QLabel(QStringLiteral("Lumidex"), this);
-    QFont titleFont = title->font();
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 2.2);
-    titleFont.setBold(true);
-    title->setFont(titleFont);
+    art->setAccessibleName(QStringLiteral("Lumidex"));
 
     auto *subtitle =
         new QLabel(tr("Screen size and projector placement for Varnel projectors"), this);
     auto *version = new QLabel(QString::fromStdString(m_startup.versionText()), this);
     version->setObjectName(QStringLiteral("lblVersion"));
     auto *rights = new QLabel(tr("Copyright \u00A9 Varnel. All rights reserved."), this);
-    QFont small = rights->font();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
-    rights->setFont(small);
     rights->setForegroundRole(QPalette::PlaceholderText);
 
     m_ok = new QPushButton(tr("&Ok"), this);
@@ -41,16 +35,15 @@ SplashWindow::SplashWindow(lumidex::StartupWindow &startup, QWidget *parent)
     contact->setObjectName(QStringLiteral("Command3D1"));
 
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(rights);
     buttons->addStretch();
     buttons->addWidget(contact);
     buttons->addWidget(m_ok);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(art, 0, Qt::AlignHCenter);
-    layout->addWidget(title);
     layout->addWidget(subtitle);
     layout->addWidget(version);
+    layout->addWidget(rights);
     layout->addSpacing(8);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
