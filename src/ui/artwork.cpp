@@ -45,11 +45,9 @@ QIcon programIcon()
 
 QPixmap startupArtwork(qreal devicePixelRatio)
 {
-    if (devicePixelRatio == 1.0) {
-        const QImage drawn = embeddedImage(QStringLiteral(":/lumidex/firstwindow/splash.argb"));
-        if (drawn.size() == StartupArtworkSize)
-            return QPixmap::fromImage(drawn);
-    }
+    if (devicePixelRatio == 1.0)
+        return QPixmap::fromImage(
+            embeddedImage(QStringLiteral(":/lumidex/firstwindow/splash.argb")));
     QPixmap artwork(StartupArtworkSize * devicePixelRatio);
     artwork.setDevicePixelRatio(devicePixelRatio);
     artwork.fill(Qt::transparent);

@@ -1,4 +1,5 @@
 #include "7-project/projectfile.h"
+#include "artwork.h"
 #include "drawingview.h"
 #include "helpwindow.h"
 #include "installationwindow.h"
@@ -20,9 +21,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -70,6 +73,23 @@ private slots:
         program.start();
         QTest::mouseClick(program.splash()->findChild<QPushButton *>("start"), Qt::LeftButton);
         QVERIFY(!program.mainWindow()->isVisible());
+    }
+
+    // The pixels embedded at build time are read back as the SVG draws them: no row, colour
+    // channel or byte order astray. Other pixel ratios draw the SVG afresh.
+    void startUpArtworkIsTheSvgAsDrawn()
+    {
+        QImage drawn(StartupArtworkSize, QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        QSvgRenderer(QStringLiteral(":/lumidex/splash.svg")).render(&painter);
+        painter.end();
+        QCOMPARE(startupArtwork(1.0).toImage().convertToFormat(drawn.format()), drawn);
+
+        const QPixmap sharp = startupArtwork(2.0);
+        QCOMPARE(sharp.size(), StartupArtworkSize * 2);
+        QCOMPARE(sharp.deviceIndependentSize(), QSizeF(StartupArtworkSize));
+        QCOMPARE(programIcon().availableSizes().size(), 6);
     }
 
     void commandLineProjectOpensAfterStartUp_data()
