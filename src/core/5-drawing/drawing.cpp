@@ -73,7 +73,8 @@ Drawing Drawing::layout()
         DrawLabel &l = d.Label1[k];
         l.caption = across[k];
         l.width = 400;
-        l.left = 8280 - static_cast<int>(k) * 1200 - l.width / 2;
+        l.left =
+            Drawing::ScreenPlaneX - static_cast<int>(k) * Drawing::AcrossNumberStep - l.width / 2;
         l.top = 5300;
     }
     const std::array<const char *, 7> up{"0", "30", "60", "90", "120", "150", "180"};
@@ -82,7 +83,7 @@ Drawing Drawing::layout()
         l.caption = up[k];
         l.width = 400;
         l.left = 9080;
-        l.top = 4680 - static_cast<int>(k) * 600 - LabelHeight / 2;
+        l.top = Drawing::FloorY - static_cast<int>(k) * Drawing::UpNumberStep - LabelHeight / 2;
     }
     d.minLabel() = {std::string(MinCaption), 5800, 4920, 400, LabelHeight, C::Black, false};
     d.maxLabel() = {std::string(MaxCaption), 3760, 4920, 400, LabelHeight, C::Black, false};

@@ -91,6 +91,10 @@ struct Drawing
     static constexpr int MarkerBottom = 5130;
     // The narrowest a distance box is drawn, however short its value.
     static constexpr int MinValueBoxWidth = 400;
+    // Between the rulers' numbers, at the scale of 20 twips to the inch: 60 inches across,
+    // 30 up.
+    static constexpr int AcrossNumberStep = 1200;
+    static constexpr int UpNumberStep = 600;
 
     DrawLine screen_pic, line_Vsize, line_Hcent, line_TD, lineNear, lineFar, line_flr_proj,
         line_flr_ceiling, lineCeiling, lineHoriz_flr_proj, lineHoriz_flr_ceiling, lineFlr_HTD,

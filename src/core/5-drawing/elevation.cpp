@@ -19,6 +19,11 @@ int twips(double y)
     return static_cast<int>(roundHalfEven(std::clamp(y, -1e9, 1e9)));
 }
 
+// Dotted extension lines stop this short of the picture and of the dimension line they lead to.
+constexpr int ExtensionGap = 40;
+// A value's box stands this far from the end of the line it gives.
+constexpr int ValueGap = 30;
+
 void centreOn(DrawLabel &label, const DrawLine &line)
 {
     label.left = line.x1 - label.width / 2;
@@ -118,8 +123,11 @@ private:
                      true};
         d.lineNear.x1 = m_in.nearStartX;
         d.nearMarker().x1 = d.nearMarker().x2 = m_in.nearStartX;
+        // Centred under the line at about its box's usual width; the labels' arrangement
+        // settles it.
+        constexpr int UsualHalfBox = 308;
         d.hdimbox.left =
-            Drawing::ScreenPlaneX - (Drawing::ScreenPlaneX - m_in.nearStartX) / 2 - 308;
+            Drawing::ScreenPlaneX - (Drawing::ScreenPlaneX - m_in.nearStartX) / 2 - UsualHalfBox;
     }
 
     void drawCrtProjector()
@@ -148,26 +156,33 @@ private:
             LineStyle::Solid,  true};
         placeHeightLabel(d.lblflr_proj, d.line_flr_proj, realBottom());
         placeHeightLabel(d.lblflr_ceiling, d.line_flr_ceiling, realTop());
-        d.lineHoriz_flr_proj = {d.line_flr_proj.x1 - 35,
+        // Dotted lines carry the underside and the top across to their height lines: from
+        // just before each line to under the picture, and to just short of its left edge.
+        constexpr int ExtensionBefore = 35;
+        constexpr int UndersideExtension = UndersideLineGap + 225;
+        constexpr int TopExtension = TopLineGap - 25;
+        d.lineHoriz_flr_proj = {d.line_flr_proj.x1 - ExtensionBefore,
                                 d.line_flr_proj.y1,
-                                d.line_flr_proj.x1 + 415,
+                                d.line_flr_proj.x1 + UndersideExtension,
                                 d.line_flr_proj.y1,
                                 DrawColour::Grey,
                                 LineStyle::Dot,
                                 true};
-        d.lineHoriz_flr_ceiling = {d.line_flr_ceiling.x1 - 35,
+        d.lineHoriz_flr_ceiling = {d.line_flr_ceiling.x1 - ExtensionBefore,
                                    drawnTop(),
-                                   d.line_flr_ceiling.x1 + 565,
+                                   d.line_flr_ceiling.x1 + TopExtension,
                                    drawnTop(),
                                    DrawColour::Grey,
                                    LineStyle::Dot,
                                    true};
 
         drawNearDistance();
+        // Down from the projector's underside to just above its marker.
+        constexpr int MarkerGap = 30;
         d.lineFlr_HTD = {x,
                          d.lineHoriz_flr_proj.y1,
                          x,
-                         d.nearMarker().y1 - 30,
+                         d.nearMarker().y1 - MarkerGap,
                          DrawColour::Grey,
                          LineStyle::Dot,
                          true};
@@ -249,13 +264,16 @@ private:
         // The height dimension stands beside the projector, on the side with room, clear of
         // the far position's picture, and runs from the floor to the projector's top.
         const int nearX = m_in.nearX;
-        constexpr int Beside = 700; // from the picture's edge to its height line
+        constexpr int Beside = 700;          // from the picture's edge to its height line
+        constexpr int ScreenClearance = 250; // kept free before the screen on the right
+        constexpr int FarPictureMargin = 60; // a line this near the far picture meets it
         const int nearLeft = nearX - drawnWidth();
-        const bool leftSide = nearX + Beside > d.screen_pic.x1 - 250;
+        const bool leftSide = nearX + Beside > d.screen_pic.x1 - ScreenClearance;
         int side = nearX + Beside;
         if (leftSide) {
             side = nearLeft - Beside;
-            if (zoom && side > d.farPicture.left - 60 && side < m_in.farX + 60)
+            if (zoom && side > d.farPicture.left - FarPictureMargin &&
+                side < m_in.farX + FarPictureMargin)
                 side = d.farPicture.left - Beside;
         }
         d.line_flr_proj = {
@@ -288,9 +306,9 @@ private:
         // Extension line from the near picture down to its dimension line.
         const int pictureBottom = drawnBottom();
         d.lineHoriz_flr_ceiling = {m_in.nearStartX,
-                                   pictureBottom + 40,
+                                   pictureBottom + ExtensionGap,
                                    m_in.nearStartX,
-                                   d.lineNear.y1 - 40,
+                                   d.lineNear.y1 - ExtensionGap,
                                    DrawColour::Grey,
                                    LineStyle::Dot,
                                    true};
@@ -304,8 +322,9 @@ private:
         d.minLabel().visible = d.maxLabel().visible = zoom;
         d.txtHTDFar.caption = zoom ? m_in.farText : std::string{};
         d.txtHTDFar.visible = zoom;
-        d.line_back_proj = {farStart,          pictureBottom + 40, farStart,
-                            d.lineFar.y1 - 40, DrawColour::Grey,   LineStyle::Dot,
+        d.line_back_proj = {farStart,          pictureBottom + ExtensionGap,
+                            farStart,          d.lineFar.y1 - ExtensionGap,
+                            DrawColour::Grey,  LineStyle::Dot,
                             zoom && mount == 0};
     }
 
@@ -323,6 +342,8 @@ private:
         constexpr int LowHeight = 215;
         constexpr int HighTop = 4690;
         constexpr int HighHeight = 160;
+        constexpr int StripStep = 60;
+        constexpr int PastScreen = 60; // the distance box's last place, right of the screen
         // Failing its own places, a value moves along the strip, left then right, until it
         // is free.
         const auto under = [&](DrawLabel &label, std::initializer_list<std::pair<int, int>> spots,
@@ -332,11 +353,13 @@ private:
             std::vector<LabelSpot> candidates;
             for (const auto &[left, top] : spots)
                 candidates.push_back({left, top, top == HighTop ? HighHeight : height});
-            for (int left = spots.begin()->first - 60; left > ShownDrawingArea.left; left -= 60) {
+            for (int left = spots.begin()->first - StripStep; left > ShownDrawingArea.left;
+                 left -= StripStep) {
                 candidates.push_back({left, LowTop, height});
                 candidates.push_back({left, HighTop, HighHeight});
             }
-            for (int left = spots.begin()->first + 60; left < Drawing::ScreenPlaneX; left += 60) {
+            for (int left = spots.begin()->first + StripStep; left < Drawing::ScreenPlaneX;
+                 left += StripStep) {
                 candidates.push_back({left, LowTop, height});
                 candidates.push_back({left, HighTop, HighHeight});
             }
@@ -349,9 +372,9 @@ private:
         const int w = d.hdimbox.width;
         under(d.hdimbox,
               {{screen - (screen - nearStart) / 2 - w / 2, LowTop},
-               {screen - 30 - w, LowTop},
-               {nearStart + 30, LowTop},
-               {screen + 60, LowTop}},
+               {screen - ValueGap - w, LowTop},
+               {nearStart + ValueGap, LowTop},
+               {screen + PastScreen, LowTop}},
               LowHeight, &d.lineNear);
         if (d.txtHTDFar.visible) {
             const int farStart = d.lineFar.x1;
@@ -361,10 +384,10 @@ private:
             const int between = farStart + (nearStart - farStart) / 2 - fw / 2;
             under(d.txtHTDFar,
                   {{between, LowTop},
-                   {farStart - 30 - fw, LowTop},
+                   {farStart - ValueGap - fw, LowTop},
                    {between, HighTop},
-                   {farStart - 30 - fw, HighTop},
-                   {farStart + 30, HighTop}},
+                   {farStart - ValueGap - fw, HighTop},
+                   {farStart + ValueGap, HighTop}},
                   LowHeight, &d.lineFar);
             DrawLabel &min = d.minLabel();
             DrawLabel &max = d.maxLabel();
@@ -373,16 +396,16 @@ private:
             const int tag = min.width;
             const int maxTag = max.width;
             under(min,
-                  {{nearStart - 30 - tag, LowTop},
-                   {nearStart + 30, LowTop},
-                   {nearStart + 30, HighTop},
-                   {nearStart - 30 - tag, HighTop}},
+                  {{nearStart - ValueGap - tag, LowTop},
+                   {nearStart + ValueGap, LowTop},
+                   {nearStart + ValueGap, HighTop},
+                   {nearStart - ValueGap - tag, HighTop}},
                   LabelHeight, nullptr);
             under(max,
-                  {{farStart - 30 - maxTag, LowTop},
-                   {farStart + 30, LowTop},
-                   {farStart - 30 - maxTag, HighTop},
-                   {farStart + 30, HighTop}},
+                  {{farStart - ValueGap - maxTag, LowTop},
+                   {farStart + ValueGap, LowTop},
+                   {farStart - ValueGap - maxTag, HighTop},
+                   {farStart + ValueGap, HighTop}},
                   LabelHeight, nullptr);
         }
 
@@ -413,8 +436,8 @@ private:
         // The ticks never move; their numbers follow the scale and the units. Each number is
         // its tick's value: whole where the step between ticks is whole, else to a tenth, so
         // that neighbouring numbers always step alike.
-        const double across = 60.0 * 20 / m_in.scale;
-        const double up = 30.0 * 20 / m_in.scale;
+        const double across = double{Drawing::AcrossNumberStep} / m_in.scale;
+        const double up = double{Drawing::UpNumberStep} / m_in.scale;
         const double perInch = m_in.units == Unit::Feet          ? 1.0 / 12
                                : m_in.units == Unit::Millimetres ? 25.4
                                                                  : 1.0;
