@@ -233,16 +233,25 @@ constexpr SizeBasis W54 = SizeBasis::Width54;
 constexpr AspectRule Only43 = AspectRule::FourThreeOnly;
 constexpr AspectRule Or178 = AspectRule::FourThreeOrWide;
 constexpr AspectRule AnyRatio = AspectRule::Any;
+constexpr AspectRule FocusRatios = AspectRule::FocusTableRatios;
 using NP = NearPicture;
 
 // Help topics 502, 509 and 518 are our own choice for the pictures that had none.
+// Columns after the project-file code: widths, typed distances, ratios, focus table.
+// clang-format off
 const std::array<SeriesEntry, SeriesCount> seriesTable{{
-    {Series::CR7100, "CR-7100", "F2", "imgCR7100", 505, 10.7, 0},
-    {Series::CR7300, "CR-7300", "F3", "imgCR7300", 506, 8.67, 1},
-    {Series::CR7400, "CR-7400/CR-7400H", "F4", "imgCR7400", 513, 5.18, 2},
-    {Series::CR7500, "CR-75xx Series/CR-7600/7620J-M", "F5", "imgCR7500", 512, 10, 3},
-    {Series::CR7200, "CR-7200", "F6", "imgCR7200", 502, 12.15, 4},
+    {Series::CR7100, "CR-7100", "F2", "imgCR7100", 505, 10.7, 0,
+     CrtWidths{55, 240, true}, CrtDistances{79, 327}, AnyRatio, FocusTable::None},
+    {Series::CR7300, "CR-7300", "F3", "imgCR7300", 506, 8.67, 1,
+     CrtWidths{48, 240}, CrtDistances{66, 309}, FocusRatios, FocusTable::CR7300},
+    {Series::CR7400, "CR-7400/CR-7400H", "F4", "imgCR7400", 513, 5.18, 2,
+     CrtWidths{48, 200}, CrtDistances{75, 286}, FocusRatios, FocusTable::CR7400},
+    {Series::CR7500, "CR-75xx Series/CR-7600/7620J-M", "F5", "imgCR7500", 512, 10, 3,
+     CrtWidths{48, 200}, CrtDistances{82, 320, true}, Or178, FocusTable::None},
+    {Series::CR7200, "CR-7200", "F6", "imgCR7200", 502, 12.15, 4,
+     CrtWidths{72, 240}, CrtDistances{99, 327}, AnyRatio, FocusTable::None},
 }};
+// clang-format on
 
 // Columns after the project-file code: ratios, steps presets, asks the image aspect, spacer
 // note at centre, two-line zoom range, near picture, lens offset, the throw formulas' divisor
@@ -411,10 +420,10 @@ std::optional<Selection> selectionFromProjectorCode(int code)
     return std::nullopt;
 }
 
-std::string fourThreeOnlyMessage(const ModelEntry &model)
+std::string fourThreeOnlyMessage(std::string_view caption)
 {
     return fillIn(translate("Catalogue", "%1 projectors support\nthe 1.33 aspect ratio only"),
-                  model.caption);
+                  caption);
 }
 
 } // namespace lumidex

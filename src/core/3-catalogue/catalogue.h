@@ -60,7 +60,34 @@ enum class AspectRule
 {
     FourThreeOnly,   // about 1.33
     FourThreeOrWide, // about 1.33 or 1.78
-    Any
+    Any,
+    // 1.0 to 2.5, the ratios a CR series' focus table was measured for; another is refused
+    // as out of range, and the screen goes back to 4:3.
+    FocusTableRatios
+};
+
+// A CR series' limits on the screen width and on a typed throw distance, in inches. A width
+// passes from `min` (just above it, where `minExcluded`) to `max`; a typed distance is
+// refused below `low` and from `high` up (above `high` only, where `highAllowed`).
+struct CrtWidths
+{
+    float min;
+    float max;
+    bool minExcluded = false;
+};
+struct CrtDistances
+{
+    float low;
+    float high;
+    bool highAllowed = false;
+};
+
+// The focus table whose smallest and largest diagonals also bound a series' widths.
+enum class FocusTable
+{
+    None,
+    CR7300,
+    CR7400
 };
 
 // Which entry of the model's picture family shows the projector at its near (or only)
@@ -96,6 +123,11 @@ struct SeriesEntry
     int helpId;
     double holeOffset; // lens front to standard installation hole, inches
     std::int16_t projectorCode;
+    // Checked in this order: the width and a typed distance, the ratio, the focus table.
+    std::optional<CrtWidths> widths;       // empty: every width is accepted
+    std::optional<CrtDistances> distances; // empty: every typed distance is accepted
+    AspectRule aspects;
+    FocusTable focusWidths;
 };
 
 struct ModelEntry
@@ -163,6 +195,6 @@ std::int16_t projectorCodeOf(const Selection &selection);
 std::optional<Selection> selectionFromProjectorCode(int code);
 
 // The notice shown when a model that takes only 4:3 is given another ratio.
-std::string fourThreeOnlyMessage(const ModelEntry &model);
+std::string fourThreeOnlyMessage(std::string_view caption);
 
 } // namespace lumidex

@@ -66,12 +66,36 @@ LimitCheck aspectNotice(std::string text)
             MessageIcon::Critical, true};
 }
 
-// A typed distance V is refused below `low` (V > 0 only) or at/above `high`.
-bool distanceRefused(float v, float low, float high, bool highInclusive = true)
+bool refused(const std::optional<CrtWidths> &range, float w)
 {
-    if (v == 0.0f)
+    if (!range)
         return false;
-    return (v > 0.0f && v < low) || (highInclusive ? v >= high : v > high);
+    const bool aboveMin = range->minExcluded ? w > range->min : w >= range->min;
+    return !(aboveMin && w <= range->max);
+}
+
+// A distance of 0, none typed, is never refused.
+bool refused(const std::optional<CrtDistances> &range, float v)
+{
+    if (!range || v == 0.0f)
+        return false;
+    return (v > 0.0f && v < range->low) ||
+           (range->highAllowed ? v > range->high : v >= range->high);
+}
+
+// The widths a focus table covers: 0.8 times its smallest and largest diagonal, those of a
+// 4:3 screen.
+bool outsideFocusTable(FocusTable table, const FocusDiagonalRanges &focus, float w)
+{
+    switch (table) {
+    case FocusTable::None:
+        return false;
+    case FocusTable::CR7300:
+        return outside(w, 0.8f * focus.cr7300Min, 0.8f * focus.cr7300Max);
+    case FocusTable::CR7400:
+        return outside(w, 0.8f * focus.cr7400Min, 0.8f * focus.cr7400Max);
+    }
+    return false;
 }
 
 } // namespace
@@ -80,79 +104,38 @@ LimitCheck checkCapabilities(const Selection &s, float w, float a, float v,
                              const FocusDiagonalRanges &focus)
 {
     // NaN and infinity never pass a range.
-    if (s.isCrt()) {
-        switch (s.series) {
-        case Series::CR7300:
-            if (outside(w, 48, 240) || distanceRefused(v, 66, 309))
-                return outOfRange();
-            break;
-        case Series::CR7400:
-            if (outside(w, 48, 200) || distanceRefused(v, 75, 286))
-                return outOfRange();
-            break;
-        case Series::CR7500:
-            if (outside(w, 48, 200) || distanceRefused(v, 82, 320, false))
-                return outOfRange();
-            break;
-        case Series::CR7100:
-        case Series::CR7200:
-            break;
-        }
+    const SeriesEntry *series = s.isCrt() ? &seriesEntry(s.series) : nullptr;
+    if (series) {
+        if (refused(series->widths, w) || refused(series->distances, v))
+            return outOfRange();
     } else if (const auto range = dataProjectorWidthRange(s, a);
                range && outside(w, range->min, range->max)) {
         return outOfRange();
     }
 
-    // Aspect rules.
-    if (!s.isCrt()) {
-        const ModelEntry &model = modelEntry(s.model);
-        switch (model.aspects) {
-        case AspectRule::FourThreeOnly:
-            if (!acceptedAsFourByThree(a))
-                return aspectNotice(fourThreeOnlyMessage(model));
-            break;
-        case AspectRule::Any:
-            break;
-        case AspectRule::FourThreeOrWide:
-            if (!acceptedAsFourByThreeOrWide(a))
-                return aspectNotice(translate("Limits", TwoRatiosOnly));
-            break;
-        }
-    } else if (s.series == Series::CR7500) {
+    switch (series ? series->aspects : modelEntry(s.model).aspects) {
+    case AspectRule::FourThreeOnly:
+        if (!acceptedAsFourByThree(a))
+            return aspectNotice(
+                fourThreeOnlyMessage(series ? series->caption : modelEntry(s.model).caption));
+        break;
+    case AspectRule::Any:
+        break;
+    case AspectRule::FourThreeOrWide:
         if (!acceptedAsFourByThreeOrWide(a))
             return aspectNotice(translate("Limits", TwoRatiosOnly));
-    } else if (s.series == Series::CR7300 || s.series == Series::CR7400) {
+        break;
+    case AspectRule::FocusTableRatios:
         if (!withinFocusTableRatios(a)) {
             LimitCheck check = outOfRange();
             check.aspectToFourByThree = true;
             return check;
         }
+        break;
     }
 
-    // Series checks.
-    if (s.isCrt()) {
-        switch (s.series) {
-        case Series::CR7100:
-            if (!(w > 55 && w <= 240) || distanceRefused(v, 79, 327))
-                return outOfRange();
-            break;
-        case Series::CR7200:
-            if (outside(w, 72, 240) || distanceRefused(v, 99, 327))
-                return outOfRange();
-            break;
-        case Series::CR7300:
-            if (outside(w, 0.8f * focus.cr7300Min, 0.8f * focus.cr7300Max))
-                return outOfRange();
-            break;
-        case Series::CR7400:
-            if (outside(w, 0.8f * focus.cr7400Min, 0.8f * focus.cr7400Max) ||
-                distanceRefused(v, 75, 286))
-                return outOfRange();
-            break;
-        case Series::CR7500:
-            break;
-        }
-    }
+    if (series && outsideFocusTable(series->focusWidths, focus, w))
+        return outOfRange();
     return {};
 }
 

@@ -341,7 +341,7 @@ void ThrowWindow::aspectDoubleClick()
     m_state.customViaButton = true;
     const Selection &s = inputs().selection;
     if (!s.isCrt() && modelEntry(s.model).aspects == AspectRule::FourThreeOnly) {
-        m_dialogs.message(fourThreeOnlyMessage(modelEntry(s.model)), MessageIcon::Critical,
+        m_dialogs.message(fourThreeOnlyMessage(modelEntry(s.model).caption), MessageIcon::Critical,
                           translate("Limits", "Notice:"));
         return;
     }
