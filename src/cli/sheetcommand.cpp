@@ -42,6 +42,10 @@ bool writeSheetPdf(lumidex::ProjectDocument &document, const lumidex::PrintReque
             return false;
         }
         const QByteArray bytes = pdf.readAll();
+        pdf.close();
+        // Gone before the first byte goes out: a reader that stops early ends this program
+        // by SIGPIPE, which would leave the copy in the temporary folder.
+        folder.remove();
         if (!writeStandardOutput(std::string_view(bytes.constData(), bytes.size()))) {
             error = "the standard output could not take it";
             return false;
