@@ -93,12 +93,12 @@
         <location line="+8"/>
         <location line="+18"/>
         <location line="+44"/>
-        <location line="+262"/>
+        <location line="+271"/>
         <source>Standard Zoom Lens</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-354"/>
+        <location line="-363"/>
         <location line="+9"/>
         <location line="+8"/>
         <location line="+6"/>
@@ -251,7 +251,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+279"/>
+        <location line="+288"/>
         <source>%1 projectors support
 the 1.33 aspect ratio only</source>
         <translation type="unfinished"></translation>
@@ -288,7 +288,7 @@ the 1.33 aspect ratio only</source>
 <context>
     <name>Drawing</name>
     <message>
-        <location filename="../src/core/5-drawing/drawing.h" line="+108"/>
+        <location filename="../src/core/5-drawing/drawing.h" line="+118"/>
         <source>Min.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -866,8 +866,7 @@ Screen will be reset to 100 inch diag.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+79"/>
-        <location line="+6"/>
+        <location line="+10"/>
         <source>This type of projector supports
 1.33 and 1.78 aspect ratios only</source>
         <translation type="unfinished"></translation>
@@ -2146,7 +2145,7 @@ Installer&apos;s tips will appear.</source>
 <context>
     <name>SplashWindow</name>
     <message>
-        <location filename="../src/ui/splashwindow.cpp" line="+26"/>
+        <location filename="../src/ui/splashwindow.cpp" line="+25"/>
         <source>Screen size and projector placement for Varnel projectors</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2156,7 +2155,7 @@ Installer&apos;s tips will appear.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+3"/>
         <source>&amp;Ok</source>
         <translation type="unfinished"></translation>
     </message>
