@@ -1,5 +1,6 @@
 #include "artwork.h"
 
+#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QResource>
@@ -36,10 +37,14 @@ QImage embeddedImage(const QString &path)
 
 QIcon programIcon()
 {
+    // Every size the build drew (src/ui/CMakeLists.txt names them).
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128})
-        icon.addPixmap(QPixmap::fromImage(
-            embeddedImage(QStringLiteral(":/lumidex/firstwindow/icon-%1.argb").arg(size))));
+    // A name filter would compile a pattern at start; the names are simple enough to test.
+    const QDir drawn(QStringLiteral(":/lumidex/firstwindow"));
+    for (const QString &name : drawn.entryList(QDir::Files)) {
+        if (name.startsWith(QStringLiteral("icon-")))
+            icon.addPixmap(QPixmap::fromImage(embeddedImage(drawn.filePath(name))));
+    }
     return icon;
 }
 
